@@ -1,0 +1,38 @@
+# korvena_add_test(NAME name SOURCES ... LIBS ... [KIND model|widget|xvfb])
+#   model : plain test, no display needed
+#   widget: Qt widgets on the offscreen platform
+#   xvfb  : real X server (GL widgets, end-to-end runs with xdotool), one at a time
+include(GoogleTest)
+
+set(KORVENA_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/xdg-runtime)
+file(MAKE_DIRECTORY ${KORVENA_TEST_RUNTIME_DIR})
+file(CHMOD ${KORVENA_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
+set(KORVENA_LSAN_SUPPRESSIONS ${CMAKE_SOURCE_DIR}/cmake/lsan.supp)
+
+function(korvena_add_test)
+  cmake_parse_arguments(T "" "NAME;KIND" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_KIND)
+    set(T_KIND model)
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  set(env "XDG_RUNTIME_DIR=${KORVENA_TEST_RUNTIME_DIR}"
+          "KORVENA_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
+          "KORVENA_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+          "LSAN_OPTIONS=suppressions=${KORVENA_LSAN_SUPPRESSIONS}:print_suppressions=0")
+  if(T_KIND STREQUAL "widget")
+    list(APPEND env "QT_QPA_PLATFORM=offscreen" "DISPLAY=")
+  elseif(T_KIND STREQUAL "xvfb")
+    list(APPEND env "QT_QPA_PLATFORM=xcb")
+  endif()
+  if(T_KIND STREQUAL "xvfb")
+    add_test(NAME ${T_NAME}
+             COMMAND xvfb-run -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${T_NAME}>)
+    set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK xserver)
+  else()
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300 LABELS ${T_KIND})
+endfunction()
