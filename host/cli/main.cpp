@@ -1,0 +1,20 @@
+#include "host/cli/Commands.h"
+#include "host/core/ToolRun.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"korvena-host: creates a tool's shared blocks, starts the tool and prints the "
+               "blocks it left"};
+  app.require_subcommand(1);
+  host::cli::addRunCommand(app);
+  host::cli::addDemoCommand(app);
+  host::cli::addLayoutsCommand(app);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::RuntimeError& error) {
+    return error.get_exit_code();
+  } catch (const CLI::ParseError& error) {
+    const int code = app.exit(error);
+    return code == 0 ? 0 : host::kExitBadInput;
+  }
+  return 0;
+}

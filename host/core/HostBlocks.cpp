@@ -1,0 +1,64 @@
+#include "host/core/HostBlocks.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/Mapping.h"
+
+namespace host {
+
+HostBlocks::HostBlocks(const Description& description, const std::string& keyPrefix)
+    : description_(description) {
+  try {
+    for (std::size_t i = 0; i < description.blocks.size(); ++i) {
+      const BlockSpec& block = description.blocks[i];
+      const std::string key = keyPrefix + "n" + std::to_string(i);
+      const auto size = kHeaderSize + static_cast<std::size_t>(block.dataSize);
+      const int handle = platform::createMapping(key, size);
+      if (handle == platform::kNoMapping) {
+        throw HostError("cannot create shared memory " + platform::mappingName(key) + ": " +
+                        std::strerror(errno));
+      }
+      keys_.push_back(key);
+      void* view = platform::mapView(handle);
+      if (view == nullptr) {
+        platform::closeMapping(handle);
+        throw HostError("cannot map shared memory " + platform::mappingName(key));
+      }
+      mappings_.push_back({handle, view, size});
+      writeBlock({static_cast<std::byte*>(view), size}, block);
+    }
+  } catch (...) {
+    release();
+    throw;
+  }
+}
+
+HostBlocks::~HostBlocks() { release(); }
+
+void HostBlocks::release() {
+  for (const Mapping& mapping : mappings_) {
+    platform::unmapView(mapping.view);
+    platform::closeMapping(mapping.handle);
+  }
+  mappings_.clear();
+  for (const std::string& key : keys_) platform::unlinkMapping(key);
+  keys_.clear();
+}
+
+BlockHeader HostBlocks::header(std::size_t index) const {
+  const Mapping& mapping = mappings_.at(index);
+  return readHeader({static_cast<const std::byte*>(mapping.view), mapping.size});
+}
+
+BlockSpec HostBlocks::readBack(std::size_t index) const {
+  const Mapping& mapping = mappings_.at(index);
+  return readFields({static_cast<const std::byte*>(mapping.view), mapping.size},
+                    description_.blocks.at(index));
+}
+
+std::string defaultKeyPrefix() { return "KvHost" + std::to_string(getpid()); }
+
+}  // namespace host

@@ -1,0 +1,38 @@
+#include "host/core/RunInput.h"
+
+#include <fstream>
+
+#include "host/core/DescriptionJson.h"
+
+namespace host {
+
+RunInput interpretInput(const Json& input, const NamedLayout* layout,
+                        const std::string& tool) {
+  if (input.is_object() && input.contains("launch")) return {parseDescription(input), false};
+  if (layout == nullptr) {
+    throw DescriptionError("\"" + tool +
+                           "\" has no named layout: give a raw description (with \"launch\" "
+                           "and \"blocks\") or one of the tools listed by `korvena-host layouts`");
+  }
+  return {applyNamedValues(layout->description, input), true};
+}
+
+RunInput demoInput(const NamedLayout& layout) {
+  try {
+    return {applyNamedValues(layout.description, Json::parse(layout.demoValues)), true};
+  } catch (const nlohmann::json::exception& error) {
+    throw DescriptionError("the demo values of " + layout.tool + " are not JSON: " + error.what());
+  }
+}
+
+Json readJsonFile(const std::filesystem::path& file) {
+  std::ifstream stream(file);
+  if (!stream) throw DescriptionError("cannot read " + file.string());
+  try {
+    return Json::parse(stream);
+  } catch (const nlohmann::json::exception& error) {
+    throw DescriptionError(file.string() + " is not valid JSON: " + error.what());
+  }
+}
+
+}  // namespace host

@@ -1,0 +1,29 @@
+// What `korvena-host run` reads: a raw description, or values by name over a named layout.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "host/core/Description.h"
+#include "host/core/DescriptionJson.h"
+#include "host/layouts/NamedLayout.h"
+
+namespace host {
+
+struct RunInput {
+  Description description;
+  bool fieldsByName = false;  // named layouts report their fields by name
+};
+
+// An input with a "launch" key is a raw description; any other object gives values by name
+// over `layout` (null: the tool has no named layout, which is an error then).
+RunInput interpretInput(const Json& input, const NamedLayout* layout,
+                        const std::string& tool);
+
+// The named layout run with its demo values.
+RunInput demoInput(const NamedLayout& layout);
+
+// Parses a JSON file; throws DescriptionError naming the file and the fault.
+Json readJsonFile(const std::filesystem::path& file);
+
+}  // namespace host
