@@ -36,7 +36,7 @@ void discard(lyrIpcRecord* record) {
   lyrMemFree(record);
 }
 
-int list(lyrIpcRecord* record) {
+int listRecord(lyrIpcRecord* record) {
   if (recordList == nullptr &&
       lyrArrayCreate(0, sizeof(lyrIpcRecord*), kListStep, kRuntimeBank, &recordList) != 0) {
     lyrDiagnostics::allocationFailed(kReportedListBytes);
@@ -79,7 +79,7 @@ int attachArgument(const char* word) {
     }
     record->size = lyrShmSize(record->data);
   }
-  return list(record);
+  return listRecord(record);
 }
 
 int indexInList(const lyrIpcRecord* record, int listed) {

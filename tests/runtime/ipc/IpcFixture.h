@@ -7,10 +7,20 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/Mapping.h"
 #include "runtime/array/InjectedFailures.h"
 #include "runtime/array/TrackedMemory.h"
+
+// A tool's words: its program path, then the given words.
+inline std::vector<const char*> argvOf(const std::vector<std::string>& words) {
+  std::vector<const char*> argv{"/usr/bin/korvena-tool"};
+  for (const std::string& word : words) argv.push_back(word.c_str());
+  return argv;
+}
+// The pointers would outlive temporary words.
+std::vector<const char*> argvOf(std::vector<std::string>&& words) = delete;
 
 class IpcTest : public testing::Test {
  protected:

@@ -10,12 +10,6 @@ namespace {
 
 using IpcKey = IpcTest;
 
-std::vector<const char*> argvOf(const std::vector<std::string>& words) {
-  std::vector<const char*> argv{"/usr/bin/korvena-tool"};
-  for (const std::string& word : words) argv.push_back(word.c_str());
-  return argv;
-}
-
 int attachKey(const std::vector<std::string>& words, void** data) {
   const auto argv = argvOf(words);
   return lyrIpcAttachKey(static_cast<int>(argv.size()), argv.data(), data);

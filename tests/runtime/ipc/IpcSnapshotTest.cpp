@@ -20,8 +20,9 @@ class IpcSnapshot : public IpcTest {
   }
 
   int snapshot(void** buffer, int bank) {
-    const char* argv[] = {"/usr/bin/bcviewer", word.c_str(), "-dyn"};
-    return lyrIpcSnapshot(3, argv, buffer, bank);
+    const std::vector<std::string> words{word, "-dyn"};
+    const auto argv = argvOf(words);
+    return lyrIpcSnapshot(static_cast<int>(argv.size()), argv.data(), buffer, bank);
   }
 
   void expectDetached() {
@@ -76,16 +77,16 @@ TEST_F(IpcSnapshot, NoBufferIsReportedAndTheBlockIsDetachedAgain) {
 
 TEST_F(IpcSnapshot, PassesOnWhatAttachingAndDetachingReport) {
   void* buffer = nullptr;
-  const char* noKey[] = {"/usr/bin/bcviewer", "-stat"};
-  EXPECT_EQ(stderrOf([&] { EXPECT_EQ(lyrIpcSnapshot(2, noKey, &buffer, 0), -4); }),
+  word = "-stat";
+  EXPECT_EQ(stderrOf([&] { EXPECT_EQ(snapshot(&buffer, 0), -4); }),
             "lyrIpc: Can not attach shared memory. Key not found");
-  const std::string missing = "/SHMKEY:" + uniqueKey("kvnone");
-  const char* missingKey[] = {"/usr/bin/bcviewer", missing.c_str()};
-  stderrOf([&] { EXPECT_EQ(lyrIpcSnapshot(2, missingKey, &buffer, 0), 3); });
+  word = "/SHMKEY:" + uniqueKey("kvnone");
+  stderrOf([&] { EXPECT_EQ(snapshot(&buffer, 0), 3); });
   EXPECT_EQ(buffer, nullptr);
 
   char copy[24] = {};
   buffer = copy;
+  word = "/SHMKEY:" + block.key();
   platform::failNext(platform::MappingOp::Close);
   EXPECT_EQ(stderrOf([&] { EXPECT_EQ(snapshot(&buffer, 0), 2); }),
             "lyrSharedMemory: Unable to close handle to file mapping object\n"

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "runtime/array/ExpandableArray.h"
+#include "tests/runtime/ipc/DetachRecords.h"
 #include "tests/runtime/ipc/HostBlock.h"
 #include "tests/runtime/ipc/IpcFixture.h"
 
@@ -14,23 +15,14 @@ constexpr const char* kNoResources = "lyrIpc: Can not allocate memory. Not suffi
 class IpcTag : public IpcTest {
  protected:
   void TearDown() override {
-    detachAll();
+    EXPECT_EQ(detachEveryRecord(), 0);
     IpcTest::TearDown();
   }
 
   // lyrIpcAttach on the program path followed by the given words.
   int attach(const std::vector<std::string>& words, lyrIpcList* list) {
-    std::vector<const char*> argv{"/usr/bin/korvena-tool"};
-    for (const std::string& word : words) argv.push_back(word.c_str());
+    const auto argv = argvOf(words);
     return lyrIpcAttach(static_cast<int>(argv.size()), argv.data(), list);
-  }
-
-  // Detaches every listed record; the list goes with the last one.
-  void detachAll() {
-    lyrIpcList list = nullptr;
-    ASSERT_EQ(lyrIpcAttach(0, nullptr, &list), 0);
-    std::vector<lyrIpcRecord*> records(list, list + lyrArrayCount(list));
-    for (lyrIpcRecord* record : records) EXPECT_EQ(lyrIpcDetach(&record), 0);
   }
 
   static std::string tagArgument(const std::string& tag, const std::string& kind,

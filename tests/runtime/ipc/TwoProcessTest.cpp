@@ -45,11 +45,14 @@ TEST(TwoProcesses, ToolAttachesWritesAndDetachesBothKindsOfBlock) {
   EXPECT_EQ(keyed.header().attachCount, 0);
 }
 
-TEST(TwoProcesses, ToolThatCannotAttachEndsWithAFailureAndWritesNothing) {
-  HostBlock present(16);
+TEST(TwoProcesses, ToolThatCannotAttachEverythingEndsWithAFailureAndWritesNothing) {
+  HostBlock present(16, 1);
   EXPECT_EQ(runProbe({"/TAG:INFO:SM:" + present.key(), "/TAG:DATA:SM:" + uniqueKey("kvnone")}), 1);
+  EXPECT_EQ(runProbe({"/TAG:INFO:SM:" + present.key(), "/SHMKEY:" + uniqueKey("kvnone")}), 1);
   EXPECT_EQ(runProbe({"-stat"}), 1) << "nothing named";
   EXPECT_FALSE(hasProbePattern(present.data(), 16));
+  EXPECT_EQ(present.header().attachCount, 1) << "what it had attached, it detached";
+  EXPECT_EQ(present.header().attachedMark, 1);
 }
 
 }  // namespace
