@@ -1,5 +1,6 @@
 // What korvena-ipc-probe writes into every data area it attaches: the int32 at offset 0 is the
 // area's dataSize, and the bytes behind it hold kProbeText with its terminating 0, cut to fit.
+// Nothing beyond the first 31 bytes of a data area is touched.
 #pragma once
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <cstring>
 
 inline constexpr char kProbeText[] = "korvena-ipc-probe was here";
+static_assert(sizeof(std::int32_t) + sizeof kProbeText == 31);
 
 inline void writeProbePattern(void* data, int dataSize) {
   if (dataSize < static_cast<int>(sizeof(std::int32_t))) return;
