@@ -78,6 +78,9 @@ bool ResultReader::readScalar(T& value, int code) {
 
 bool ResultReader::readHead() {
   CShakeplayDoc& d = doc_;
+  if (d.component < 0 || d.component > 3) {
+    return box(formatText(messages::kInvalidComponent, d.component), messages::kCaptionError, true);
+  }
   std::int32_t lead = 0;
   unsigned char info[kInfoSize];
   if (!source_.read(&lead, 4) || !source_.read(&d.timeStart, 4) || !source_.read(&d.timeEnd, 4) ||
