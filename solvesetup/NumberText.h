@@ -1,0 +1,14 @@
+// Numbers as the dialogs show and read them: printf conversions out, atof back in.
+#pragma once
+
+#include <string>
+
+namespace solvesetup {
+
+// value formatted with one printf conversion of a double ("%11.4e", "%6.4e", "%11.6e").
+std::string formatNumber(const char* format, double value);
+
+// The standard atof reading: the leading number of the text, 0 for text that is not one.
+double readNumber(const std::string& text);
+
+}  // namespace solvesetup
