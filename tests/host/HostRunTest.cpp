@@ -1,0 +1,159 @@
+// End to end: korvena-host creates real blocks, starts a real child, reads the blocks back,
+// and leaves no mapping behind whatever the child does.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <chrono>
+#include <thread>
+
+#include "host/core/DescriptionJson.h"
+#include "tests/host/HostProcess.h"
+
+namespace host::test {
+namespace {
+
+constexpr char kProbeText[] = "korvena-ipc-probe was here";
+
+std::string probe() { return (binFolder() / "korvena-ipc-probe").string(); }
+std::string child() { return testChildProgram().string(); }
+
+Json rawBlock(const char* tag, int dataSize) {
+  return {{"tag", tag},
+          {"dataSize", dataSize},
+          {"fields", Json::array({{{"offset", 0}, {"type", "int32"}},
+                                  {{"offset", 4}, {"type", "text"}, {"width", 27}},
+                                  {{"offset", 40}, {"type", "double"}, {"value", 6.25}}})}};
+}
+
+// Writes the input, runs the host with `run TOOL --in ... [--out ...]`, checks no mapping stayed.
+struct HostReport {
+  HostRun host;
+  Json report;
+};
+HostReport runWith(const std::string& tool, const Json& input, std::vector<std::string> extra = {}) {
+  TempFolder folder;
+  writeFile(folder.file("in.json"), input.dump());
+  std::vector<std::string> arguments{"run", tool, "--in", folder.file("in.json").string(),
+                                     "--out", folder.file("out.json").string()};
+  arguments.insert(arguments.end(), extra.begin(), extra.end());
+  HostReport run{runHost(arguments, folder), {}};
+  const std::string report = readFile(folder.file("out.json"));
+  if (!report.empty()) run.report = Json::parse(report);
+  EXPECT_TRUE(mappingsOf(run.host.pid).empty()) << "a mapping outlived the host";
+  return run;
+}
+
+void expectProbed(const Json& block, int dataSize) {
+  EXPECT_EQ(block["header"]["attachCount"], 0);
+  EXPECT_EQ(block["header"]["dataSize"], dataSize);
+  EXPECT_EQ(block["header"]["attachedMark"], 1);
+  EXPECT_EQ(block["fields"][0]["value"], dataSize);
+  EXPECT_EQ(block["fields"][1]["value"], kProbeText);
+  EXPECT_EQ(block["fields"][2]["value"], 6.25);  // the host's own value is left alone
+}
+
+TEST(HostRunTest, ProbeAttachesEveryTaggedBlockAndTheHostReadsWhatItWrote) {
+  const Json input = {{"launch", "tag"},
+                      {"blocks", Json::array({rawBlock("INFO", 48), rawBlock("LINE", 64)})}};
+  const HostReport run = runWith(probe(), input);
+  ASSERT_EQ(run.host.exitCode, 0) << run.host.err;
+  EXPECT_EQ(run.report["exitCode"], 0);
+  const std::string key0 = "KvHost" + std::to_string(run.host.pid) + "n0";
+  EXPECT_EQ(run.report["arguments"][0], "/TAG:INFO:SM:" + key0);
+  expectProbed(run.report["blocks"][0], 48);
+  expectProbed(run.report["blocks"][1], 64);
+}
+
+TEST(HostRunTest, ProbeAttachesTheKeyedBlockWithTheExtraWords) {
+  Json block = rawBlock("", 48);
+  block.erase("tag");
+  const Json input = {{"launch", "key"}, {"words", {"-stat"}}, {"blocks", Json::array({block})}};
+  const HostReport run = runWith(probe(), input);
+  ASSERT_EQ(run.host.exitCode, 0) << run.host.err;
+  EXPECT_EQ(run.report["arguments"][1], "-stat");
+  expectProbed(run.report["blocks"][0], 48);
+}
+
+TEST(HostRunTest, NamedLayoutTakesAndReportsFieldsByName) {
+  const HostReport run = runWith(probe(), Json::parse(R"({"DATA": {"input": 42}})"));
+  ASSERT_EQ(run.host.exitCode, 0) << run.host.err;
+  const Json& fields = run.report["blocks"][0]["fields"];
+  EXPECT_EQ(fields["sizeSeen"], 64);
+  EXPECT_EQ(fields["text"], kProbeText);
+  EXPECT_EQ(fields["input"], 42);
+}
+
+TEST(HostRunTest, DemoPrintsOnlyTheReportOnStandardOutput) {
+  TempFolder folder;
+  const HostRun run = runHost({"demo", "probe"}, folder);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  // The probe's own output goes to standard error, so standard output stays one JSON document.
+  const Json report = Json::parse(run.out);
+  EXPECT_EQ(report["blocks"][0]["fields"]["input"], 42);
+  EXPECT_NE(run.err.find("DATA"), std::string::npos);
+  EXPECT_TRUE(mappingsOf(run.pid).empty());
+}
+
+TEST(HostRunTest, MissingToolIsReportedWithoutLeavingMappings) {
+  const Json input = {{"launch", "tag"}, {"blocks", Json::array({rawBlock("DATA", 48)})}};
+  const HostReport run = runWith("no-such-tool", input);
+  EXPECT_EQ(run.host.exitCode, 127);
+  EXPECT_NE(run.host.err.find("tool \"no-such-tool\" not found"), std::string::npos) << run.host.err;
+  EXPECT_TRUE(run.report.is_null());
+}
+
+TEST(HostRunTest, BadDescriptionIsRefusedBeforeAnythingRuns) {
+  const Json input = {{"launch", "tag"}, {"blocks", Json::array({rawBlock("DATA", 40)})}};
+  const HostReport run = runWith(probe(), input);
+  EXPECT_EQ(run.host.exitCode, 2);
+  EXPECT_NE(run.host.err.find("lie outside the data size 40"), std::string::npos) << run.host.err;
+  EXPECT_TRUE(run.report.is_null());
+}
+
+TEST(HostRunTest, CrashingOrFailingToolIsReportedAndItsMappingsUnlinked) {
+  struct Case {
+    const char* word;
+    int hostExit;
+    const char* key;
+    Json value;
+  };
+  const Case cases[] = {{"-segv", 128 + SIGSEGV, "signal", "SIGSEGV"},
+                        {"-abort", 128 + SIGABRT, "signal", "SIGABRT"},
+                        {"-exit=3", 1, "exitCode", 3}};
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.word);
+    const Json input = {{"launch", "tag"},
+                        {"words", {test.word}},
+                        {"blocks", Json::array({rawBlock("INFO", 48), rawBlock("LINE", 48)})}};
+    const HostReport run = runWith(child(), input);
+    EXPECT_EQ(run.host.exitCode, test.hostExit);
+    EXPECT_EQ(run.report[test.key], test.value);
+    EXPECT_EQ(run.report["blocks"].size(), 2u);  // the blocks are still reported
+  }
+}
+
+TEST(HostRunTest, InterruptedHostStopsTheToolAndUnlinksItsMappings) {
+  TempFolder folder;
+  const Json input = {{"launch", "tag"},
+                      {"words", {"-wait"}},
+                      {"blocks", Json::array({rawBlock("DATA", 48)})}};
+  writeFile(folder.file("in.json"), input.dump());
+  const pid_t host = startHost({"run", child(), "--in", folder.file("in.json").string(), "--out",
+                                folder.file("out.json").string()},
+                               folder.file("host.out"), folder.file("host.err"));
+  // The host installs its forwarding before it creates a block: once the block is there, a
+  // SIGTERM is the host's to handle.
+  for (int i = 0; i < 1000 && mappingsOf(host).empty(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_FALSE(mappingsOf(host).empty()) << readFile(folder.file("host.err"));
+  kill(host, SIGTERM);
+  EXPECT_EQ(waitForExit(host), 128 + SIGTERM);
+  EXPECT_TRUE(mappingsOf(host).empty());
+  const Json report = Json::parse(readFile(folder.file("out.json")));
+  EXPECT_EQ(report["interruptedBy"], "SIGTERM");
+  EXPECT_EQ(report["signal"], "SIGTERM");  // passed on to the tool, which ended by it
+}
+
+}  // namespace
+}  // namespace host::test
