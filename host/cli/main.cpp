@@ -1,5 +1,6 @@
 #include "host/cli/Commands.h"
 #include "host/core/ToolRun.h"
+#include "host/results/MakeResultCommand.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"korvena-host: creates a tool's shared blocks, starts the tool and prints the "
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
   host::cli::addRunCommand(app);
   host::cli::addDemoCommand(app);
   host::cli::addLayoutsCommand(app);
+  host::results::addMakeResultCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::RuntimeError& error) {
