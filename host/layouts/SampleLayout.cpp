@@ -2,24 +2,19 @@
 
 namespace host {
 
-// The test-only sample dialog: one "DATA" block with a value the user edits, a title it shows
-// and the accepted word it sets on OK.
+// The Qt binder's sample dialog (tests/platform/ui/qt/sample) reads no block: it gets one empty
+// "DATA" block only so that `korvena-host demo sample` starts it the way a tag tool is started.
 NamedLayout sampleLayout() {
   BlockSpec block;
   block.name = "DATA";
   block.tag = "DATA";
   block.kind = "SM";
-  block.dataSize = 64;
-  block.fields = {
-      layoutField("accepted", 0, FieldType::Int32),
-      layoutField("value", 8, FieldType::Double),
-      layoutField("title", 16, FieldType::Text, 48),
-  };
+  block.dataSize = 16;
   return {.tool = "sample",
           .program = "korvena-sample-dialog",
-          .summary = "test-only sample dialog (until the real tools are built)",
+          .summary = "the binder's sample dialog: shows every control kind, reads no block",
           .description = {.launch = LaunchStyle::Tag, .words = {}, .blocks = {block}},
-          .demoValues = R"({"DATA": {"value": 2.5, "title": "Sample settings"}})"};
+          .demoValues = "{}"};
 }
 
 }  // namespace host
