@@ -6,6 +6,7 @@ const std::vector<NamedLayout>& allLayouts() {
   static const std::vector<NamedLayout> layouts = {
       probeLayout(),
       sampleLayout(),
+      solveSetupLayout(),
   };
   return layouts;
 }

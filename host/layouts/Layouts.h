@@ -11,6 +11,7 @@ namespace host {
 
 NamedLayout probeLayout();
 NamedLayout sampleLayout();
+NamedLayout solveSetupLayout();
 
 // All layouts, in the order of LayoutRegistry.cpp.
 const std::vector<NamedLayout>& allLayouts();
