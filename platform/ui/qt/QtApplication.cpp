@@ -1,0 +1,29 @@
+#include "platform/ui/qt/QtApplication.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+#include "platform/CommandLine.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/ModalRun.h"
+#include "platform/ui/qt/QtServices.h"
+
+namespace ui::qt {
+
+int runApplication(int argc, char** argv,
+                   const std::function<std::unique_ptr<Dialog>()>& makeMainDialog) {
+  QApplication application(argc, argv);
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  std::vector<std::string> words;
+  for (const QString& word : QApplication::arguments()) words.push_back(word.toStdString());
+  platform::setCommandLine(words);
+  if (!words.empty()) setApplicationName(QFileInfo(QString::fromStdString(words[0])).baseName().toStdString());
+  QtServices qtServices;
+  ScopedServices installed(qtServices);
+  return runMainDialog(makeMainDialog);
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,22 @@
+// The entry point of a dialog tool (no Qt in this header):
+//   int main(int argc, char** argv) {
+//     return ui::qt::runApplication(argc, argv, [] { return std::make_unique<CSettingsDlg>(); });
+//   }
+#pragma once
+
+#include <functional>
+#include <memory>
+
+namespace ui {
+class Dialog;
+}
+
+namespace ui::qt {
+
+// Creates the QApplication, takes the command line after Qt removed its own options
+// (platform::setCommandLine), names the application after the program, installs the Qt
+// services, then constructs the main dialog, runs it modally and destroys it. Returns 0.
+int runApplication(int argc, char** argv,
+                   const std::function<std::unique_ptr<Dialog>()>& makeMainDialog);
+
+}  // namespace ui::qt

@@ -1,0 +1,64 @@
+#include "platform/ui/qt/QtServices.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "platform/ui/Dialog.h"
+#include "platform/ui/qt/DialogWindow.h"
+#include "platform/ui/qt/QtFonts.h"
+
+namespace ui::qt {
+namespace {
+QMessageBox::Icon iconOf(unsigned flags) {
+  switch (flags & MB_ICON_MASK) {
+    case MB_ICONSTOP: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+QMessageBox::StandardButtons buttonsOf(unsigned flags) {
+  switch (flags & MB_BUTTONS_MASK) {
+    case MB_OKCANCEL: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MB_YESNOCANCEL: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MB_YESNO: return QMessageBox::Yes | QMessageBox::No;
+    default: return QMessageBox::Ok;
+  }
+}
+
+int resultOf(int button) {
+  switch (button) {
+    case QMessageBox::Cancel: return IDCANCEL;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    default: return IDOK;
+  }
+}
+}  // namespace
+
+int QtServices::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  QMessageBox box(iconOf(flags), QString::fromStdString(caption), QString::fromStdString(text),
+                  buttonsOf(flags), QApplication::activeWindow());
+  const auto buttons = buttonsOf(flags);
+  if (buttons & QMessageBox::Cancel) box.setEscapeButton(QMessageBox::Cancel);
+  return resultOf(box.exec());
+}
+
+int QtServices::runModal(Dialog& dialog) {
+  const DialogTemplate& t = dialog.dialogTemplate();
+  dialog.setBaseUnits(baseUnitsOf(ui::qt::dialogFont(t.fontFace, t.pointSize)));
+  dialog.create();
+  if (!dialog.ended()) {
+    DialogWindow window(dialog, QApplication::activeWindow());
+    dialog.showDialog(true);
+    if (!dialog.ended()) window.exec();
+    dialog.destroy();  // while the window exists, so that the focus loss is heard
+  } else {
+    dialog.destroy();
+  }
+  return dialog.modalResult();
+}
+
+}  // namespace ui::qt
