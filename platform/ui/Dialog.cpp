@@ -13,9 +13,8 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, Dialog* parent)
   clientPixels_ = dialogToPixels(size_, baseUnits_);
 }
 
-Dialog::~Dialog() {
-  for (auto& entry : controlObjects_) entry.second->dialog_ = nullptr;
-}
+// Control objects are members of the derived dialog and are gone by now: not touched here.
+Dialog::~Dialog() = default;
 
 int Dialog::DoModal() { return services().runModal(*this); }
 
