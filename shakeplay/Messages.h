@@ -19,6 +19,7 @@ inline constexpr const char* kShortItem = "Cannot Read from dyn_post.res(u:%d)\n
 // A file that reads whole but does not hold together.
 inline constexpr const char* kNegativeCount = "Invalid INFO: negative count !";
 inline constexpr const char* kTriangleIndex = "Invalid TRIANGLE: point index %d outside 0..%d !";
+inline constexpr const char* kChainCount = "Invalid EDGES: %d polylines announced for %d edge points !";
 inline constexpr const char* kTooManyChains = "Invalid EDGES: more polylines than the %d announced !";
 inline constexpr const char* kBadChainLength = "Invalid EDGES: polyline of %d points !";
 inline constexpr const char* kChainSum = "Invalid EDGES: polylines hold %lld points, not %d !";

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
+#include <type_traits>
 
 namespace shakeplay {
 
@@ -34,26 +36,42 @@ struct EdgePoint {
   float x, y, z;
 };
 
-// A fixed-size array allocated once, without zero-filling (the reader overwrites it whole).
+// Memory for the document's arrays: large blocks come straight from the kernel in huge pages
+// where it has them (a load then takes few page faults); throws std::bad_alloc.
+void* allocateBlock(std::size_t bytes);
+void releaseBlock(void* block, std::size_t bytes);
+
+struct BlockRelease {
+  std::size_t bytes = 0;
+  void operator()(void* block) const { releaseBlock(block, bytes); }
+};
+
+// A fixed-size array of plain records allocated once, not zero-filled (the reader overwrites
+// it whole).
 template <class T>
 class Buffer {
+  static_assert(std::is_trivially_copyable_v<T>, "a Buffer holds plain records");
  public:
   Buffer() = default;
   explicit Buffer(std::size_t count)
-      : data_(std::make_unique_for_overwrite<T[]>(count)), size_(count) {}
+      : data_(static_cast<T*>(allocateBlock(checkedBytes(count))), BlockRelease{count * sizeof(T)}), size_(count) {}
 
   T* data() { return data_.get(); }
   const T* data() const { return data_.get(); }
   std::size_t size() const { return size_; }
-  T& operator[](std::size_t i) { return data_[i]; }
-  const T& operator[](std::size_t i) const { return data_[i]; }
+  T& operator[](std::size_t i) { return data_.get()[i]; }
+  const T& operator[](std::size_t i) const { return data_.get()[i]; }
   T* begin() { return data_.get(); }
   T* end() { return data_.get() + size_; }
   const T* begin() const { return data_.get(); }
   const T* end() const { return data_.get() + size_; }
 
  private:
-  std::unique_ptr<T[]> data_;
+  static std::size_t checkedBytes(std::size_t count) {
+    if (count > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
+    return count * sizeof(T);
+  }
+  std::unique_ptr<T, BlockRelease> data_;
   std::size_t size_ = 0;
 };
 

@@ -185,6 +185,10 @@ bool ResultReader::readEdges() {
     services_.printOut(std::string(messages::kNoEdges) + "\n");
     return box(messages::kNoEdges, messages::kCaptionAnalysis, false);
   }
+  // Every polyline has a point at least.
+  if (d.chainCount > d.edgePointCount) {
+    return refuse(formatText(messages::kChainCount, d.chainCount, d.edgePointCount));
+  }
   d.chainLength = Buffer<std::int32_t>(static_cast<std::size_t>(d.chainCount));
   std::fill(d.chainLength.begin(), d.chainLength.end(), 0);
   d.edgePoints = Buffer<EdgePoint>(n);

@@ -91,6 +91,8 @@ TEST(ResultReader, RefusesInconsistentFilesWithAClearMessage) {
        "Invalid TRIANGLE: point index -1 outside 0..4 !"},
       {"too many polylines", [](ResultData& d) { d.edges = {{1, 0, 0, 0}, {2, 0, 0, 0}, {0, 0, 0, 0}}; },
        "Invalid EDGES: more polylines than the 1 announced !"},
+      {"more polylines than points", [](ResultData& d) { d.chainCount = 2147483647; },
+       "Invalid EDGES: 2147483647 polylines announced for 3 edge points !"},
       {"negative polyline", [](ResultData& d) { d.edges[0].n = -3; }, "Invalid EDGES: polyline of -3 points !"},
       {"lengths short", [](ResultData& d) { d.edges[0].n = 2; }, "Invalid EDGES: polylines hold 2 points, not 3 !"},
       {"lengths long", [](ResultData& d) { d.edges[0].n = 4; }, "Invalid EDGES: polylines hold 4 points, not 3 !"},

@@ -1,0 +1,155 @@
+// shakeplay's three hot paths, each beside its limit on this machine:
+//   load of a result file        vs reading the same file to /dev/null
+//   one sub-frame tick            vs a bandwidth probe over the same bytes (a[i] += b[i])
+//   EvaluateStep                  in integer multiply-adds per second
+// The result files live in a temporary folder that is removed at the end.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <climits>
+#include <map>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "host/results/SampleModels.h"
+#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/Services.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kLoadPoints = 300000, kLoadModes = 32, kLoadSteps = 100;
+constexpr int kTickPoints = 1000000;
+
+class QuietServices : public shakeplay::Services {
+ public:
+  void messageBox(const std::string&, const std::string&, shakeplay::MessageIcon) override {}
+  void printOut(const std::string&) override {}
+};
+
+class BenchFiles {
+ public:
+  BenchFiles() : folder_(fs::temp_directory_path() / ("shakeplay-bench-" + std::to_string(::getpid()))) {
+    fs::create_directories(folder_);
+  }
+  ~BenchFiles() { fs::remove_all(folder_); }
+  // The file for a synthetic model of this size, written on first use.
+  const std::string& file(int points, int modes, int steps) {
+    const std::string name = std::to_string(points) + "-" + std::to_string(modes) + "-" + std::to_string(steps);
+    auto& path = paths_[name];
+    if (path.empty()) {
+      path = (folder_ / (name + ".res")).string();
+      host::results::writeResultFile(
+          host::results::encodeResultModel(host::results::makeSyntheticModel(points, modes, steps)), path);
+    }
+    return path;
+  }
+
+ private:
+  fs::path folder_;
+  std::map<std::string, std::string> paths_;
+};
+
+BenchFiles& files() {
+  static BenchFiles instance;
+  return instance;
+}
+
+std::unique_ptr<shakeplay::CShakeplayDoc> loadDoc(const std::string& path, QuietServices& services) {
+  auto doc = std::make_unique<shakeplay::CShakeplayDoc>(services);
+  doc->resultPath = path;
+  if (doc->ReadModel("") != 0) return nullptr;
+  return doc;
+}
+
+void BM_RawReadToDevNull(benchmark::State& state) {
+  const std::string& path = files().file(kLoadPoints, kLoadModes, kLoadSteps);
+  std::vector<char> buffer(1 << 20);
+  const int sink = ::open("/dev/null", O_WRONLY);
+  std::int64_t total = 0;
+  for (auto _ : state) {
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    ssize_t got;
+    while ((got = ::read(fd, buffer.data(), buffer.size())) > 0) {
+      total += got;
+      if (::write(sink, buffer.data(), static_cast<std::size_t>(got)) != got) state.SkipWithError("write");
+    }
+    ::close(fd);
+  }
+  ::close(sink);
+  state.SetBytesProcessed(total);
+}
+BENCHMARK(BM_RawReadToDevNull)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_LoadResultFile(benchmark::State& state) {
+  const std::string& path = files().file(kLoadPoints, kLoadModes, kLoadSteps);
+  QuietServices services;
+  std::int64_t total = 0;
+  for (auto _ : state) {
+    auto doc = loadDoc(path, services);
+    if (!doc) state.SkipWithError("load failed");
+    benchmark::DoNotOptimize(doc.get());
+    total += static_cast<std::int64_t>(fs::file_size(path));
+  }
+  state.SetBytesProcessed(total);
+}
+BENCHMARK(BM_LoadResultFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Bytes one sub-frame tick moves per point: state (read and written) and increment (read).
+constexpr std::int64_t kTickBytesPerPoint = 3 * static_cast<std::int64_t>(sizeof(shakeplay::FramePoint));
+
+void BM_SubFrameTick(benchmark::State& state) {
+  QuietServices services;
+  auto doc = loadDoc(files().file(kTickPoints, 2, 3), services);
+  if (!doc) return state.SkipWithError("load failed");
+  doc->deformed = 1;
+  doc->ResetAnimation();
+  doc->AdvanceFrame();
+  // Sub-frames only: no step boundary and no end within the run.
+  doc->smooth = INT_MAX;
+  doc->endFrame = INT_MAX;
+  for (auto _ : state) {
+    doc->AdvanceFrame();
+    if (doc->currentFrame > INT_MAX - 2) doc->currentFrame = 1;
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(state.iterations() * kTickBytesPerPoint * doc->pointCount);
+}
+BENCHMARK(BM_SubFrameTick)->Unit(benchmark::kMicrosecond);
+
+void BM_BandwidthProbe(benchmark::State& state) {
+  const std::size_t floats = static_cast<std::size_t>(kTickPoints) * 7;
+  std::vector<float> a(floats, 1.0f), b(floats, 0.5f);
+  for (auto _ : state) {
+    float* __restrict pa = a.data();
+    const float* __restrict pb = b.data();
+    for (std::size_t i = 0; i < floats; ++i) pa[i] += pb[i];
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(state.iterations() * kTickBytesPerPoint * kTickPoints);
+}
+BENCHMARK(BM_BandwidthProbe)->Unit(benchmark::kMicrosecond);
+
+// range(0) points, range(1) modes; all three directions (deformed), every point used.
+void BM_EvaluateStep(benchmark::State& state) {
+  QuietServices services;
+  auto doc = loadDoc(files().file(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 4), services);
+  if (!doc) return state.SkipWithError("load failed");
+  doc->deformed = 1;
+  doc->ComputeFirstFrame();
+  for (auto _ : state) {
+    doc->EvaluateStep(1);
+    benchmark::ClobberMemory();
+  }
+  const std::int64_t madds = 3LL * (doc->pointCount + doc->edgePointCount) * doc->modeCount;
+  state.counters["madds/s"] = benchmark::Counter(static_cast<double>(madds), benchmark::Counter::kIsIterationInvariantRate);
+  state.SetBytesProcessed(state.iterations() * madds * 4);
+}
+BENCHMARK(BM_EvaluateStep)->Args({20000, 100})->Args({300000, 32})->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
