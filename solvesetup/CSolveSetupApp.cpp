@@ -1,11 +1,12 @@
 #include "solvesetup/CSolveSetupApp.h"
 
-#include <memory>
-
-#include "platform/ui/ModalRun.h"
+#include "platform/ui/qt/QtApplication.h"
 #include "solvesetup/CSettingsDlg.h"
 
-bool CSolveSetupApp::InitInstance() {
-  ui::runMainDialog([] { return std::make_unique<CSettingsDlg>(); });
-  return false;
+int CSolveSetupApp::InitInstance(int argc, char** argv) {
+  return ui::qt::runApplication(argc, argv, &CSolveSetupApp::CreateMainDialog);
+}
+
+std::unique_ptr<ui::Dialog> CSolveSetupApp::CreateMainDialog() {
+  return std::make_unique<CSettingsDlg>();
 }

@@ -1,9 +1,17 @@
-// The application object of solvesetup: runs the settings dialog modally, then the program ends.
+// The application object of solvesetup: the settings dialog, run modally on the window system;
+// the program ends when it closes.
 #pragma once
+
+#include <memory>
+
+#include "platform/ui/Dialog.h"
 
 class CSolveSetupApp {
  public:
   // Constructs the settings dialog (which attaches the block), runs it and destroys it. Returns
-  // false: there is nothing more to run.
-  bool InitInstance();
+  // the exit code of the process, which carries no meaning: the host reads `accepted`.
+  int InitInstance(int argc, char** argv);
+
+  // The main dialog, for the application runner.
+  static std::unique_ptr<ui::Dialog> CreateMainDialog();
 };

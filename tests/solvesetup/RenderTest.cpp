@@ -1,0 +1,156 @@
+// The settings dialog shown by the real binder, offscreen, in both modes: which controls show,
+// their captions and places, and a picture of each saved in the build folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "platform/ui/qt/DialogWindow.h"
+#include "platform/ui/qt/QtFonts.h"
+#include "solvesetup/CSettingsDlg.h"
+#include "solvesetup/SolveSetupResources.h"
+#include "tests/solvesetup/SettingsBlock.h"
+
+namespace solvesetup::test {
+namespace {
+
+class QtEnvironment : public testing::Environment {
+ public:
+  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "solvesetup_test";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> app_;
+};
+[[maybe_unused]] testing::Environment* const qtEnvironment =
+    testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// The settings dialog on a block of the given analysis mode, shown in a real window.
+class ShownSettings {
+ public:
+  explicit ShownSettings(bool frequency) {
+    fillFrequencyAnalysis(host.data());
+    if (!frequency) fillTimeAnalysis(host.data());
+    host.launchWith();
+    dialog = std::make_unique<CSettingsDlg>();
+    const ui::DialogTemplate& t = dialog->dialogTemplate();
+    dialog->setBaseUnits(ui::qt::baseUnitsOf(ui::qt::dialogFont(t.fontFace, t.pointSize)));
+    dialog->create();
+    window = std::make_unique<ui::qt::DialogWindow>(*dialog);
+    dialog->showDialog(true);
+    window->show();
+    QApplication::processEvents();
+  }
+  ~ShownSettings() {
+    dialog->pressEscape();
+    dialog->destroy();
+    window.reset();
+  }
+
+  template <class W>
+  W* widget(int id) const {
+    return qobject_cast<W*>(window->widgetOf(id));
+  }
+  bool shown(int id) const { return window->widgetOf(id)->isVisible(); }
+  QRect expectedPlace(int id) const {
+    const ui::Rect r = dialog->controlRectPixels(id);
+    return {r.x, r.y, r.cx, r.cy};
+  }
+  // Where the template puts the control; a drop-down list's template height includes its
+  // dropped list, so only its top-left corner and width are compared.
+  void expectPlaced(int id) const {
+    const QRect place = window->widgetOf(id)->geometry();
+    const QRect expected = expectedPlace(id);
+    EXPECT_EQ(place.topLeft(), expected.topLeft()) << "control " << id;
+    EXPECT_EQ(place.width(), expected.width()) << "control " << id;
+    if (dialog->control(id).kind != ui::ControlKind::DropDownList) {
+      EXPECT_EQ(place.height(), expected.height()) << "control " << id;
+    }
+  }
+  void save(const std::string& name) const {
+    const char* folder = std::getenv("KORVENA_BIN_DIR");
+    const std::string path = std::string(folder ? folder : ".") + "/../" + name;
+    EXPECT_TRUE(window->grab().toImage().save(QString::fromStdString(path)));
+  }
+
+  SettingsBlock host;
+  std::unique_ptr<CSettingsDlg> dialog;
+  std::unique_ptr<ui::qt::DialogWindow> window;
+};
+
+int countColour(const QImage& image, const QRect& area, QColor colour) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+              std::abs(pixel.blue() - colour.blue()) < 90) {
+        ++count;
+      }
+    }
+  }
+  return count;
+}
+
+TEST(SettingsRender, FrequencyModeShowsTheRangeSwitchAndHz) {
+  ShownSettings shown(true);
+  shown.save("solvesetup-frequency.png");
+  EXPECT_EQ(shown.window->windowTitle(), "SETTINGS input");
+  EXPECT_FALSE(shown.shown(IDC_SAMPLING_LABEL));
+  EXPECT_FALSE(shown.shown(IDC_UNIT));
+  EXPECT_TRUE(shown.shown(IDC_MINMAX_SPIN));
+  EXPECT_EQ(shown.widget<QLabel>(IDC_FREQUENCY_LABEL)->text(), "Freqency :");
+  EXPECT_EQ(shown.widget<QLabel>(IDC_RANGE_LABEL)->text(), "Max");
+  EXPECT_EQ(shown.widget<QLabel>(IDC_HZ)->text(), "Hz");
+  EXPECT_EQ(shown.widget<QLabel>(IDC_DENSITY_LABEL)->text(), "Freq Step Density");
+  EXPECT_EQ(shown.widget<QLineEdit>(IDC_VALUE)->text(), " 2.0000e+02");
+  EXPECT_EQ(shown.widget<QComboBox>(IDC_DAMPING)->currentText(), "RAYLEIGH");
+  EXPECT_EQ(shown.widget<QComboBox>(IDC_DENSITY)->currentText(), "HIGH");
+  for (const int id : {IDC_VALUE, IDC_FREQUENCY_LABEL, IDC_RANGE_LABEL, IDC_HZ, IDC_DAMPING,
+                       IDC_SET, 1, 2}) {
+    shown.expectPlaced(id);
+  }
+  const QImage image = shown.window->grab().toImage();
+  EXPECT_GT(countColour(image, shown.expectedPlace(IDC_HZ), QColor(255, 255, 255)), 3)
+      << "Hz in white";
+  EXPECT_EQ(countColour(image, shown.expectedPlace(IDC_HZ), QColor(255, 255, 0)), 0);
+}
+
+TEST(SettingsRender, TimeModeShowsTheSamplingTimeAndItsUnit) {
+  ShownSettings shown(false);
+  shown.save("solvesetup-time.png");
+  EXPECT_TRUE(shown.shown(IDC_SAMPLING_LABEL));
+  EXPECT_TRUE(shown.shown(IDC_UNIT));
+  for (const int id : {IDC_FREQUENCY_LABEL, IDC_HZ, IDC_MINMAX_SPIN, IDC_RANGE_LABEL}) {
+    EXPECT_FALSE(shown.shown(id)) << "control " << id;
+  }
+  EXPECT_EQ(shown.widget<QLabel>(IDC_SAMPLING_LABEL)->text(), "Sampling Time");
+  EXPECT_EQ(shown.widget<QLabel>(IDC_DENSITY_LABEL)->text(), "Time Step Density");
+  EXPECT_EQ(shown.widget<QLabel>(IDC_DAMPING_CAPTION)->text(), "Damping");
+  EXPECT_EQ(shown.widget<QLabel>(IDC_LEVEL_CAPTION)->text(), "level");
+  EXPECT_EQ(shown.widget<QPushButton>(1)->text(), "ACCEPT");
+  EXPECT_EQ(shown.widget<QPushButton>(IDC_SET)->text(), "Set");
+  EXPECT_EQ(shown.widget<QLineEdit>(IDC_VALUE)->text(), "2.0000e-03");
+  EXPECT_EQ(shown.widget<QComboBox>(IDC_UNIT)->currentText(), "sec");
+  EXPECT_EQ(shown.widget<QComboBox>(IDC_DAMPING)->currentText(), "MODAL");
+  for (const int id : {IDC_SAMPLING_LABEL, IDC_VALUE, IDC_UNIT, IDC_DENSITY, IDC_DAMPING}) {
+    shown.expectPlaced(id);
+  }
+  const QImage image = shown.window->grab().toImage();
+  EXPECT_GT(countColour(image, shown.expectedPlace(IDC_DAMPING_CAPTION), QColor(255, 255, 255)), 3);
+  EXPECT_GT(countColour(image, shown.expectedPlace(IDC_SAMPLING_LABEL), QColor(255, 255, 0)), 3);
+  EXPECT_GT(countColour(image, {0, 0, 5, 5}, QColor(0, 0, 140)), 20) << "dark blue dialog";
+}
+
+}  // namespace
+}  // namespace solvesetup::test
