@@ -5,8 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${KORVENA_FUZZ_BUILD_DIR:-build-fuzz}
-cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo > "$build.configure.log" 2>&1 ||
-  { cat "$build.configure.log"; exit 1; }
+mkdir -p "$build"
+cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo > "$build/configure.log" 2>&1 ||
+  { cat "$build/configure.log"; exit 1; }
 cmake --build "$build"
 corpus="$build/corpus"
 rm -rf "$corpus"
