@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "host/core/Description.h"
 
@@ -27,6 +28,16 @@ inline FieldSpec layoutField(std::string name, std::size_t offset, FieldType typ
   field.type = type;
   field.width = fixedWidth(type).value_or(static_cast<std::int64_t>(width));
   return field;
+}
+
+// A tag-style block named by its tag: taggedBlock("DATA", sizeof(Block), {layoutField(...), ...}).
+inline BlockSpec taggedBlock(std::string tag, std::size_t dataSize, std::vector<FieldSpec> fields,
+                             std::string kind = "SM") {
+  return {.name = tag,
+          .tag = tag,
+          .kind = std::move(kind),
+          .dataSize = static_cast<std::int64_t>(dataSize),
+          .fields = std::move(fields)};
 }
 
 }  // namespace host
