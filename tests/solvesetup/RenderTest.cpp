@@ -14,6 +14,7 @@
 
 #include "platform/ui/qt/DialogWindow.h"
 #include "platform/ui/qt/QtFonts.h"
+#include "solvesetup/CDampingDialogs.h"
 #include "solvesetup/CSettingsDlg.h"
 #include "solvesetup/SolveSetupResources.h"
 #include "tests/solvesetup/SettingsBlock.h"
@@ -150,6 +151,39 @@ TEST(SettingsRender, TimeModeShowsTheSamplingTimeAndItsUnit) {
   EXPECT_GT(countColour(image, shown.expectedPlace(IDC_DAMPING_CAPTION), QColor(255, 255, 255)), 3);
   EXPECT_GT(countColour(image, shown.expectedPlace(IDC_SAMPLING_LABEL), QColor(255, 255, 0)), 3);
   EXPECT_GT(countColour(image, {0, 0, 5, 5}, QColor(0, 0, 140)), 20) << "dark blue dialog";
+}
+
+// A damping dialog shown in a real window: its caption, its fields in Courier, a picture.
+void renderDampingDialog(CPrettyDialog& dialog, const std::string& picture) {
+  const ui::DialogTemplate& t = dialog.dialogTemplate();
+  dialog.setBaseUnits(ui::qt::baseUnitsOf(ui::qt::dialogFont(t.fontFace, t.pointSize)));
+  dialog.create();
+  {
+    ui::qt::DialogWindow window(dialog);
+    dialog.showDialog(true);
+    window.show();
+    QApplication::processEvents();
+    EXPECT_EQ(window.windowTitle().toStdString(), t.caption);
+    auto* field = qobject_cast<QLineEdit*>(window.widgetOf(IDC_COEF_A));
+    ASSERT_NE(field, nullptr);
+    EXPECT_TRUE(field->font().fixedPitch() || field->fontInfo().fixedPitch());
+    EXPECT_EQ(field->text(), "5.000000e-02");
+    const char* folder = std::getenv("KORVENA_BIN_DIR");
+    EXPECT_TRUE(window.grab().toImage().save(
+        QString::fromStdString(std::string(folder ? folder : ".") + "/../" + picture)));
+    dialog.pressEscape();
+    dialog.destroy();
+  }
+}
+
+TEST(SettingsRender, DampingDialogs) {
+  CRayleighDlg rayleigh;
+  rayleigh.textA = "5.000000e-02";
+  rayleigh.textB = "1.026800e-04";
+  renderDampingDialog(rayleigh, "solvesetup-rayleigh.png");
+  CModalDampingDlg modal;
+  modal.textPercent = "5.000000e-02";
+  renderDampingDialog(modal, "solvesetup-modal.png");
 }
 
 }  // namespace
