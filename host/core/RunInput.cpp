@@ -27,11 +27,11 @@ RunInput demoInput(const NamedLayout& layout) {
 
 Json readJsonFile(const std::filesystem::path& file) {
   std::ifstream stream(file);
-  if (!stream) throw DescriptionError("cannot read " + file.string());
+  if (!stream) throw DescriptionError("the file cannot be read");
   try {
     return Json::parse(stream);
   } catch (const nlohmann::json::exception& error) {
-    throw DescriptionError(file.string() + " is not valid JSON: " + error.what());
+    throw DescriptionError(std::string("not valid JSON: ") + error.what());
   }
 }
 

@@ -23,7 +23,7 @@ RunInput interpretInput(const Json& input, const NamedLayout* layout,
 // The named layout run with its demo values.
 RunInput demoInput(const NamedLayout& layout);
 
-// Parses a JSON file; throws DescriptionError naming the file and the fault.
+// Parses a JSON file; throws DescriptionError saying what is wrong with it.
 Json readJsonFile(const std::filesystem::path& file);
 
 }  // namespace host
