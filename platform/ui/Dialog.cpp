@@ -133,6 +133,14 @@ void Dialog::SetWindowText(const std::string& caption) {
   changed(DialogChange::Caption);
 }
 
+HICON Dialog::SetIcon(HICON icon, bool bigIcon) {
+  HICON& slot = bigIcon ? bigIcon_ : smallIcon_;
+  HICON previous = slot;
+  slot = icon;
+  changed(DialogChange::Icon);
+  return previous;
+}
+
 std::string Dialog::GetDlgItemText(int id) const {
   const ControlState& c = control(id);
   if (c.kind == ControlKind::DropDownList) {

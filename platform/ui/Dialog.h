@@ -23,6 +23,7 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/Geometry.h"
+#include "platform/ui/Icon.h"
 
 namespace ui {
 
@@ -106,6 +107,10 @@ class Dialog {
   // ---- Operations for tools (MFC names) -----------------------------------------------------
   std::string GetWindowText() const { return caption_; }
   void SetWindowText(const std::string& caption);
+  // The window's two icons: the large one (bigIcon true) and the small one. Returns the icon
+  // that the new one replaces.
+  HICON SetIcon(HICON icon, bool bigIcon);
+  HICON GetIcon(bool bigIcon) const { return bigIcon ? bigIcon_ : smallIcon_; }
   std::string GetDlgItemText(int id) const;
   void SetDlgItemText(int id, const std::string& text);  // an edit reports the change
   int IsDlgButtonChecked(int id) const;
@@ -187,6 +192,8 @@ class Dialog {
   std::map<int, int> timers_;  // id -> interval in ms
   DialogObserver* observer_ = nullptr;
   std::string caption_;
+  HICON bigIcon_ = nullptr;
+  HICON smallIcon_ = nullptr;
   Size size_;
   Size clientPixels_;
   BaseUnits baseUnits_;

@@ -8,7 +8,7 @@ enum class ControlChange {
 };
 
 enum class DialogChange {
-  Caption, Size, Focus, Colours, Invalidate, Ended,
+  Caption, Icon, Size, Focus, Colours, Invalidate, Ended,
 };
 
 class DialogObserver {
