@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "platform/ui/qt/QtFonts.h"
+#include "platform/ui/qt/QtIcon.h"
 #include "platform/ui/qt/QtPainter.h"
 #include "platform/ui/qt/UpDownWidget.h"
 
@@ -46,6 +47,7 @@ DialogWindow::DialogWindow(Dialog& model, QWidget* parent)
   setWindowFlags(flags);
   setFont(font_);
   setWindowTitle(QString::fromStdString(model.GetWindowText()));
+  dialogChanged(DialogChange::Icon);
   const auto& controls = model.controls();
   for (std::size_t i = 0; i < controls.size(); ++i) {
     widgets_.push_back(createWidget(static_cast<int>(i)));
@@ -291,6 +293,9 @@ void DialogWindow::dialogChanged(DialogChange what) {
   switch (what) {
     case DialogChange::Caption:
       setWindowTitle(QString::fromStdString(model_.GetWindowText()));
+      break;
+    case DialogChange::Icon:
+      setWindowIcon(toIcon(model_.GetIcon(true), model_.GetIcon(false)));
       break;
     case DialogChange::Size: {
       const Size size = model_.clientSize();
