@@ -45,20 +45,28 @@ void CShakeplayDoc::SetPointStatesToTargets() {
   }
 }
 
-void CShakeplayDoc::AimPointsAt(const std::int32_t* row, bool withIncrements) {
+void CShakeplayDoc::SumPoints(const std::int32_t* row, const std::int32_t* nextRow) {
   const bool allDirections = deformed || component == kMagnitude;
   for (int c = 0; c < 3; ++c) {
-    if (allDirections || c == component) {
+    if (!allDirections && c != component) continue;
+    if (nextRow == nullptr) {
       modalRowSums(row, shape[c].data(), modeCount, pointCount, pointUsed.data(), pointSums_[c].data());
+    } else {
+      modalRowSumPairs(row, nextRow, shape[c].data(), modeCount, pointCount, pointUsed.data(), pointSums_[c].data(),
+                       nextPointSums_[c].data());
     }
   }
+}
+
+void CShakeplayDoc::AimPointsAt(const DirectionSums& pointSums, bool withIncrements) {
+  const bool allDirections = deformed || component == kMagnitude;
   FramePoint* increments = framePoints.data() + pointCount;
   for (int p = 0; p < pointCount; ++p) {
     if (pointUsed[p] == 0) continue;
     RestPoint& rest = restPoints[p];
     float sums[3] = {rest.targetX, rest.targetY, rest.targetZ};
     for (int c = 0; c < 3; ++c) {
-      if (allDirections || c == component) sums[c] = static_cast<float>(pointSums_[c][p]);
+      if (allDirections || c == component) sums[c] = static_cast<float>(pointSums[c][p]);
     }
     const float value = ColourValue(sums);
     if (withIncrements) {
@@ -125,9 +133,10 @@ void CShakeplayDoc::ComputeFirstFrame() {
     AimEdgesAt(q1, true);
   }
   std::fill(framePoints.begin(), framePoints.end(), FramePoint{});
-  AimPointsAt(startRow_.data(), false);
+  SumPoints(startRow_.data(), q1);
+  AimPointsAt(pointSums_, false);
   SetPointStatesToTargets();
-  AimPointsAt(q1, true);
+  AimPointsAt(nextPointSums_, true);
 }
 
 void CShakeplayDoc::RenderModelView() {
@@ -146,7 +155,8 @@ void CShakeplayDoc::EvaluateStep(int k) {
   const std::int64_t next = static_cast<std::int64_t>(k) + 1;
   if (next >= 0 && next <= lastStep) {
     const std::int32_t* row = modalCoord.data() + next * modeCount;
-    AimPointsAt(row, true);
+    SumPoints(row, nullptr);
+    AimPointsAt(pointSums_, true);
     if (deformed) AimEdgesAt(row, true);
   } else {
     // No step beyond this one: stand still.

@@ -19,6 +19,19 @@ inline std::int32_t dot(const std::int32_t* __restrict a, const std::int32_t* __
   return static_cast<std::int32_t>(sum);
 }
 
+// Two dot products sharing the loads of b.
+inline void dotPair(const std::int32_t* __restrict a0, const std::int32_t* __restrict a1,
+                    const std::int32_t* __restrict b, int n, std::int32_t& out0, std::int32_t& out1) {
+  std::uint32_t sum0 = 0, sum1 = 0;
+  for (int j = 0; j < n; ++j) {
+    const auto bj = static_cast<std::uint32_t>(b[j]);
+    sum0 += static_cast<std::uint32_t>(a0[j]) * bj;
+    sum1 += static_cast<std::uint32_t>(a1[j]) * bj;
+  }
+  out0 = static_cast<std::int32_t>(sum0);
+  out1 = static_cast<std::int32_t>(sum1);
+}
+
 }  // namespace
 
 KORVENA_SUM_CLONES
@@ -27,6 +40,15 @@ void modalRowSums(const std::int32_t* row, const std::int32_t* table, int modeCo
   const std::int64_t stride = modeCount;
   for (int p = 0; p < rowCount; ++p) {
     if (used == nullptr || used[p] != 0) out[p] = dot(row, table + p * stride, modeCount);
+  }
+}
+
+KORVENA_SUM_CLONES
+void modalRowSumPairs(const std::int32_t* rowA, const std::int32_t* rowB, const std::int32_t* table, int modeCount,
+                      int rowCount, const std::uint8_t* used, std::int32_t* outA, std::int32_t* outB) {
+  const std::int64_t stride = modeCount;
+  for (int p = 0; p < rowCount; ++p) {
+    if (used == nullptr || used[p] != 0) dotPair(rowA, rowB, table + p * stride, modeCount, outA[p], outB[p]);
   }
 }
 

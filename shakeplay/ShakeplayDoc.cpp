@@ -64,6 +64,7 @@ void CShakeplayDoc::AllocateWorkspace() {
   startRow_ = Buffer<std::int32_t>(static_cast<std::size_t>(modeCount));
   for (int c = 0; c < 3; ++c) {
     pointSums_[c] = Buffer<std::int32_t>(static_cast<std::size_t>(pointCount));
+    nextPointSums_[c] = Buffer<std::int32_t>(static_cast<std::size_t>(pointCount));
     edgeSums_[c] = Buffer<std::int32_t>(static_cast<std::size_t>(edgePointCount));
   }
 }

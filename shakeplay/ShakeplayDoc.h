@@ -112,15 +112,20 @@ class CShakeplayDoc : public CHmDoc {
   float ColourValue(const float* sums) const;
   void SetPointStatesToTargets();
   void SetEdgeStatesToTargets();
-  // Sums of a modal row become the targets; with increments, the state moves toward them.
-  void AimPointsAt(const std::int32_t* row, bool withIncrements);
+  using DirectionSums = std::array<Buffer<std::int32_t>, 3>;
+  // The point sums of row into pointSums_, and of nextRow (when given) into nextPointSums_ in
+  // the same pass over the shape tables; only the directions the state needs are formed.
+  void SumPoints(const std::int32_t* row, const std::int32_t* nextRow);
+  // Point sums become the targets; with increments, the state moves toward them.
+  void AimPointsAt(const DirectionSums& sums, bool withIncrements);
   void AimEdgesAt(const std::int32_t* row, bool withIncrements);
   void AddIncrements();
   void RenderModelView();
 
   Services& services_;
   Buffer<std::int32_t> startRow_;  // the interpolated modal row of the start time
-  std::array<Buffer<std::int32_t>, 3> pointSums_;  // per direction, one sum per point
+  DirectionSums pointSums_;      // per direction, one sum per point
+  DirectionSums nextPointSums_;  // the same for the row after, while the first frame is set
   std::array<Buffer<std::int32_t>, 3> edgeSums_;
 };
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "shakeplay/ModalSums.h"
 #include "tests/shakeplay/TestModel.h"
@@ -78,6 +79,27 @@ TEST(ModalSums, WrapAs32BitIntegers) {
   EXPECT_EQ(out[1], 99);               // unused rows are passed over
   modalRowSums(row, table, 3, 2, nullptr, out);
   EXPECT_EQ(out[1], 65536 + 2 - 21);
+}
+
+TEST(ModalSums, APairOfRowsSumsAsEachRowAlone) {
+  constexpr int kModes = 11;  // a vector's width and a remainder
+  constexpr int kRows = 9;
+  std::vector<std::int32_t> rowA(kModes), rowB(kModes), table(kModes * kRows);
+  for (int j = 0; j < kModes; ++j) {
+    rowA[j] = 65536 * (j % 3) - 7 * j;
+    rowB[j] = 40000 - 9001 * j;
+  }
+  for (std::size_t i = 0; i < table.size(); ++i) table[i] = static_cast<std::int32_t>(i * 37719) - 500000;
+  const std::uint8_t used[kRows] = {1, 0, 1, 1, 0, 1, 1, 1, 0};
+  for (const std::uint8_t* which : {static_cast<const std::uint8_t*>(used), static_cast<const std::uint8_t*>(nullptr)}) {
+    std::vector<std::int32_t> aloneA(kRows, 99), aloneB(kRows, 99), pairA(kRows, 99), pairB(kRows, 99);
+    modalRowSums(rowA.data(), table.data(), kModes, kRows, which, aloneA.data());
+    modalRowSums(rowB.data(), table.data(), kModes, kRows, which, aloneB.data());
+    modalRowSumPairs(rowA.data(), rowB.data(), table.data(), kModes, kRows, which, pairA.data(), pairB.data());
+    EXPECT_EQ(pairA, aloneA);
+    EXPECT_EQ(pairB, aloneB);
+    EXPECT_EQ(pairA[1], which == nullptr ? aloneA[1] : 99);  // unused rows are left alone
+  }
 }
 
 TEST(Animation, WithOneSubFramePerStepEveryTickShowsThatStep) {
