@@ -22,6 +22,7 @@ constexpr std::size_t kInfoSize = 400;
 constexpr std::size_t kRecordSize = 16;  // POINT and EDGES records: int, 3 floats
 constexpr double kVersion = 3.52;
 constexpr std::size_t kChunkRecords = 1 << 15;
+constexpr std::uint64_t kChunkCorners = 1 << 16;  // 256 KiB of triangle indices
 
 const char* const kComponentNames[] = {"DISPLACEMENT X", "DISPLACEMENT Y", "DISPLACEMENT Z", "MAGNITUDE"};
 
@@ -140,7 +141,6 @@ bool ResultReader::readPoints() {
     return box(messages::kNoMemory, messages::kCaptionError, true);
   }
   d.restPoints = Buffer<RestPoint>(n);
-  std::fill(d.restPoints.begin(), d.restPoints.end(), RestPoint{});
   d.framePoints = Buffer<FramePoint>(2 * n);
 
   std::vector<EdgePoint> chunk(std::min(n, kChunkRecords));
@@ -150,11 +150,10 @@ bool ResultReader::readPoints() {
       services_.printOut(messages::kNoPoint);
       return box(messages::kNoMemory, messages::kCaptionError, true);
     }
+    // Whole records, so the buffer is written once: the targets start at zero.
     for (std::size_t i = 0; i < take; ++i) {
-      RestPoint& p = d.restPoints[done + i];
-      p.x = chunk[i].x - d.centre[0];
-      p.y = chunk[i].y - d.centre[1];
-      p.z = chunk[i].z - d.centre[2];
+      d.restPoints[done + i] = RestPoint{chunk[i].x - d.centre[0], chunk[i].y - d.centre[1],
+                                         chunk[i].z - d.centre[2], 0.0f, 0.0f, 0.0f, 0.0f};
     }
   }
   return true;
@@ -163,19 +162,33 @@ bool ResultReader::readPoints() {
 bool ResultReader::readTriangles() {
   CShakeplayDoc& d = doc_;
   const std::uint64_t corners = 3 * static_cast<std::uint64_t>(d.triangleCount);
-  if (!fits(corners, sizeof(std::int32_t))) {
-    services_.printOut(std::string(messages::kNoTriangle) + "\n");
-    return box(messages::kNoTriangle, messages::kCaptionAnalysis, false);
-  }
+  if (!fits(corners, sizeof(std::int32_t))) return cannotReadTriangles();
   d.triangles = Buffer<std::int32_t>(corners);
-  if (!source_.read(d.triangles.data(), corners * sizeof(std::int32_t))) {
-    services_.printOut(std::string(messages::kNoTriangle) + "\n");
-    return box(messages::kNoTriangle, messages::kCaptionAnalysis, false);
+  d.pointUsed = Buffer<std::uint8_t>(static_cast<std::size_t>(d.pointCount));
+  std::fill(d.pointUsed.begin(), d.pointUsed.end(), 0);
+  // Every triangle is shown, so its corners are the points used. The table comes in pieces
+  // straight into its place, each checked and marked while it is still in cache; a bad index
+  // is reported once the whole table has been read.
+  const std::int32_t* outside = nullptr;
+  for (std::uint64_t done = 0; done < corners; done += kChunkCorners) {
+    std::int32_t* piece = d.triangles.data() + done;
+    const std::size_t take = static_cast<std::size_t>(std::min<std::uint64_t>(kChunkCorners, corners - done));
+    if (!source_.read(piece, take * sizeof(std::int32_t))) return cannotReadTriangles();
+    for (std::size_t i = 0; i < take; ++i) {
+      if (piece[i] >= 0 && piece[i] < d.pointCount) {
+        d.pointUsed[static_cast<std::size_t>(piece[i])] = 1;
+      } else if (outside == nullptr) {
+        outside = piece + i;
+      }
+    }
   }
-  const auto outside = std::find_if(d.triangles.begin(), d.triangles.end(),
-                                    [&](std::int32_t i) { return i < 0 || i >= d.pointCount; });
-  if (outside != d.triangles.end()) return refuse(formatText(messages::kTriangleIndex, *outside, d.pointCount - 1));
+  if (outside != nullptr) return refuse(formatText(messages::kTriangleIndex, *outside, d.pointCount - 1));
   return true;
+}
+
+bool ResultReader::cannotReadTriangles() {
+  services_.printOut(std::string(messages::kNoTriangle) + "\n");
+  return box(messages::kNoTriangle, messages::kCaptionAnalysis, false);
 }
 
 bool ResultReader::readEdges() {
@@ -276,11 +289,8 @@ bool ResultReader::checkStepTimes() {
 void ResultReader::finish() {
   CShakeplayDoc& d = doc_;
   d.SetLoadSubFrameRange();
-  d.pointUsed = Buffer<std::uint8_t>(static_cast<std::size_t>(d.pointCount));
-  std::fill(d.pointUsed.begin(), d.pointUsed.end(), 0);
   d.triangleShown = Buffer<std::uint8_t>(static_cast<std::size_t>(d.triangleCount));
   std::fill(d.triangleShown.begin(), d.triangleShown.end(), 1);
-  for (const std::int32_t corner : d.triangles) d.pointUsed[corner] = 1;
   d.AllocateWorkspace();
   d.ComputeFirstFrame();
 }

@@ -34,6 +34,7 @@ class ResultReader {
   template <class T>
   bool readScalar(T& value, int code);
   bool shortItem(int code);
+  bool cannotReadTriangles();
   bool refuse(const std::string& text);
   bool box(const std::string& text, const char* caption, bool error);
 

@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 
+#include "shakeplay/ByteSource.h"
 #include "tests/shakeplay/TestModel.h"
 
 namespace shakeplay {
@@ -164,6 +166,63 @@ TEST(ResultReader, ACountLargerThanTheFileIsAShortReadWithoutAHugeAllocation) {
     EXPECT_EQ(load(doc, data), -1);
     EXPECT_EQ(services.out, c.out);
   }
+}
+
+// Bytes from memory whose amount is not known beforehand, as from a pipe.
+class UnsizedSource : public MemorySource {
+ public:
+  using MemorySource::MemorySource;
+  std::uint64_t remaining() const override { return std::numeric_limits<std::uint64_t>::max(); }
+};
+
+// The small model with enough copies of its first triangle in front of its own two that the
+// table spans several of the pieces the reader takes at a time.
+ResultData manyTriangles() {
+  ResultData data = smallResult();
+  std::vector<std::int32_t> corners;
+  for (int t = 0; t < 40000; ++t) corners.insert(corners.end(), {0, 1, 2});
+  data.triangles.insert(data.triangles.begin(), corners.begin(), corners.end());
+  data.triangles.insert(data.triangles.end(), {2, 3, 4});  // the unused point, in the last piece
+  data.triangleCount = static_cast<std::int32_t>(data.triangles.size() / 3);
+  return data;
+}
+
+TEST(ResultReader, ATriangleTableOfSeveralPiecesIsCheckedAndMarkedWhole) {
+  RecordingServices services;
+  CShakeplayDoc doc(services);
+  const ResultData data = manyTriangles();
+  ASSERT_EQ(load(doc, data), 0);
+  EXPECT_EQ(std::vector<std::int32_t>(doc.triangles.begin(), doc.triangles.end()), data.triangles);
+  EXPECT_EQ((std::vector<int>(doc.pointUsed.begin(), doc.pointUsed.end())), (std::vector<int>{1, 1, 1, 1, 1}));
+
+  // The first bad index in file order is named, whichever piece holds it.
+  const std::size_t late = data.triangles.size() - 2, early = 100;
+  for (const bool alsoEarly : {false, true}) {
+    RecordingServices refused;
+    CShakeplayDoc bad(refused);
+    ResultData spoilt = data;
+    spoilt.triangles[late] = 9;
+    if (alsoEarly) spoilt.triangles[early] = -1;
+    EXPECT_EQ(load(bad, spoilt), -1);
+    EXPECT_EQ(refused.out, alsoEarly ? "Invalid TRIANGLE: point index -1 outside 0..4 !\n"
+                                     : "Invalid TRIANGLE: point index 9 outside 0..4 !\n");
+  }
+}
+
+TEST(ResultReader, AShortTriangleTableOfUnknownSizeIsAShortReadEvenAfterABadIndex) {
+  ResultData data = manyTriangles();
+  data.triangles[0] = 7;
+  const std::vector<unsigned char> bytes = host::results::encodeResultFile(data);
+  std::uint64_t end = 0;
+  for (const host::results::ResultItem& item : host::results::resultFileItems(data)) {
+    if (item.name == "TRIANGLE") end = item.offset + item.size;
+  }
+  ASSERT_GT(end, 0u);
+  RecordingServices services;
+  CShakeplayDoc doc(services);
+  UnsizedSource source(bytes.data(), static_cast<std::size_t>(end - 4));
+  EXPECT_EQ(doc.ReadModelFrom(source), -1);
+  EXPECT_EQ(services.out, "Cannot read TRIANGLE !\n");
 }
 
 }  // namespace
