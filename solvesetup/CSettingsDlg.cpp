@@ -34,6 +34,7 @@ CSettingsDlg::CSettingsDlg() : CPrettyDialog(settingsTemplate()) {
   onSelChange(IDC_DAMPING, [this] { dampingChanged(); });
   onClicked(IDC_SET, [this] { openDampingDialog(); });
 
+  icon_ = ui::LoadIcon(IDR_MAINFRAME);
   ParseCommandLine();
   attach();
   if (attachFailed_) {
@@ -76,6 +77,8 @@ void CSettingsDlg::detach() {
 
 bool CSettingsDlg::OnInitDialog() {
   CPrettyDialog::OnInitDialog();
+  SetIcon(icon_, true);
+  SetIcon(icon_, false);
   if (attachFailed_) EndDialog(ui::IDCANCEL);
   return true;
 }

@@ -59,6 +59,7 @@ class CSettingsDlg : public CPrettyDialog {
   double workA_ = 0.0;
   double workB_ = 0.0;
   int lastDampingKind_ = -1;
+  ui::HICON icon_ = nullptr;  // the application icon
 
   // Bound texts: the value field, the density label and the range label.
   std::string valueText_;

@@ -1,5 +1,7 @@
 #include "solvesetup/SolveSetupResources.h"
 
+#include "solvesetup/SolveSetupIcon.h"
+
 namespace solvesetup {
 
 using ui::ControlKind;
@@ -9,6 +11,9 @@ namespace style = ui::style;
 namespace {
 constexpr unsigned kNumberField = style::Border | style::AutoHScroll;
 constexpr unsigned kSubDialog = style::Caption | style::ModalFrame;
+
+// The icon is part of the program like its dialog templates: it is in the table from the start.
+[[maybe_unused]] const bool iconFiled = ui::RegisterIcon(IDR_MAINFRAME, settingsIcon());
 }  // namespace
 
 const ui::DialogTemplate& settingsTemplate() {

@@ -5,6 +5,9 @@
 
 namespace solvesetup {
 
+// The application icon (resource 128), filed in the icon table before the program starts.
+inline constexpr int IDR_MAINFRAME = 128;
+
 // The settings dialog (resource 102).
 inline constexpr int IDD_SETTINGS = 102;
 inline constexpr int IDC_VALUE = 1000;          // sampling time, or the frequency named by the range label

@@ -153,6 +153,21 @@ TEST(SettingsRender, TimeModeShowsTheSamplingTimeAndItsUnit) {
   EXPECT_GT(countColour(image, {0, 0, 5, 5}, QColor(0, 0, 140)), 20) << "dark blue dialog";
 }
 
+TEST(SettingsRender, WindowShowsTheApplicationIcon) {
+  ShownSettings shown(true);
+  const QIcon icon = shown.window->windowIcon();
+  ASSERT_FALSE(icon.isNull());
+  const QImage image = icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+  const ui::HICON registered = ui::LoadIcon(IDR_MAINFRAME);
+  ASSERT_NE(registered, nullptr);
+  for (const QPoint at : {QPoint(4, 5), QPoint(16, 16), QPoint(27, 6)}) {
+    EXPECT_EQ(image.pixel(at), registered->pixel(at.x(), at.y())) << at.x() << "," << at.y();
+  }
+  const char* folder = std::getenv("KORVENA_BIN_DIR");
+  EXPECT_TRUE(image.scaled(256, 256).save(
+      QString::fromStdString(std::string(folder ? folder : ".") + "/../solvesetup-icon.png")));
+}
+
 // A damping dialog shown in a real window: its caption, its fields in Courier, a picture.
 void renderDampingDialog(CPrettyDialog& dialog, const std::string& picture) {
   const ui::DialogTemplate& t = dialog.dialogTemplate();
