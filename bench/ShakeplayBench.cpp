@@ -1,6 +1,7 @@
 // shakeplay's three hot paths, each beside its limit on this machine:
-//   load of a result file        vs reading the same file to /dev/null, as cat does; the load
-//                                   is also split into its reading and its first frame
+//   load of a result file        vs reading the same file to /dev/null as cat does, and vs one
+//                                   read of it into fresh memory (the floor of any load that
+//                                   keeps its own copy); its first-frame part alone beside it
 //   one sub-frame tick            vs a bandwidth probe over the same bytes (a[i] += b[i])
 //   EvaluateStep                  in integer multiply-adds per second
 // The result files live in a temporary folder that is removed at the end.
