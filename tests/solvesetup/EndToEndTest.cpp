@@ -22,6 +22,7 @@
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/qt/QtFonts.h"
 #include "solvesetup/SolveSetupResources.h"
+#include "tests/support/Pictures.h"
 
 extern char** environ;
 
@@ -30,20 +31,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
-
-class QtEnvironment : public testing::Environment {
- public:
-  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "solvesetup_e2e";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-[[maybe_unused]] testing::Environment* const qtEnvironment =
-    testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 fs::path binFolder() {
   const char* folder = std::getenv("KORVENA_BIN_DIR");
@@ -132,7 +119,7 @@ void saveWindowPicture(const HostRun& run, const std::string& name) {
             4)
       << geometry;
   const QPixmap screen = QApplication::primaryScreen()->grabWindow(0, x, y, width, height);
-  EXPECT_TRUE(screen.save(QString::fromStdString((binFolder() / ".." / name).string())));
+  EXPECT_TRUE(screen.save(QString::fromStdString(testsupport::picturePath(name))));
 }
 
 const Json& fieldsOf(const Json& report) { return report.at("blocks").at(0).at("fields"); }

@@ -18,23 +18,10 @@
 #include "solvesetup/CSettingsDlg.h"
 #include "solvesetup/SolveSetupResources.h"
 #include "tests/solvesetup/SettingsBlock.h"
+#include "tests/support/Pictures.h"
 
 namespace solvesetup::test {
 namespace {
-
-class QtEnvironment : public testing::Environment {
- public:
-  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "solvesetup_test";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-[[maybe_unused]] testing::Environment* const qtEnvironment =
-    testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // The settings dialog on a block of the given analysis mode, shown in a real window.
 class ShownSettings {
@@ -79,9 +66,7 @@ class ShownSettings {
     }
   }
   void save(const std::string& name) const {
-    const char* folder = std::getenv("KORVENA_BIN_DIR");
-    const std::string path = std::string(folder ? folder : ".") + "/../" + name;
-    EXPECT_TRUE(window->grab().toImage().save(QString::fromStdString(path)));
+    EXPECT_TRUE(window->grab().toImage().save(QString::fromStdString(testsupport::picturePath(name))));
   }
 
   SettingsBlock host;
@@ -163,9 +148,8 @@ TEST(SettingsRender, WindowShowsTheApplicationIcon) {
   for (const QPoint at : {QPoint(4, 5), QPoint(16, 16), QPoint(27, 6)}) {
     EXPECT_EQ(image.pixel(at), registered->pixel(at.x(), at.y())) << at.x() << "," << at.y();
   }
-  const char* folder = std::getenv("KORVENA_BIN_DIR");
   EXPECT_TRUE(image.scaled(256, 256).save(
-      QString::fromStdString(std::string(folder ? folder : ".") + "/../solvesetup-icon.png")));
+      QString::fromStdString(testsupport::picturePath("solvesetup-icon.png"))));
 }
 
 // A damping dialog shown in a real window: its caption, its fields in Courier, a picture.
@@ -183,9 +167,8 @@ void renderDampingDialog(CPrettyDialog& dialog, const std::string& picture) {
     ASSERT_NE(field, nullptr);
     EXPECT_TRUE(field->font().fixedPitch() || field->fontInfo().fixedPitch());
     EXPECT_EQ(field->text(), "5.000000e-02");
-    const char* folder = std::getenv("KORVENA_BIN_DIR");
     EXPECT_TRUE(window.grab().toImage().save(
-        QString::fromStdString(std::string(folder ? folder : ".") + "/../" + picture)));
+        QString::fromStdString(testsupport::picturePath(picture))));
     dialog.pressEscape();
     dialog.destroy();
   }

@@ -17,26 +17,12 @@
 #include "platform/ui/qt/DialogWindow.h"
 #include "platform/ui/qt/QtFonts.h"
 #include "platform/ui/testing/ScriptedServices.h"
+#include "tests/support/Pictures.h"
 
 namespace {
 
 using namespace sample;
 using Events = std::vector<std::string>;
-
-// One QApplication for all tests, gone before the process exits.
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[11] = "ui_qt_test";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-[[maybe_unused]] ::testing::Environment* const qtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 bool near(QColor a, QColor b, int tolerance) {
   return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
@@ -191,8 +177,7 @@ TEST_F(Binder, UpDownArrowsAndArrowKeys) {
 
 TEST_F(Binder, ColoursAndPaintingReachThePixels) {
   const QImage image = grab();
-  image.save(QString::fromLocal8Bit(std::getenv("KORVENA_BIN_DIR") ? std::getenv("KORVENA_BIN_DIR") : ".") +
-             "/../sample-dialog.png");
+  image.save(QString::fromStdString(testsupport::picturePath("sample-dialog.png")));
   EXPECT_EQ(image.pixelColor(2, 2), QColor(0, 0, 140));
   EXPECT_GT(countNear(image, pixels(kPlainLabel), QColor(255, 255, 0), 40), 5);
   EXPECT_GT(countNear(image, pixels(kPrettyLabel), QColor(255, 255, 255), 40), 5);
