@@ -69,7 +69,7 @@ bool ResultReader::readTable(Buffer<std::int32_t>& table, std::uint64_t rows, in
   const std::uint64_t count = rows * static_cast<std::uint64_t>(doc_.modeCount);
   if (!fits(count, sizeof(std::int32_t))) return shortItem(code);
   table = Buffer<std::int32_t>(count);
-  return source_.read(table.data(), count * sizeof(std::int32_t)) || shortItem(code);
+  return readPrefaulted(source_, prefaulter_, table.data(), count * sizeof(std::int32_t)) || shortItem(code);
 }
 
 template <class T>

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "shakeplay/Prefaulter.h"
 #include "shakeplay/Records.h"
 
 namespace shakeplay {
@@ -41,6 +42,7 @@ class ResultReader {
   CShakeplayDoc& doc_;
   ByteSource& source_;
   Services& services_;
+  Prefaulter prefaulter_;  // joined before the reader is gone
 };
 
 }  // namespace shakeplay
