@@ -1,0 +1,48 @@
+// End-to-end runs: korvena-host creates a tool's real blocks and starts the real tool under the
+// test's X server; xdotool drives the window as a user would; the test reads the JSON report the
+// host writes once the tool has ended.
+#pragma once
+
+#include <sys/types.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "platform/ui/DialogTemplate.h"
+
+namespace testsupport {
+
+// Runs a shell command; its standard output without the trailing line break.
+std::string shell(const std::string& command);
+
+class HostedTool {
+ public:
+  // Starts `korvena-host run tool --in <inputJson> --out ...` and waits (up to 20 s) for a window
+  // with the given title.
+  HostedTool(const std::string& tool, const std::string& inputJson, const std::string& windowTitle);
+  ~HostedTool();  // a window still open gets Escape; the host is waited for
+  HostedTool(const HostedTool&) = delete;
+  HostedTool& operator=(const HostedTool&) = delete;
+
+  const std::string& window() const { return window_; }
+  bool started() const { return pid_ > 0 && !window_.empty(); }
+
+  // Runs `xdotool arguments`; a failing command fails the test.
+  void xdotool(const std::string& arguments) const;
+  // Gives the window the focus and clicks the middle of a control of the dialog template.
+  void clickControl(const ui::DialogTemplate& dialog, int id) const;
+  // Saves the part of the screen that the window covers in the pictures folder.
+  void savePicture(const std::string& name) const;
+
+  // Waits for the host; the report it wrote (discarded JSON when there is none).
+  nlohmann::json finish();
+
+ private:
+  std::filesystem::path folder_;
+  std::string windowTitle_;
+  pid_t pid_ = -1;
+  std::string window_;
+};
+
+}  // namespace testsupport
