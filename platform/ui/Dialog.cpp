@@ -229,21 +229,21 @@ void Dialog::SetPos(int id, int position) {
 int Dialog::GetPos(int id) const { return control(id).position; }
 
 void Dialog::EnableWindow(int id, bool enable) {
-  ControlState& c = state(id);
-  if (c.enabled == enable) return;
-  c.enabled = enable;
-  const int index = indexOf(id);
-  changed(index, ControlChange::Enabled);
-  if (!enable && focusIndex_ == index) moveFocus(-1);
+  setUsable(id, &ControlState::enabled, enable, ControlChange::Enabled);
 }
 
 void Dialog::ShowWindow(int id, bool show) {
+  setUsable(id, &ControlState::visible, show, ControlChange::Visible);
+}
+
+// Disabling or hiding the focused control takes the focus from it.
+void Dialog::setUsable(int id, bool ControlState::*flag, bool on, ControlChange what) {
   ControlState& c = state(id);
-  if (c.visible == show) return;
-  c.visible = show;
+  if (c.*flag == on) return;
+  c.*flag = on;
   const int index = indexOf(id);
-  changed(index, ControlChange::Visible);
-  if (!show && focusIndex_ == index) moveFocus(-1);
+  changed(index, what);
+  if (!on && focusIndex_ == index) moveFocus(-1);
 }
 
 bool Dialog::IsWindowEnabled(int id) const { return control(id).enabled; }

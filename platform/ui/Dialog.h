@@ -179,6 +179,7 @@ class Dialog {
   void fire(Notify what, int id);
   void command(int id);  // WM_COMMAND: the clicked handler, else OnOK / OnCancel for 1 / 2
   void moveFocus(int index);  // -1: no control
+  void setUsable(int id, bool ControlState::*flag, bool on, ControlChange what);
   void applyAutoCheck(int index);
   void recomputeClientSize();
   int defaultButtonId() const;
