@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "platform/ui/Services.h"
 #include "solvesetup/SolveSetupResources.h"
 #include "tests/support/HostedTool.h"
 
@@ -22,6 +23,18 @@ class HostRun : public testsupport::HostedTool {
       : HostedTool("solvesetup", R"({"DATA": {"analysisMode": 1, "samplingUnit": 1,
             "densityLevel": 0, "freqMin": 0.0, "freqMax": 0.002, "dampingKind": 2,
             "dampingA": 3.5, "dampingB": 0.0, "accepted": 0}})",
+                   "SETTINGS input") {}
+};
+
+// The host started on a frequency-domain analysis with the given damping kind.
+class FrequencyRun : public testsupport::HostedTool {
+ public:
+  explicit FrequencyRun(int dampingKind)
+      : HostedTool("solvesetup",
+                   R"({"DATA": {"analysisMode": 4, "densityLevel": 1, "freqMin": 2.5,
+                       "freqMax": 480.0, "dampingA": 0.0375, "dampingB": 0.00021,
+                       "accepted": 0, "dampingKind": )" +
+                       std::to_string(dampingKind) + "}}",
                    "SETTINGS input") {}
 };
 
@@ -63,6 +76,55 @@ TEST(SolveSetupEndToEnd, EscapeLeavesTheHostsValues) {
   EXPECT_EQ(fields.at("accepted"), 0);
   EXPECT_EQ(fields.at("freqMin").get<double>(), 0.0);
   EXPECT_EQ(fields.at("freqMax").get<double>(), 0.002);
+}
+
+// Without a window manager the server's focus goes to the root window when a modal child closes;
+// the next press then reaches a dialog that turns active only while the button is held.
+
+TEST(SolveSetupEndToEnd, FirstClickAfterTheDampingDialogClosedAccepts) {
+  FrequencyRun run(2);
+  ASSERT_TRUE(run.started()) << "no window named \"SETTINGS input\" appeared";
+  run.clickControl(settingsTemplate(), IDC_SET);
+  run.closeWithKey("MODAL damping", "Escape");
+  run.holdClickControl(settingsTemplate(), ui::IDOK);
+  const Json report = run.finish();
+  ASSERT_FALSE(report.is_discarded());
+  EXPECT_EQ(fieldsOf(report).at("accepted"), 1);
+  EXPECT_EQ(fieldsOf(report).at("dampingKind"), 2);
+}
+
+TEST(SolveSetupEndToEnd, FirstClickAfterTheWarningOpensTheDampingDialog) {
+  FrequencyRun run(1);
+  ASSERT_TRUE(run.started()) << "no window named \"SETTINGS input\" appeared";
+  run.clickControl(settingsTemplate(), IDC_VALUE);
+  run.xdotool("key Tab Tab Home");  // through the density list to the damping list: NO DAMPING
+  run.closeWithKey("Korvena Warning", "Return");
+  run.holdClickControl(settingsTemplate(), IDC_SET);
+  ASSERT_FALSE(testsupport::HostedTool::waitForWindow("RAYLAIGH damping").empty())
+      << "the first click on Set opened nothing";
+  run.closeWithKey("RAYLAIGH damping", "Escape");
+  run.holdClickControl(settingsTemplate(), ui::IDOK);
+  const Json report = run.finish();
+  ASSERT_FALSE(report.is_discarded());
+  EXPECT_EQ(fieldsOf(report).at("accepted"), 1);
+  EXPECT_EQ(fieldsOf(report).at("dampingKind"), 1);
+  EXPECT_DOUBLE_EQ(fieldsOf(report).at("dampingB").get<double>(), 0.00021);
+}
+
+TEST(SolveSetupEndToEnd, FirstClickIntoTheValueFieldAfterTheDampingDialogTakesTheTyping) {
+  FrequencyRun run(2);
+  ASSERT_TRUE(run.started()) << "no window named \"SETTINGS input\" appeared";
+  run.clickControl(settingsTemplate(), IDC_SET);
+  run.closeWithKey("MODAL damping", "Return");
+  run.holdClickControl(settingsTemplate(), IDC_VALUE);
+  run.xdotool("key ctrl+a");
+  run.xdotool("type --delay 30 612.5");
+  run.clickControl(settingsTemplate(), ui::IDOK);
+  const Json report = run.finish();
+  ASSERT_FALSE(report.is_discarded());
+  EXPECT_EQ(fieldsOf(report).at("accepted"), 1);
+  EXPECT_DOUBLE_EQ(fieldsOf(report).at("freqMax").get<double>(), 612.5);
+  EXPECT_DOUBLE_EQ(fieldsOf(report).at("freqMin").get<double>(), 2.5);
 }
 
 }  // namespace

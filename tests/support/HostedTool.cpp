@@ -1,6 +1,7 @@
 #include "tests/support/HostedTool.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -44,8 +45,7 @@ std::string shell(const std::string& command) {
 
 HostedTool::HostedTool(const std::string& tool, const std::string& inputJson,
                        const std::string& windowTitle)
-    : folder_(fs::temp_directory_path() / (tool + "-e2e-" + std::to_string(getpid()))),
-      windowTitle_(windowTitle) {
+    : folder_(fs::temp_directory_path() / (tool + "-e2e-" + std::to_string(getpid()))) {
   fs::create_directories(folder_);
   std::ofstream(folder_ / "in.json") << inputJson;
   const std::string host = (binFolder() / "korvena-host").string();
@@ -55,33 +55,67 @@ HostedTool::HostedTool(const std::string& tool, const std::string& inputJson,
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
   if (posix_spawn(&pid_, host.c_str(), nullptr, nullptr, argv.data(), environ) != 0) pid_ = -1;
-  window_ = shell("timeout 20 xdotool search --sync --name '" + windowTitle_ + "' | head -n 1");
+  window_ = shell("timeout 20 xdotool search --sync --name '" + windowTitle + "' | head -n 1");
 }
 
 HostedTool::~HostedTool() {
   if (pid_ > 0) {
-    shell("xdotool search --name '" + windowTitle_ + "' key --window %@ Escape 2>/dev/null");
-    waitpid(pid_, nullptr, 0);
+    int status = 0;
+    stopHost(&status);
   }
   fs::remove_all(folder_);
+}
+
+// The host passes the signal on to its tool and ends once the tool has. (An Escape sent to the
+// window instead can reach the next tool started under the same server.)
+void HostedTool::stopHost(int* status) {
+  kill(pid_, SIGTERM);
+  waitpid(pid_, status, 0);
+  pid_ = -1;
 }
 
 void HostedTool::xdotool(const std::string& arguments) const {
   ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
 }
 
-void HostedTool::clickControl(const ui::DialogTemplate& dialog, int id) const {
+std::string HostedTool::middleOf(const ui::DialogTemplate& dialog, int id) const {
   const ui::BaseUnits base =
       ui::qt::baseUnitsOf(ui::qt::dialogFont(dialog.fontFace, dialog.pointSize));
   for (const ui::ControlTemplate& control : dialog.controls) {
     if (control.id != id) continue;
     const ui::Rect r = ui::dialogToPixels(control.rect, base);
-    xdotool("windowfocus --sync " + window_);
-    xdotool("mousemove --sync --window " + window_ + " " + std::to_string(r.x + r.cx / 2) + " " +
-            std::to_string(r.y + r.cy / 2) + " click 1");
-    return;
+    return std::to_string(r.x + r.cx / 2) + " " + std::to_string(r.y + r.cy / 2);
   }
   ADD_FAILURE() << "no control " << id << " in dialog " << dialog.id;
+  return {};
+}
+
+void HostedTool::clickControl(const ui::DialogTemplate& dialog, int id) const {
+  const std::string middle = middleOf(dialog, id);
+  if (middle.empty()) return;
+  xdotool("windowfocus --sync " + window_);
+  xdotool("mousemove --window " + window_ + " " + middle + " click 1");
+}
+
+void HostedTool::holdClickControl(const ui::DialogTemplate& dialog, int id) const {
+  const std::string middle = middleOf(dialog, id);
+  if (middle.empty()) return;
+  xdotool("mousemove --window " + window_ + " " + middle + " mousedown 1 sleep 0.05 mouseup 1");
+}
+
+std::string HostedTool::waitForWindow(const std::string& title) {
+  return shell("timeout 10 xdotool search --sync --name '^" + title + "$' | head -n 1");
+}
+
+void HostedTool::closeWithKey(const std::string& title, const std::string& key) const {
+  const std::string shown = waitForWindow(title);
+  ASSERT_FALSE(shown.empty()) << "no window \"" << title << "\"";
+  xdotool("windowfocus --sync " + shown + " key " + key);
+  for (int tries = 0; tries < 200; ++tries) {
+    if (shell("xdotool search --name '^" + title + "$'").empty()) return;
+    usleep(50000);
+  }
+  ADD_FAILURE() << "\"" << title << "\" is still open after " << key;
 }
 
 void HostedTool::savePicture(const std::string& name) const {
@@ -95,11 +129,23 @@ void HostedTool::savePicture(const std::string& name) const {
   EXPECT_TRUE(screen.save(QString::fromStdString(picturePath(name))));
 }
 
+bool HostedTool::waitForHost(int seconds, int* status) {
+  for (int tries = 0; tries < seconds * 20; ++tries) {
+    if (waitpid(pid_, status, WNOHANG) == pid_) return true;
+    usleep(50000);
+  }
+  return false;
+}
+
 nlohmann::json HostedTool::finish() {
   int status = 0;
-  waitpid(pid_, &status, 0);
-  pid_ = -1;
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "host status " << status;
+  if (waitForHost(10, &status)) {
+    pid_ = -1;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "host status " << status;
+  } else {
+    ADD_FAILURE() << "the tool is still running";
+    stopHost(&status);
+  }
   std::ifstream in(folder_ / "out.json");
   return nlohmann::json::parse(in, nullptr, false);
 }

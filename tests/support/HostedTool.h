@@ -21,7 +21,7 @@ class HostedTool {
   // Starts `korvena-host run tool --in <inputJson> --out ...` and waits (up to 20 s) for a window
   // with the given title.
   HostedTool(const std::string& tool, const std::string& inputJson, const std::string& windowTitle);
-  ~HostedTool();  // a window still open gets Escape; the host is waited for
+  ~HostedTool();  // a host still running is stopped and waited for
   HostedTool(const HostedTool&) = delete;
   HostedTool& operator=(const HostedTool&) = delete;
 
@@ -32,15 +32,28 @@ class HostedTool {
   void xdotool(const std::string& arguments) const;
   // Gives the window the focus and clicks the middle of a control of the dialog template.
   void clickControl(const ui::DialogTemplate& dialog, int id) const;
+  // Clicks the middle of a control as a person does, the button held down for 50 ms, without
+  // giving the window the focus first: the server's focus stays where it is.
+  void holdClickControl(const ui::DialogTemplate& dialog, int id) const;
+  // The id of a window with this title that appears within ten seconds; empty when none does.
+  static std::string waitForWindow(const std::string& title);
+  // Gives a window (a sub-dialog or a message box) the focus, presses the key there through the
+  // server and waits, up to ten seconds, until no window has that title.
+  void closeWithKey(const std::string& title, const std::string& key) const;
   // Saves the part of the screen that the window covers in the pictures folder.
   void savePicture(const std::string& name) const;
 
-  // Waits for the host; the report it wrote (discarded JSON when there is none).
+  // Waits for the host; the report it wrote (discarded JSON when there is none). A tool still
+  // running after ten seconds fails the test and is closed.
   nlohmann::json finish();
 
  private:
+  // The control's middle in the window's pixels, "x y"; empty (and the test failed) for none.
+  std::string middleOf(const ui::DialogTemplate& dialog, int id) const;
+  bool waitForHost(int seconds, int* status);
+  void stopHost(int* status);
+
   std::filesystem::path folder_;
-  std::string windowTitle_;
   pid_t pid_ = -1;
   std::string window_;
 };

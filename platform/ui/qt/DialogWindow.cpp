@@ -375,6 +375,17 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     return routeKey(index, static_cast<QKeyEvent*>(event));
   }
+  // A press on a window that is not active (a modal child has closed and left the server's
+  // focus outside the tool, as X does without a window manager) moves Qt's focus only when the
+  // window turns active, mostly while the button is still held. That focus event carries no mouse
+  // reason, so the branch below would take it for a stray one and give the focus back to the
+  // model's control; a button that loses the focus while held forgets the press, and the release
+  // clicks nothing. The model hears of the click's focus at the press instead, as it does on an
+  // active window, and the activation then finds the focus where the model has it.
+  if (event->type() == QEvent::MouseButtonPress && !isActiveWindow() &&
+      (static_cast<QWidget*>(watched)->focusPolicy() & Qt::ClickFocus)) {
+    model_.focus(stateAt(index).id);
+  }
   if (event->type() == QEvent::FocusIn && syncing_ == 0) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
