@@ -1,5 +1,6 @@
 #include "platform/ui/qt/DialogWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -244,7 +245,11 @@ void DialogWindow::applyColours(int index) {
   QWidget* widget = widgets_[static_cast<std::size_t>(index)];
   const std::optional<Colours> colours = model_.effectiveColours(index);
   if (!colours) {
-    widget->setPalette(QPalette());
+    // The platform's own colours, every role of them: a palette left partly unset would take
+    // the dialog's text colour for the arrows of an up-down, yellow on a light button face.
+    QPalette platform = QApplication::palette(widget);
+    platform.setResolveMask(~QPalette::ResolveMask(0));
+    widget->setPalette(platform);
     widget->setAutoFillBackground(false);
     return;
   }

@@ -136,6 +136,18 @@ TEST_F(Binder, ColoursAndPaintingReachThePixels) {
   EXPECT_GT(countNear(image, group, QColor(255, 0, 0), 8), 80);
 }
 
+// The platform draws an up-down's arrows dark on a light button face; the dialog's colour table
+// does not reach them.
+TEST_F(Binder, UpDownArrowsAreDarkOnALightFace) {
+  const QImage image = grab();
+  for (int id : {kSpin, kSpinNoBuddy}) {
+    const QRect area = pixels(id).adjusted(1, 1, -1, -1);
+    EXPECT_EQ(countNear(image, area, QColor(255, 255, 0), 90), 0) << id;
+    EXPECT_GT(countNear(image, area, QColor(80, 80, 80), 40), 3) << id;  // the arrows
+    EXPECT_GT(countNear(image, area, QColor(235, 235, 235), 30), area.width() * area.height() / 3) << id;
+  }
+}
+
 TEST_F(Binder, TimersTickTheModel) {
   dialog.SetTimer(7, 10);
   QTest::qWait(100);
