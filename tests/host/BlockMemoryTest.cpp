@@ -46,6 +46,24 @@ TEST(BlockMemoryTest, WritesHeaderAndFieldsInOrderOverZeroedMemory) {
   EXPECT_EQ(std::get<std::int32_t>(*back.fields[4].value), 0);
 }
 
+// Text and bytes that fill their field leave every byte around it as it was, up to the very end
+// of the data area.
+TEST(BlockMemoryTest, ValuesAsWideAsTheirFieldWriteNothingOutsideIt) {
+  constexpr unsigned char kUntouched = 0x5A;
+  BlockSpec block;
+  block.dataSize = 19;
+  block.fields = {FieldSpec{"title", 3, FieldType::Text, 7, std::string("Korvena")},
+                  FieldSpec{"mark", 11, FieldType::Bytes, 3, std::string("\xc3\x01\xfe", 3)},
+                  FieldSpec{"tail", 15, FieldType::Text, 4, std::string("ABCD")}};
+  std::vector<std::byte> memory(kHeaderSize + 19, std::byte{kUntouched});
+  writeBlock(memory, block);
+  const auto at = [&](int offset) { return static_cast<unsigned char>(memory[kHeaderSize + offset]); };
+  for (int offset : {2, 10, 14}) EXPECT_EQ(at(offset), kUntouched) << offset;
+  EXPECT_EQ(std::memcmp(&memory[kHeaderSize + 3], "Korvena", 7), 0);
+  EXPECT_EQ(std::memcmp(&memory[kHeaderSize + 11], "\xc3\x01\xfe", 3), 0);
+  EXPECT_EQ(std::memcmp(&memory[kHeaderSize + 15], "ABCD", 4), 0);
+}
+
 TEST(BlockMemoryTest, ReportsHeaderAndValuesAsJson) {
   BlockHeader header;
   header.attachCount = 2;

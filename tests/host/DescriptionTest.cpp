@@ -101,6 +101,34 @@ TEST(DescriptionTest, RefusesBadDescriptionsNamingThePlace) {
   }
 }
 
+// A field may end exactly at the end of the data area; one byte further is refused.
+TEST(DescriptionTest, AFieldMayEndAtTheDataSizeButNotOneBytePast) {
+  struct Case {
+    Json field;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {{{"offset", 36}, {"type", "int32"}}, true},
+      {{{"offset", 37}, {"type", "int32"}}, false},
+      {{{"offset", 32}, {"type", "double"}, {"value", 0.5}}, true},
+      {{{"offset", 33}, {"type", "double"}}, false},
+      {{{"offset", 29}, {"type", "text"}, {"width", 11}, {"value", "abc"}}, true},
+      {{{"offset", 29}, {"type", "text"}, {"width", 12}}, false},
+      {{{"offset", 37}, {"type", "bytes"}, {"value", "a1b2c3"}}, true},
+      {{{"offset", 38}, {"type", "bytes"}, {"value", "a1b2c3"}}, false},
+      {{{"offset", 40}, {"type", "bytes"}, {"width", 1}}, false},
+  };
+  for (const Case& test : cases) {
+    const std::string fault = faultOf(oneBlock(Json::array({test.field}), 40));
+    if (test.accepted) {
+      EXPECT_EQ(fault, "(accepted)") << test.field.dump();
+    } else {
+      EXPECT_NE(fault.find("lie outside the data size 40"), std::string::npos)
+          << test.field.dump() << " -> " << fault;
+    }
+  }
+}
+
 TEST(DescriptionTest, RawFormReadsBackToTheSameDescription) {
   const Json raw = oneBlock(Json::array({{{"name", "n"}, {"offset", 0}, {"type", "int32"}, {"value", 3}},
                                          {{"offset", 4}, {"type", "text"}, {"width", 12}, {"value", "x"}},

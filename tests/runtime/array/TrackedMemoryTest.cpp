@@ -8,14 +8,11 @@
 #include <vector>
 
 #include "runtime/array/InjectedFailures.h"
+#include "tests/runtime/array/TrackedPrefix.h"
 
 namespace {
 
-std::int32_t prefixWord(void* block, int offset) {
-  std::int32_t word = 0;
-  std::memcpy(&word, static_cast<char*>(block) + offset, sizeof word);
-  return word;
-}
+using lyrTesting::prefixWord;
 
 class TrackedMemory : public testing::Test {
  protected:

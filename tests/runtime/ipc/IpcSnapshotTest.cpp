@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/runtime/array/TrackedPrefix.h"
 #include "tests/runtime/ipc/HostBlock.h"
 #include "tests/runtime/ipc/IpcFixture.h"
 
@@ -54,6 +55,7 @@ TEST_F(IpcSnapshot, MakesAPlainOrATrackedBuffer) {
   void* tracked = nullptr;
   ASSERT_EQ(snapshot(&tracked, 7), 0);
   EXPECT_EQ(std::memcmp(tracked, block.data(), 24), 0);
+  EXPECT_EQ(lyrTesting::trackedSize(tracked), 24) << "dataSize bytes, as the allocator filed them";
   void* filed = nullptr;
   int bank = 0;
   ASSERT_EQ(lyrMemLookup(lyrMemLastId(), &filed, &bank), 0);
