@@ -129,20 +129,5 @@ INSTANTIATE_TEST_SUITE_P(
                     ArrowCase{3, 3, IDC_LEVEL_MAX_SPIN, false, 12},
                     ArrowCase{INT_MIN, INT_MIN, IDC_LEVEL_MAX_SPIN, false, 12}));
 
-// Each arrow steps the level the dialog holds, from the other level as it stands.
-TEST_F(ConvergenceTest, ArrowsFollowEachOther) {
-  run(kStructural, [](CConvergenceDlg& dialog) {
-    for (int i = 0; i < 3; ++i) arrow(dialog, IDC_LEVEL_MAX_SPIN, false);  // 10 -> 7
-    for (int i = 0; i < 3; ++i) arrow(dialog, IDC_LEVEL_MIN_SPIN, true);   // 4 -> 7
-    EXPECT_EQ(dialog.GetDlgItemText(IDC_LEVEL_MIN), "7");
-    arrow(dialog, IDC_LEVEL_MIN_SPIN, true);  // 8 is above the highest
-    EXPECT_EQ(dialog.GetDlgItemText(IDC_LEVEL_MIN), "2");
-    arrow(dialog, IDC_LEVEL_MAX_SPIN, false);  // 6
-    dialog.pressEnter();
-  });
-  EXPECT_EQ(host.data().levelMin, 2);
-  EXPECT_EQ(host.data().levelMax, 6);
-}
-
 }  // namespace
 }  // namespace convset::test

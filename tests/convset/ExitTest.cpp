@@ -189,32 +189,6 @@ TEST_F(ConvergenceTest, DefaultThenAcceptClearsTheOptionalCriteriaAndResetsTheLe
             }));
 }
 
-// Kind 2's Default fills the frequency row too; Accept then writes both rows' tolerances.
-TEST_F(ConvergenceTest, FrequencyDefaultThenAcceptWritesBothFirstRows) {
-  run(kFrequency, [](CConvergenceDlg& dialog) {
-    ASSERT_TRUE(dialog.click(IDC_DEFAULT));
-    EXPECT_EQ(dialog.GetDlgItemText(IDC_FREQUENCY_VALUE), "   5.00");
-    ASSERT_TRUE(dialog.click(1));
-  });
-  EXPECT_EQ(host.snapshot(), expected([](ConvergenceBlock& b) {
-              b.freqDispSelected = 1;
-              b.freqDispValue = 3.0;
-              b.mainSelected = 1;
-              b.mainValue = 5.0;
-              b.localChangeSelected = 0;
-              b.totalChangeSelected = 0;
-              b.localChangeValue = 5.0;
-              b.totalChangeValue = 5.0;
-              b.totalErrorSelected = 0;
-              b.totalErrorValue = 5.0;
-              b.maxTracSelected = 0;
-              b.maxTracValue = 50.0;
-              b.levelMin = 3;
-              b.levelMax = 9;
-              b.maxPasses = 15;
-            }));
-}
-
 // The fields are exchanged in the order of their ids: the lowest level (1016) is read, the
 // refused number of passes (1020) keeps its value, and what comes after it (1029 ... 1034) is
 // not read at all. Accept goes on with what it holds.

@@ -22,7 +22,7 @@ struct KindCase {
 
 class KindTest : public ConvergenceTest, public testing::WithParamInterface<KindCase> {};
 
-TEST_P(KindTest, RowsCaptionsAndPlaces) {
+TEST_P(KindTest, RowsCaptionsAndSize) {
   const KindCase c = GetParam();
   run(c.kind, [&](CConvergenceDlg& dialog) {
     for (const int id : {IDC_FREQUENCY, IDC_FREQUENCY_VALUE}) {
@@ -33,26 +33,11 @@ TEST_P(KindTest, RowsCaptionsAndPlaces) {
       EXPECT_EQ(dialog.GetDlgItemText(kCaptionIds[i]), c.captions[i]);
     }
     EXPECT_EQ(dialog.GetWindowText(), "CONVERGENCE data");
-    if (c.frequencyRow) {
-      EXPECT_EQ(dialog.dialogSize(), (ui::Size{227, 234}));
-      EXPECT_EQ(dialog.control(IDC_TOTAL_CHANGE).rect, (ui::Rect{16, 56, 122, 10}));
-      EXPECT_EQ(dialog.control(IDC_LEVEL_MAX_SPIN).rect, (ui::Rect{203, 145, 9, 16}));
-      EXPECT_EQ(dialog.control(1).rect, (ui::Rect{28, 205, 50, 14}));
-    } else {
-      EXPECT_EQ(dialog.dialogSize(), (ui::Size{232, 225}));
-      EXPECT_EQ(dialog.control(IDC_TOTAL_CHANGE).rect, (ui::Rect{16, 40, 122, 10}));
-      EXPECT_EQ(dialog.control(IDC_LOCAL_CHANGE_VALUE).rect, (ui::Rect{141, 56, 70, 13}));
-      EXPECT_EQ(dialog.control(IDC_MAX_TRAC_VALUE).rect, (ui::Rect{141, 96, 70, 13}));
-      EXPECT_EQ(dialog.control(IDC_MAX_HEADER).rect, (ui::Rect{181, 118, 17, 9}));
-      EXPECT_EQ(dialog.control(IDC_LEVEL_MIN_SPIN).rect, (ui::Rect{158, 128, 9, 16}));
-      EXPECT_EQ(dialog.control(IDC_LEVEL_MAX).rect, (ui::Rect{181, 128, 28, 16}));
-      EXPECT_EQ(dialog.control(IDC_PASSES_CAPTION).rect, (ui::Rect{16, 158, 64, 11}));
-      EXPECT_EQ(dialog.control(1).rect, (ui::Rect{29, 183, 50, 14}));
-      EXPECT_EQ(dialog.control(IDC_DEFAULT).rect, (ui::Rect{151, 183, 50, 14}));
-    }
-    // Rows above the frequency row stay where they are.
-    EXPECT_EQ(dialog.control(IDC_DISPLACEMENT).rect, (ui::Rect{16, 19, 111, 13}));
-    EXPECT_EQ(dialog.control(IDC_CRITERION_HEADER).rect, (ui::Rect{21, 7, 53, 9}));
+    // The places of every row are checked on the screen (RenderTest); here the size and one
+    // row that moves.
+    EXPECT_EQ(dialog.dialogSize(), c.frequencyRow ? (ui::Size{227, 234}) : (ui::Size{232, 225}));
+    EXPECT_EQ(dialog.control(IDC_TOTAL_CHANGE).rect.y, c.frequencyRow ? 56 : 40);
+    EXPECT_EQ(dialog.control(IDC_DISPLACEMENT).rect, (ui::Rect{16, 19, 111, 13})) << "stays";
     dialog.pressEscape();
   });
 }
