@@ -5,10 +5,12 @@
 #include "platform/ui/Services.h"
 #include "runtime/skeleton/PrettyColours.h"
 #include "solvesetup/CDampingDialogs.h"
-#include "solvesetup/NumberText.h"
+#include "runtime/skeleton/NumberText.h"
 #include "solvesetup/SolveSetupResources.h"
 
 using namespace solvesetup;
+using skeleton::formatNumber;
+using skeleton::readNumber;
 
 namespace {
 constexpr const char* kDataTag = "DATA";

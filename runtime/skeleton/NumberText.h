@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace solvesetup {
+namespace skeleton {
 
 // value formatted with one printf conversion of a double ("%11.4e", "%6.4e", "%11.6e").
 std::string formatNumber(const char* format, double value);
@@ -11,4 +11,4 @@ std::string formatNumber(const char* format, double value);
 // The standard atof reading: the leading number of the text, 0 for text that is not one.
 double readNumber(const std::string& text);
 
-}  // namespace solvesetup
+}  // namespace skeleton
