@@ -15,6 +15,7 @@ constexpr double kLongValue = 3.14159265;
 constexpr double kShownLongValue = 3.1416;
 constexpr double kLongValues[3] = {3.14159265, 41.4159265, -0.314159265};
 constexpr double kShownLongValues[3] = {3.1416, 41.416, -0.31416};
+constexpr const char* kLongTexts[3] = {" 3.1416e+00", " 4.1416e+01", "-3.1416e-01"};
 
 TEST_F(LoadEntryTest, ThreePointsWithoutFunctionWriteStatusTypesAndAllThreePoints) {
   host.data().functionKind = -1;
@@ -77,7 +78,10 @@ INSTANTIATE_TEST_SUITE_P(Distributions, WrittenPointsTest,
 TEST_F(LoadEntryTest, DisplacementUnderAFunctionIsCorrectedAndWrittenByTheSecondOk) {
   host.data().loadType[1] = 1;
   host.data().loadType[2] = 1;
-  for (int p = 0; p < 3; ++p) host.data().value[p][2] = 0.0;
+  for (int p = 0; p < 3; ++p) {
+    host.data().value[p][0] = kLongValues[p];  // changes once it has been through its text
+    host.data().value[p][2] = 0.0;
+  }
   const Bytes before = host.snapshot();
   EXPECT_EQ(run([&](CLoadBcInputDlg& dialog) {
               dialog.pressEnter();
@@ -91,7 +95,7 @@ TEST_F(LoadEntryTest, DisplacementUnderAFunctionIsCorrectedAndWrittenByTheSecond
               EXPECT_EQ(dialog.GetDlgItemText(IDC_TYPE_2), "LOAD per UNIT");
               EXPECT_EQ(dialog.GetDlgItemText(IDC_TYPE_3), "LOAD per UNIT");
               for (int p = 0; p < 3; ++p) {
-                EXPECT_EQ(dialog.GetDlgItemText(valueId(p, 0)), kValueTexts[p][0]);
+                EXPECT_EQ(dialog.GetDlgItemText(valueId(p, 0)), kLongTexts[p]);
                 EXPECT_EQ(dialog.GetDlgItemText(valueId(p, 1)), kZero);
                 EXPECT_EQ(dialog.GetDlgItemText(valueId(p, 2)), kZero);
               }
@@ -103,7 +107,10 @@ TEST_F(LoadEntryTest, DisplacementUnderAFunctionIsCorrectedAndWrittenByTheSecond
                                        b.status = 1;
                                        b.loadType[1] = 0;
                                        b.loadType[2] = 0;
-                                       for (int p = 0; p < 3; ++p) b.value[p][1] = 0.0;
+                                       for (int p = 0; p < 3; ++p) {
+                                         b.value[p][0] = kShownLongValues[p];
+                                         b.value[p][1] = 0.0;
+                                       }
                                      })));
 }
 
