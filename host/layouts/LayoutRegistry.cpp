@@ -7,6 +7,8 @@ const std::vector<NamedLayout>& allLayouts() {
       probeLayout(),
       sampleLayout(),
       solveSetupLayout(),
+      loadEntryLayout(),
+      bcViewerLayout(),
   };
   return layouts;
 }
