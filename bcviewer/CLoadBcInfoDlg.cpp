@@ -68,16 +68,12 @@ void CLoadBcInfoDlg::OnFirstShow() {
   functionText_ = option_ == kStatic ? kNotApplicable : loadbc::fieldText(block_->functionName);
   switch (block_->distribution) {
     case loadbc::kUniform:
-      SetDialogSize(271, 116);
-      MoveControl(1, 112, 85);
-      grid_.hideColumnsFrom(1);
+      narrowTo(1);
       grid_.setHeader(0, "VALUE");
       fillRows(1);
       break;
     case loadbc::kTwoPoints:
-      SetDialogSize(271, 116);
-      MoveControl(1, 112, 85);
-      grid_.hideColumnsFrom(2);
+      narrowTo(2);
       grid_.setHeader(0, "beg.pnt");
       grid_.setHeader(1, "end.pnt");
       fillRows(2);
@@ -92,6 +88,13 @@ void CLoadBcInfoDlg::OnFirstShow() {
       break;
   }
   UpdateData(false);
+}
+
+// One and two points share the window narrowed to two columns, OK under its middle.
+void CLoadBcInfoDlg::narrowTo(int columns) {
+  SetDialogSize(271, 116);
+  MoveControl(1, 112, 85);
+  grid_.hideColumnsFrom(columns);
 }
 
 // The coordinate system, the type of each direction and the values of the first `points` points.

@@ -29,6 +29,7 @@ class CLoadBcInfoDlg : public CPrettyDialog {
 
  private:
   void takeSnapshot();
+  void narrowTo(int columns);
   void fillRows(int points);
 
   loadbc::ValueGrid grid_;

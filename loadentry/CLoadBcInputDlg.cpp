@@ -118,22 +118,26 @@ void CLoadBcInputDlg::fillFunctionList() {
   }
 }
 
+// A load of fewer than three points shows only its columns, in a window narrowed to them, with
+// OK, Cancel and Reset side by side under them (47 dialog units apart).
+void CLoadBcInputDlg::narrowTo(int columns, int width, int okX) {
+  constexpr int kButtonStep = 47;
+  constexpr int kButtonY = 109;
+  grid_.hideColumnsFrom(columns);
+  SetDialogSize(width, 140);
+  MoveControl(1, okX, kButtonY);
+  MoveControl(2, okX + kButtonStep, kButtonY);
+  MoveControl(IDC_RESET, okX + 2 * kButtonStep, kButtonY);
+}
+
 void CLoadBcInputDlg::layOutColumns(int distribution) {
   switch (distribution) {
     case kUniform:
-      grid_.hideColumnsFrom(1);
-      SetDialogSize(200, 140);
-      MoveControl(1, 32, 109);
-      MoveControl(2, 79, 109);
-      MoveControl(IDC_RESET, 126, 109);
+      narrowTo(1, 200, 32);
       grid_.setHeader(0, "VALUE");
       break;
     case kTwoPoints:
-      grid_.hideColumnsFrom(2);
-      SetDialogSize(278, 140);
-      MoveControl(1, 71, 109);
-      MoveControl(2, 118, 109);
-      MoveControl(IDC_RESET, 165, 109);
+      narrowTo(2, 278, 71);
       grid_.setHeader(0, "BEG.pnt");
       grid_.setHeader(1, "END.pnt");
       formatColumns(2);

@@ -35,6 +35,7 @@ class CLoadBcInputDlg : public CPrettyDialog {
   void detach();
   void fillFunctionList();
   void layOutColumns(int distribution);
+  void narrowTo(int columns, int width, int okX);
   // The first `points` columns become the block's values.
   void formatColumns(int points);
   bool applyTotalForceRule(const std::string& text, const std::string& caption);

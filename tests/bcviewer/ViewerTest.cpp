@@ -12,6 +12,7 @@
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/testing/ScriptedServices.h"
 #include "tests/bcviewer/InfoBlock.h"
+#include "tests/loadbc/GridExpectations.h"
 
 namespace bcviewer::test {
 namespace {
@@ -72,9 +73,7 @@ TEST(AnalysisOption, TheProgramWordIsNotScanned) {
 
 struct FillCase {
   int distribution;
-  int visibleColumns;
-  int filledColumns;
-  std::array<const char*, 3> headers;
+  loadbc::test::GridLook grid;
   ui::Size size;
   int okX;
 };
@@ -89,31 +88,21 @@ TEST_P(FillTest, DistributionDecidesColumnsHeadersSizeAndOk) {
   show(block, {"-dyn"}, [&](CLoadBcInfoDlg& dialog) {
     EXPECT_EQ(dialog.dialogSize(), c.size);
     EXPECT_EQ(dialog.control(1).rect, (ui::Rect{c.okX, 85, 47, 14}));
-    const bool filled = c.filledColumns > 0;
+    const bool filled = c.grid.filledColumns > 0;
     EXPECT_EQ(dialog.GetDlgItemText(IDC_CSYS_NAME), filled ? "SURF-CSYS-7" : "");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_TYPE_1), filled ? "LOAD/UNIT   " : "");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_FUNCTION_NAME), "PRESSURE-RAMP 0.25s");
-    for (int p = 0; p < 3; ++p) {
-      const bool visible = p < c.visibleColumns;
-      EXPECT_EQ(dialog.IsWindowVisible(kGridIds.headers[p]), visible) << "column " << p;
-      EXPECT_EQ(dialog.GetDlgItemText(kGridIds.headers[p]), c.headers[p]) << "column " << p;
-      for (int d = 0; d < 3; ++d) {
-        EXPECT_EQ(dialog.IsWindowVisible(valueId(p, d)), visible) << p << "," << d;
-        EXPECT_EQ(dialog.GetDlgItemText(valueId(p, d)),
-                  p < c.filledColumns ? kValueTexts[p][d] : "")
-            << p << "," << d;
-      }
-    }
+    loadbc::test::expectGrid(dialog, kGridIds, c.grid, kValueTexts);
   });
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Distributions, FillTest,
-    testing::Values(FillCase{1, 1, 1, {"VALUE", "PNT02", "PNT03"}, {271, 116}, 112},
-                    FillCase{2, 2, 2, {"beg.pnt", "end.pnt", "PNT03"}, {271, 116}, 112},
-                    FillCase{3, 3, 3, {"Pnt-a", "pnt-B", "C"}, {349, 106}, 151},
-                    FillCase{0, 3, 0, {"PNT01", "PNT02", "PNT03"}, {349, 106}, 151},
-                    FillCase{-3, 3, 0, {"PNT01", "PNT02", "PNT03"}, {349, 106}, 151}));
+    testing::Values(FillCase{1, {1, 1, {"VALUE", "PNT02", "PNT03"}}, {271, 116}, 112},
+                    FillCase{2, {2, 2, {"beg.pnt", "end.pnt", "PNT03"}}, {271, 116}, 112},
+                    FillCase{3, {3, 3, {"Pnt-a", "pnt-B", "C"}}, {349, 106}, 151},
+                    FillCase{0, {3, 0, {"PNT01", "PNT02", "PNT03"}}, {349, 106}, 151},
+                    FillCase{-3, {3, 0, {"PNT01", "PNT02", "PNT03"}}, {349, 106}, 151}));
 
 struct PiecesCase {
   std::string typeNames;  // the bytes from offset 471 on

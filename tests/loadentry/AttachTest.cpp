@@ -2,6 +2,7 @@
 // block as the host wrote it; and what it says when the block will not detach at the end.
 #include "platform/CommandLine.h"
 #include "platform/Mapping.h"
+#include "tests/support/AttachFailure.h"
 #include "tests/loadentry/LoadEntryFixture.h"
 
 namespace loadentry::test {
@@ -13,13 +14,7 @@ class AttachFailureTest : public testing::Test {
   void runExpectingFailure() {
     CLoadBcInputDlg dialog;
     EXPECT_TRUE(dialog.attachFailed());
-    const int result =
-        ui::runHeadless(dialog, [](ui::Dialog&) { ADD_FAILURE() << "the dialog was shown"; });
-    EXPECT_EQ(result, ui::IDCANCEL);
-    ASSERT_EQ(services.boxes().size(), 1u);
-    EXPECT_EQ(services.boxes()[0].text, "Cannot attach shared memory segment.");
-    EXPECT_EQ(services.boxes()[0].caption, "ERROR");
-    services = {};
+    testsupport::expectEndsWithAttachMessage(dialog, services);
   }
 
   // A block the dialog attaches, finds wanting and lets go unread.

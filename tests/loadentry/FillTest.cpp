@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "loadbc/LoadKinds.h"
+#include "tests/loadbc/GridExpectations.h"
 #include "tests/loadentry/LoadEntryFixture.h"
 
 namespace loadentry::test {
@@ -11,9 +12,7 @@ namespace {
 
 struct FillCase {
   int distribution;
-  int visibleColumns;
-  int filledColumns;
-  std::array<const char*, 3> headers;
+  loadbc::test::GridLook grid;
   ui::Size size;
   int okX, resetX, cancelX;
   int typeItems;
@@ -29,17 +28,7 @@ TEST_P(FillTest, DistributionDecidesColumnsHeadersSizeAndButtons) {
     EXPECT_EQ(dialog.control(1).rect, (ui::Rect{c.okX, 109, 40, 15}));
     EXPECT_EQ(dialog.control(IDC_RESET).rect, (ui::Rect{c.resetX, 109, 40, 14}));
     EXPECT_EQ(dialog.control(2).rect, (ui::Rect{c.cancelX, 109, 40, 14}));
-    for (int p = 0; p < 3; ++p) {
-      const bool visible = p < c.visibleColumns;
-      EXPECT_EQ(dialog.IsWindowVisible(kGridIds.headers[p]), visible) << "column " << p;
-      EXPECT_EQ(dialog.GetDlgItemText(kGridIds.headers[p]), c.headers[p]) << "column " << p;
-      for (int d = 0; d < 3; ++d) {
-        EXPECT_EQ(dialog.IsWindowVisible(valueId(p, d)), visible) << p << "," << d;
-        EXPECT_EQ(dialog.GetDlgItemText(valueId(p, d)),
-                  p < c.filledColumns ? kValueTexts[p][d] : "")
-            << p << "," << d;
-      }
-    }
+    loadbc::test::expectGrid(dialog, kGridIds, c.grid, kValueTexts);
     for (const int id : kTypeIds) {
       EXPECT_EQ(dialog.GetCount(id), c.typeItems);
       EXPECT_EQ(dialog.GetDlgItemText(id), "LOAD per UNIT");
@@ -51,11 +40,11 @@ TEST_P(FillTest, DistributionDecidesColumnsHeadersSizeAndButtons) {
 
 INSTANTIATE_TEST_SUITE_P(
     Distributions, FillTest,
-    testing::Values(FillCase{1, 1, 1, {"VALUE", "", ""}, {200, 140}, 32, 126, 79, 3},
-                    FillCase{2, 2, 2, {"BEG.pnt", "END.pnt", ""}, {278, 140}, 71, 165, 118, 2},
-                    FillCase{3, 3, 3, {"PA", "MID", "END-B"}, {356, 130}, 111, 158, 205, 2},
-                    FillCase{0, 3, 1, {"", "", ""}, {356, 130}, 111, 158, 205, 3},
-                    FillCase{4, 3, 1, {"", "", ""}, {356, 130}, 111, 158, 205, 3}));
+    testing::Values(FillCase{1, {1, 1, {"VALUE", "", ""}}, {200, 140}, 32, 126, 79, 3},
+                    FillCase{2, {2, 2, {"BEG.pnt", "END.pnt", ""}}, {278, 140}, 71, 165, 118, 2},
+                    FillCase{3, {3, 3, {"PA", "MID", "END-B"}}, {356, 130}, 111, 158, 205, 2},
+                    FillCase{0, {3, 1, {"", "", ""}}, {356, 130}, 111, 158, 205, 3},
+                    FillCase{4, {3, 1, {"", "", ""}}, {356, 130}, 111, 158, 205, 3}));
 
 TEST_F(LoadEntryTest, FunctionListHoldsTheEntriesNamesWithTheHostsChoice) {
   run([](CLoadBcInputDlg& dialog) {

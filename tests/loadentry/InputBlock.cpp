@@ -1,19 +1,11 @@
 #include "tests/loadentry/InputBlock.h"
 
 #include <cstring>
-#include <stdexcept>
 
 namespace loadentry::test {
 
 InputBlock::InputBlock(int functions, int extraBytes)
     : TestBlock("kvload", sizeFor(functions) + extraBytes) {}
-
-LoadBcInputBlock& InputBlock::data() {
-  if (dataSize() < static_cast<int>(sizeof(LoadBcInputBlock))) {
-    throw std::logic_error("the block is too short for its fields");
-  }
-  return *reinterpret_cast<LoadBcInputBlock*>(bytes());
-}
 
 void InputBlock::setFunctionName(int i, const std::string& name) {
   write(kFunctionEntriesOffset + kFunctionEntrySize * static_cast<std::size_t>(i), name.c_str(),

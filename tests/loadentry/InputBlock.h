@@ -18,7 +18,7 @@ class InputBlock : public testsupport::TestBlock {
     return static_cast<int>(kFunctionEntriesOffset + kFunctionEntrySize * functions);
   }
 
-  LoadBcInputBlock& data();
+  LoadBcInputBlock& data() { return dataAs<LoadBcInputBlock>(); }
   // Writes the name, with its ending zero, at the start of entry i.
   void setFunctionName(int i, const std::string& name);
   void launch() const { launchKeyTool("/usr/bin/loadentry"); }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,15 @@ class TestBlock {
   lyrShmHeader& header() { return *static_cast<lyrShmHeader*>(view_); }
   unsigned char* bytes() { return static_cast<unsigned char*>(view_) + sizeof(lyrShmHeader); }
   std::vector<unsigned char> snapshot() { return {bytes(), bytes() + dataSize_}; }
+
+  // The data area as a tool's block; throws when it is shorter than minSize.
+  template <class Block>
+  Block& dataAs(std::size_t minSize = sizeof(Block)) {
+    if (static_cast<std::size_t>(dataSize_) < minSize) {
+      throw std::logic_error("the block is too short for its fields");
+    }
+    return *reinterpret_cast<Block*>(bytes());
+  }
 
   // Copies n bytes into the data area at offset; throws when they do not fit.
   void write(std::size_t offset, const void* source, std::size_t n);
