@@ -49,8 +49,8 @@ class WrittenPointsTest : public LoadEntryTest, public testing::WithParamInterfa
 // The values of the points a distribution shows are written, through their texts; the others
 // keep the host's values to the last digit.
 TEST_P(WrittenPointsTest, OnlyTheDistributionsPointsAreWritten) {
-  const auto [distribution, points] = GetParam();
-  host.data().distribution = distribution;
+  const int points = GetParam().writtenPoints;
+  host.data().distribution = GetParam().distribution;
   for (int p = 0; p < 3; ++p) host.data().value[p][1] = kLongValues[p];
   const Bytes before = host.snapshot();
   EXPECT_EQ(run([](CLoadBcInputDlg& dialog) {
@@ -155,11 +155,11 @@ class FunctionIndexTest : public testing::Test, public testing::WithParamInterfa
 
 // An index outside the list shows no selection and OK writes what the list holds.
 TEST_P(FunctionIndexTest, OkWritesTheListsSelection) {
-  const auto [count, index, written] = GetParam();
-  InputBlock host(count);
+  const int written = GetParam().written;
+  InputBlock host(GetParam().functionCount);
   fillThreePointLoad(host);
-  host.data().functionCount = count;
-  host.data().functionIndex = index;
+  host.data().functionCount = GetParam().functionCount;
+  host.data().functionIndex = GetParam().functionIndex;
   host.launch();
   CLoadBcInputDlg dialog;
   ui::runHeadless(dialog, [&](ui::Dialog&) {
