@@ -1,14 +1,12 @@
-// The pieces both load tools share: texts read from fixed-width fields, the value texts, the
-// grid's columns, and the application icon.
+// The pieces both load tools share: texts read from fixed-width fields, the value texts and the
+// application icon. The grid itself is tested through both tools' dialogs.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "loadbc/FieldText.h"
 #include "loadbc/LoadIcon.h"
-#include "loadbc/LoadKinds.h"
 #include "loadbc/ValueGrid.h"
-#include "platform/ui/ModalRun.h"
 
 namespace loadbc::test {
 namespace {
@@ -43,70 +41,6 @@ TEST(ValueTexts, FormattedAndReadBackByPoint) {
   EXPECT_EQ(read[1][2], 4.0);
   EXPECT_EQ(read[0][0], 1.0);
   EXPECT_EQ(read[2][2], 3.0);
-}
-
-TEST(LoadKinds, PointsOfADistribution) {
-  EXPECT_EQ(pointsOf(kUniform), 1);
-  EXPECT_EQ(pointsOf(kTwoPoints), 2);
-  EXPECT_EQ(pointsOf(kThreePoints), 3);
-  EXPECT_EQ(pointsOf(0), 0);
-  EXPECT_EQ(pointsOf(4), 0);
-  EXPECT_EQ(pointsOf(-1), 0);
-  EXPECT_STREQ(kLoadTypeNames[kDisplacement], "DISPLACEMENT");
-}
-
-// A dialog with a two-by-three corner of a grid and one unrelated edit.
-ui::DialogTemplate gridTemplate() {
-  ui::DialogTemplate t{.id = 500, .caption = "grid", .size = {200, 100}, .controls = {}};
-  t.controls.push_back({1, ui::ControlKind::DefPushButton, "OK", {5, 80, 40, 14}});
-  int id = 10;
-  for (int p = 0; p < 3; ++p) {
-    t.controls.push_back({20 + p, ui::ControlKind::Static, "", {10 + 60 * p, 5, 50, 10}});
-    for (int d = 0; d < 3; ++d) {
-      t.controls.push_back({id++, ui::ControlKind::Edit, "", {10 + 60 * p, 20 + 15 * d, 50, 12}});
-    }
-  }
-  t.controls.push_back({99, ui::ControlKind::Edit, "", {5, 65, 40, 12}});
-  return t;
-}
-
-constexpr GridIds kIds = {.headers = {20, 21, 22},
-                          .values = {{{10, 11, 12}, {13, 14, 15}, {16, 17, 18}}}};
-
-class GridDialog : public ui::Dialog {
- public:
-  explicit GridDialog(std::optional<ui::Colours> headers)
-      : ui::Dialog(gridTemplate()), grid(*this, kIds, headers) {}
-  ValueGrid grid;
-};
-
-TEST(ValueGridTest, HidesTheColumnsFromTheOneGivenAndTakesOverItsControls) {
-  GridDialog dialog(ui::Colours{{255, 255, 255}, {0, 0, 140}});
-  ui::runHeadless(dialog, [&](ui::Dialog&) {
-    dialog.grid.hideColumnsFrom(2);
-    for (int p = 0; p < 3; ++p) {
-      EXPECT_EQ(dialog.IsWindowVisible(kIds.headers[p]), p < 2);
-      for (const int id : kIds.values[p]) {
-        EXPECT_EQ(dialog.IsWindowVisible(id), p < 2) << id;
-        EXPECT_EQ(dialog.control(id).fontFace, "Courier");
-        EXPECT_TRUE(dialog.control(id).numericFilter);
-      }
-      EXPECT_EQ(dialog.control(kIds.headers[p]).ownColours,
-                (ui::Colours{{255, 255, 255}, {0, 0, 140}}));
-    }
-    EXPECT_TRUE(dialog.IsWindowVisible(99));
-    EXPECT_FALSE(dialog.control(99).numericFilter);
-    dialog.grid.setHeader(1, "end.pnt");
-    EXPECT_EQ(dialog.GetDlgItemText(21), "end.pnt");
-    dialog.pressEnter();
-  });
-  GridDialog plain(std::nullopt);
-  ui::runHeadless(plain, [&](ui::Dialog&) {
-    plain.grid.hideColumnsFrom(3);
-    EXPECT_TRUE(plain.IsWindowVisible(16));
-    EXPECT_EQ(plain.control(20).ownColours, (ui::Colours{{255, 255, 0}, {0, 0, 140}}));
-    plain.pressEnter();
-  });
 }
 
 TEST(LoadIconTest, ArrowsInYellowOverAGreyBeamOnDarkBlue) {
