@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "platform/ui/Services.h"
+#include "runtime/skeleton/NumberText.h"
 #include "runtime/skeleton/PrettyColours.h"
 #include "solvesetup/CDampingDialogs.h"
-#include "runtime/skeleton/NumberText.h"
 #include "solvesetup/SolveSetupResources.h"
 
 using namespace solvesetup;

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/CommandLine.h"
+#include "tests/support/BlockBytes.h"
+
 namespace bcviewer::test {
 
 LoadBcInfoBlock twoPointPressure() {
   LoadBcInfoBlock load{};
-  std::memset(&load, testsupport::kHostByte, sizeof load);
+  std::memset(&load, kHostByte, sizeof load);
   load.distribution = 2;
   std::strcpy(load.pointName[0], "Pnt-a");
   std::strcpy(load.pointName[1], "pnt-B");
@@ -22,8 +25,17 @@ LoadBcInfoBlock twoPointPressure() {
   return load;
 }
 
-InfoBlock::InfoBlock(const LoadBcInfoBlock& load, int dataSize) : TestBlock("kvinfo", dataSize) {
-  write(0, &load, std::min<std::size_t>(kLoadBcInfoMinSize, static_cast<std::size_t>(dataSize)));
+InfoBlock::InfoBlock(const LoadBcInfoBlock& load, int dataSize)
+    : HostBlock(dataSize, 0, uniqueKey("kvinfo")) {
+  fill(kHostByte);
+  testsupport::writeBytes(
+      *this, 0, &load, std::min<std::size_t>(kLoadBcInfoMinSize, static_cast<std::size_t>(dataSize)));
+}
+
+void InfoBlock::launch(const std::vector<std::string>& options) const {
+  std::vector<std::string> words = {"/usr/bin/bcviewer", "/SHMKEY:" + key()};
+  words.insert(words.end(), options.begin(), options.end());
+  platform::setCommandLine(words);
 }
 
 }  // namespace bcviewer::test

@@ -2,13 +2,14 @@
 // standard error stream and the application opens no window.
 #include <gtest/gtest.h>
 
-#include "bcviewer/CBcViewerApp.h"
 #include "bcviewer/BcViewerResources.h"
+#include "bcviewer/CBcViewerApp.h"
 #include "platform/CommandLine.h"
 #include "platform/ui/ModalRun.h"
-#include "runtime/array/InjectedFailures.h"
 #include "platform/ui/testing/ScriptedServices.h"
+#include "runtime/array/InjectedFailures.h"
 #include "tests/bcviewer/InfoBlock.h"
+#include "tests/support/BlockBytes.h"
 
 namespace bcviewer::test {
 namespace {

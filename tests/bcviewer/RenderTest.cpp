@@ -28,8 +28,8 @@ struct ShownInfo : LaunchedBlock {
 TEST(BcViewerRender, TwoPointLoadShowsTwoColumnsInTheNarrowWindow) {
   ShownInfo s;
   s.shown.save("bcviewer-two-points.png");
-  EXPECT_EQ(s.shown.window().windowTitle(), "Load/BC info");
-  EXPECT_EQ(s.shown.window().size(), QSize(s.dialog.clientSize().cx, s.dialog.clientSize().cy));
+  EXPECT_EQ(s.shown.window->windowTitle(), "Load/BC info");
+  EXPECT_EQ(s.shown.window->size(), QSize(s.dialog.clientSize().cx, s.dialog.clientSize().cy));
   EXPECT_EQ(s.shown.widget<QPushButton>(1)->text(), "OK");
   const std::pair<int, const char*> captions[] = {
       {IDC_CSYS_CAPTION, "csys name : "}, {IDC_FUNCTION_CAPTION, "load func :"},
@@ -56,10 +56,13 @@ TEST(BcViewerRender, TwoPointLoadShowsTwoColumnsInTheNarrowWindow) {
       }
     }
   }
-  s.shown.expectPlaced(1);
+  s.shown.expectPlacedAt(1, {112, 85, 47, 14});
+  s.shown.expectPlacedAt(IDC_HEADER_2, {187, 23, 42, 10});
+  s.shown.expectPlacedAt(kGridIds.values[1][2], {187, 64, 77, 15});
+  s.shown.expectPlacedAt(IDC_FUNCTION_NAME, {171, 7, 93, 13});
   const QRect ok = s.shown.expectedPlace(1);
-  EXPECT_LT(ok.right(), s.shown.window().width()) << "OK lies inside the narrowed window";
-  EXPECT_LT(s.shown.expectedPlace(kGridIds.values[1][0]).right(), s.shown.window().width());
+  EXPECT_LT(ok.right(), s.shown.window->width()) << "OK lies inside the narrowed window";
+  EXPECT_LT(s.shown.expectedPlace(kGridIds.values[1][0]).right(), s.shown.window->width());
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/ui/testing/ScriptedServices.h"
 #include "tests/bcviewer/InfoBlock.h"
 #include "tests/loadbc/GridExpectations.h"
+#include "tests/support/BlockBytes.h"
 
 namespace bcviewer::test {
 namespace {
@@ -115,7 +116,8 @@ class PiecesTest : public ViewerTest, public testing::WithParamInterface<PiecesC
 TEST_P(PiecesTest, TypeNamesAreCutInTwelveCharacterPieces) {
   const PiecesCase& c = GetParam();
   InfoBlock block(twoPointPressure(), c.dataSize);
-  block.write(offsetof(LoadBcInfoBlock, typeNames), c.typeNames.data(), c.typeNames.size());
+  testsupport::writeBytes(block, offsetof(LoadBcInfoBlock, typeNames), c.typeNames.data(),
+                          c.typeNames.size());
   show(block, {}, [&](CLoadBcInfoDlg& dialog) {
     for (int d = 0; d < 3; ++d) {
       EXPECT_EQ(dialog.GetDlgItemText(kTypeIds[d]), c.pieces[d]) << "direction " << d;
@@ -171,7 +173,7 @@ TEST_F(ViewerTest, WorksOnItsCopyAndNeverWrites) {
   for (const Way& way : ways) {
     block.launch({"-stat"});
     CLoadBcInfoDlg dialog;
-    std::memset(block.bytes(), 0, 200);  // the host reuses the block at once
+    std::memset(block.data(), 0, 200);  // the host reuses the block at once
     EXPECT_EQ(ui::runHeadless(dialog,
                               [&](ui::Dialog& d) {
                                 EXPECT_EQ(d.GetDlgItemText(valueId(1, 2)), "-4.7502e+03");
@@ -181,7 +183,7 @@ TEST_F(ViewerTest, WorksOnItsCopyAndNeverWrites) {
     std::vector<unsigned char> reused = before;
     std::fill(reused.begin(), reused.begin() + 200, 0);
     EXPECT_TRUE(testsupport::sameBytes(block.snapshot(), reused));
-    block.write(0, before.data(), 200);
+    testsupport::writeBytes(block, 0, before.data(), 200);
   }
 }
 

@@ -2,8 +2,8 @@
 // block as the host wrote it; and what it says when the block will not detach at the end.
 #include "platform/CommandLine.h"
 #include "platform/Mapping.h"
-#include "tests/support/AttachFailure.h"
 #include "tests/loadentry/LoadEntryFixture.h"
+#include "tests/support/AttachFailure.h"
 
 namespace loadentry::test {
 namespace {

@@ -91,7 +91,7 @@ TEST_F(LoadEntryTest, TextsWithoutTheirEndingZeroStopAtTheFieldsWidth) {
   std::memcpy(host.data().pointName[0], "abcdefghijk", 11);  // runs into the next name
   std::memcpy(host.data().csysName, "CSYS-0123456789-0123456789-0123456789-012345", 44);
   const std::string longName(kFunctionEntrySize, 'F');  // the whole entry, no zero
-  host.write(kFunctionEntriesOffset, longName.data(), longName.size());
+  testsupport::writeBytes(host, kFunctionEntriesOffset, longName.data(), longName.size());
   run([&](CLoadBcInputDlg& dialog) {
     EXPECT_EQ(dialog.GetDlgItemText(kGridIds.headers[0]), "ABCDEFGHIJK");
     EXPECT_EQ(dialog.GetDlgItemText(kGridIds.headers[1]), "MID");

@@ -2,13 +2,22 @@
 
 #include <cstring>
 
+#include "platform/CommandLine.h"
+#include "tests/support/BlockBytes.h"
+
 namespace loadentry::test {
 
 InputBlock::InputBlock(int functions, int extraBytes)
-    : TestBlock("kvload", sizeFor(functions) + extraBytes) {}
+    : HostBlock(sizeFor(functions) + extraBytes, 0, uniqueKey("kvload")) {
+  fill(kHostByte);
+}
+
+void InputBlock::launch() const {
+  platform::setCommandLine({"/usr/bin/loadentry", "/SHMKEY:" + key()});
+}
 
 void InputBlock::setFunctionName(int i, const std::string& name) {
-  write(kFunctionEntriesOffset + kFunctionEntrySize * static_cast<std::size_t>(i), name.c_str(),
+  testsupport::writeBytes(*this, kFunctionEntriesOffset + kFunctionEntrySize * static_cast<std::size_t>(i), name.c_str(),
         name.size() + 1);
 }
 

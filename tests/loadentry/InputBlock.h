@@ -4,13 +4,16 @@
 #include <string>
 
 #include "loadentry/LoadBcInputBlock.h"
-#include "tests/support/TestBlock.h"
+#include "tests/support/HostBlock.h"
 
 namespace loadentry::test {
 
+// The byte every host-owned byte of a fresh block holds.
+inline constexpr unsigned char kHostByte = 0xA5;
+
 // A block with room for `functions` load-function entries (and `extraBytes` more), every byte
 // the host's pattern until the fill functions set the fields.
-class InputBlock : public testsupport::TestBlock {
+class InputBlock : public HostBlock {
  public:
   explicit InputBlock(int functions, int extraBytes = 0);
   // A block of exactly dataSize bytes, which may be too short for the fixed part.
@@ -18,10 +21,11 @@ class InputBlock : public testsupport::TestBlock {
     return static_cast<int>(kFunctionEntriesOffset + kFunctionEntrySize * functions);
   }
 
-  LoadBcInputBlock& data() { return dataAs<LoadBcInputBlock>(); }
+  LoadBcInputBlock& data() { return layout<LoadBcInputBlock>(); }
   // Writes the name, with its ending zero, at the start of entry i.
   void setFunctionName(int i, const std::string& name);
-  void launch() const { launchKeyTool("/usr/bin/loadentry"); }
+  // Makes the process command line that of loadentry started on this block.
+  void launch() const;
 };
 
 // A three-point load on the directions of "CSYS-BEAM2", all three "LOAD per UNIT", with uneven

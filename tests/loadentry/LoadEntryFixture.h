@@ -15,6 +15,7 @@
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/testing/ScriptedServices.h"
 #include "tests/loadentry/InputBlock.h"
+#include "tests/support/BlockBytes.h"
 
 namespace loadentry::test {
 

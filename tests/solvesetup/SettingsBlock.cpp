@@ -1,10 +1,12 @@
 #include "tests/solvesetup/SettingsBlock.h"
 
-#include <cstring>
-
 #include "platform/CommandLine.h"
 
 namespace solvesetup::test {
+
+SettingsBlock::SettingsBlock(int dataSize) : HostBlock(dataSize, 0, uniqueKey("kvsolve")) {
+  fill(kHostByte);
+}
 
 void SettingsBlock::launchWith(const std::string& kind) const {
   platform::setCommandLine({"/usr/bin/solvesetup", "/TAG:DATA:" + kind + ":" + key()});

@@ -1,21 +1,24 @@
-// The host's side of a solvesetup block for the tests: a test block whose data area is the
-// settings, and the process command line set to the tool's launch argument.
+// The host's side of a solvesetup block for the tests: a real mapping with the header filled,
+// the data area set to a byte pattern (so that a stray write shows), and the process command
+// line set to the tool's launch argument. The mapping is unlinked when the object goes.
 #pragma once
 
 #include <cstddef>
 #include <string>
 
 #include "solvesetup/DynamicSettingsBlock.h"
-#include "tests/support/TestBlock.h"
+#include "tests/support/HostBlock.h"
 
 namespace solvesetup::test {
 
-class SettingsBlock : public testsupport::TestBlock {
- public:
-  explicit SettingsBlock(int dataSize = static_cast<int>(kDynamicSettingsMinSize))
-      : TestBlock("kvsolve", dataSize) {}
+// The byte every host-owned byte of a fresh block holds.
+inline constexpr unsigned char kHostByte = 0xA5;
 
-  DynamicSettingsBlock& data() { return dataAs<DynamicSettingsBlock>(kDynamicSettingsMinSize); }
+class SettingsBlock : public HostBlock {
+ public:
+  explicit SettingsBlock(int dataSize = static_cast<int>(kDynamicSettingsMinSize));
+
+  DynamicSettingsBlock& data() { return layout<DynamicSettingsBlock>(kDynamicSettingsMinSize); }
 
   // Makes the process command line that of the tool started on this block with the given kind.
   void launchWith(const std::string& kind = "SM") const;
