@@ -8,6 +8,8 @@ const std::vector<NamedLayout>& allLayouts() {
       sampleLayout(),
       solveSetupLayout(),
       convSetLayout(),
+      loadEntryLayout(),
+      bcViewerLayout(),
   };
   return layouts;
 }
