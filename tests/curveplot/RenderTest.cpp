@@ -12,11 +12,10 @@
 
 #include "curveplot/CCurvePlotDlg.h"
 #include "curveplot/CCurvePlotLogDlg.h"
-#include "platform/ui/qt/DialogWindow.h"
-#include "platform/ui/qt/QtFonts.h"
 #include "platform/ui/qt/QtServices.h"
 #include "tests/curveplot/CurveHost.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/ShownDialog.h"
 
 namespace curveplot::test {
 namespace {
@@ -41,13 +40,7 @@ class ShownWindow {
   explicit ShownWindow(const std::string& program) : host_(plateauCurve()) {
     host_.launch(program);
     dialog = std::make_unique<PlotDialog>();
-    const ui::DialogTemplate& t = dialog->dialogTemplate();
-    dialog->setBaseUnits(ui::qt::baseUnitsOf(ui::qt::dialogFont(t.fontFace, t.pointSize)));
-    dialog->create();
-    window = std::make_unique<ui::qt::DialogWindow>(*dialog);
-    dialog->showDialog(true);
-    window->show();
-    QApplication::processEvents();
+    window = testsupport::showInWindow(*dialog);
   }
   ~ShownWindow() {
     dialog->pressEscape();

@@ -13,12 +13,12 @@
 #include <string>
 
 #include "platform/ui/qt/DialogWindow.h"
-#include "platform/ui/qt/QtFonts.h"
 #include "solvesetup/CDampingDialogs.h"
 #include "solvesetup/CSettingsDlg.h"
 #include "solvesetup/SolveSetupResources.h"
 #include "tests/solvesetup/SettingsBlock.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/ShownDialog.h"
 
 namespace solvesetup::test {
 namespace {
@@ -31,13 +31,7 @@ class ShownSettings {
     if (!frequency) fillTimeAnalysis(host.data());
     host.launchWith();
     dialog = std::make_unique<CSettingsDlg>();
-    const ui::DialogTemplate& t = dialog->dialogTemplate();
-    dialog->setBaseUnits(ui::qt::baseUnitsOf(ui::qt::dialogFont(t.fontFace, t.pointSize)));
-    dialog->create();
-    window = std::make_unique<ui::qt::DialogWindow>(*dialog);
-    dialog->showDialog(true);
-    window->show();
-    QApplication::processEvents();
+    window = testsupport::showInWindow(*dialog);
   }
   ~ShownSettings() {
     dialog->pressEscape();
@@ -154,24 +148,16 @@ TEST(SettingsRender, WindowShowsTheApplicationIcon) {
 
 // A damping dialog shown in a real window: its caption, its fields in Courier, a picture.
 void renderDampingDialog(CPrettyDialog& dialog, const std::string& picture) {
-  const ui::DialogTemplate& t = dialog.dialogTemplate();
-  dialog.setBaseUnits(ui::qt::baseUnitsOf(ui::qt::dialogFont(t.fontFace, t.pointSize)));
-  dialog.create();
-  {
-    ui::qt::DialogWindow window(dialog);
-    dialog.showDialog(true);
-    window.show();
-    QApplication::processEvents();
-    EXPECT_EQ(window.windowTitle().toStdString(), t.caption);
-    auto* field = qobject_cast<QLineEdit*>(window.widgetOf(IDC_COEF_A));
-    ASSERT_NE(field, nullptr);
-    EXPECT_TRUE(field->font().fixedPitch() || field->fontInfo().fixedPitch());
-    EXPECT_EQ(field->text(), "5.000000e-02");
-    EXPECT_TRUE(window.grab().toImage().save(
-        QString::fromStdString(testsupport::picturePath(picture))));
-    dialog.pressEscape();
-    dialog.destroy();
-  }
+  const std::unique_ptr<ui::qt::DialogWindow> window = testsupport::showInWindow(dialog);
+  EXPECT_EQ(window->windowTitle().toStdString(), dialog.dialogTemplate().caption);
+  auto* field = qobject_cast<QLineEdit*>(window->widgetOf(IDC_COEF_A));
+  ASSERT_NE(field, nullptr);
+  EXPECT_TRUE(field->font().fixedPitch() || field->fontInfo().fixedPitch());
+  EXPECT_EQ(field->text(), "5.000000e-02");
+  EXPECT_TRUE(window->grab().toImage().save(
+      QString::fromStdString(testsupport::picturePath(picture))));
+  dialog.pressEscape();
+  dialog.destroy();
 }
 
 TEST(SettingsRender, DampingDialogs) {
