@@ -68,7 +68,7 @@ std::string dampedOscillatorDemo() {
   // Record 0 is left zero: curveplot does not read it.
   const Sampled s = sample(displacement, 0.0, 5.0, 1);
   const double rms = std::sqrt(s.sumOfSquares / kSegments);
-  return curveJson(s, 0, rms, "Node 1204 UZ: displacement after impact [m] over time [s]");
+  return curveJson(s, 0, rms, "Node 1204 UZ: displacement in m after an impact, over time in s");
 }
 
 std::string frequencyResponseDemo() {
@@ -86,7 +86,7 @@ std::string frequencyResponseDemo() {
     return 1.5e3 * std::abs(sum);  // mm/kN
   };
   const Sampled s = sample(amplitude, 0.5, 100.0, 0);
-  return curveJson(s, 1, -1.0, "Node 1204 UZ: frequency response [mm/kN] over frequency [Hz]");
+  return curveJson(s, 1, -1.0, "Node 1204 UZ: frequency response in mm/kN over frequency in Hz");
 }
 
 }  // namespace host

@@ -7,6 +7,8 @@ const std::vector<NamedLayout>& allLayouts() {
       probeLayout(),
       sampleLayout(),
       solveSetupLayout(),
+      curvePlotLayout(),
+      curvePlotLogLayout(),
   };
   return layouts;
 }

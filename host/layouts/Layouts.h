@@ -12,6 +12,8 @@ namespace host {
 NamedLayout probeLayout();
 NamedLayout sampleLayout();
 NamedLayout solveSetupLayout();
+NamedLayout curvePlotLayout();
+NamedLayout curvePlotLogLayout();
 
 // All layouts, in the order of LayoutRegistry.cpp.
 const std::vector<NamedLayout>& allLayouts();
