@@ -6,55 +6,39 @@
 #include "platform/CommandLine.h"
 
 namespace curveplot::test {
-namespace {
-template <class T>
-void put(char* data, std::size_t offset, const T& value) {
-  std::memcpy(data + offset, &value, sizeof value);
-}
-
-int recordBytes(const Curve& curve) {
-  return static_cast<int>(curve.segments.size() * sizeof(CurveSegment));
-}
-}  // namespace
 
 CurveHost::CurveHost(const Curve& curve, int infoSize, int lineSize)
-    : info_(infoSize, 0, uniqueKey("kvcurveinfo")),
-      line_(lineSize >= 0 ? lineSize : recordBytes(curve), 0, uniqueKey("kvcurveline")) {
-  char* data = info_.data();
-  std::memset(data, 0x5A, static_cast<std::size_t>(infoSize));
-  if (infoSize >= static_cast<int>(offsetof(CurveInfoBlock, caption))) {
-    put(data, offsetof(CurveInfoBlock, markMaximum), curve.markMaximum);
-    put(data, offsetof(CurveInfoBlock, valueTop), curve.valueTop);
-    put(data, offsetof(CurveInfoBlock, valueBottom), curve.valueBottom);
-    put(data, offsetof(CurveInfoBlock, dispersion), curve.dispersion);
-    const std::size_t room = static_cast<std::size_t>(infoSize) - offsetof(CurveInfoBlock, caption);
-    std::memset(data + offsetof(CurveInfoBlock, caption), 0, std::min(room, kCurveCaptionBytes));
-    std::memcpy(data + offsetof(CurveInfoBlock, caption), curve.caption.data(),
-                std::min(room, curve.caption.size()));
-  }
-  setSegmentCount(static_cast<std::int32_t>(curve.segments.size()));
-  const std::size_t fits = static_cast<std::size_t>(line_.header().dataSize) / sizeof(CurveSegment);
-  std::memcpy(line_.data(), curve.segments.data(),
-              std::min(fits, curve.segments.size()) * sizeof(CurveSegment));
+    : info(infoSize, 0, uniqueKey("kvcurveinfo")),
+      line(lineSize >= 0 ? lineSize : static_cast<int>(curve.segments.size() * 32), 0,
+           uniqueKey("kvcurveline")) {
+  // The fields that fit, over a filler byte; the caption's field is zeroed first.
+  CurveInfoBlock fields{};
+  std::memset(&fields, 0x5A, sizeof fields);
+  fields.markMaximum = curve.markMaximum;
+  fields.valueTop = curve.valueTop;
+  fields.valueBottom = curve.valueBottom;
+  fields.segmentCount = static_cast<std::int32_t>(curve.segments.size());
+  fields.dispersion = curve.dispersion;
+  std::memset(fields.caption, 0, sizeof fields.caption);
+  std::memcpy(fields.caption, curve.caption.data(), std::min(curve.caption.size(), sizeof fields.caption));
+  std::memcpy(info.data(), &fields, std::min(sizeof fields, static_cast<std::size_t>(infoSize)));
+  const std::size_t fit = std::min(curve.segments.size(), static_cast<std::size_t>(line.header().dataSize) / 32);
+  std::memcpy(line.data(), curve.segments.data(), fit * sizeof(CurveSegment));
 }
 
 void CurveHost::setSegmentCount(std::int32_t count) {
-  if (info_.header().dataSize >= static_cast<int>(offsetof(CurveInfoBlock, dispersion))) {
-    put(info_.data(), offsetof(CurveInfoBlock, segmentCount), count);
-  }
+  std::memcpy(info.data() + offsetof(CurveInfoBlock, segmentCount), &count, sizeof count);
 }
 
 void CurveHost::launch(const std::string& program, const std::string& infoKind,
                        const std::string& lineKind) const {
-  platform::setCommandLine({"/usr/bin/" + program, "/TAG:INFO:" + infoKind + ":" + info_.key(),
-                            "/TAG:LINE:" + lineKind + ":" + line_.key()});
+  platform::setCommandLine({"/usr/bin/" + program, "/TAG:INFO:" + infoKind + ":" + info.key(),
+                            "/TAG:LINE:" + lineKind + ":" + line.key()});
 }
 
 std::vector<char> CurveHost::snapshot() {
-  std::vector<char> bytes;
-  for (HostBlock* block : {&info_, &line_}) {
-    bytes.insert(bytes.end(), block->data(), block->data() + block->header().dataSize);
-  }
+  std::vector<char> bytes(info.data(), info.data() + info.header().dataSize);
+  bytes.insert(bytes.end(), line.data(), line.data() + line.header().dataSize);
   return bytes;
 }
 

@@ -1,5 +1,5 @@
-// The host's side of a curve plot for the tests: real "INFO" and "LINE" blocks, their fields
-// written by offset, and the process command line set to the tool's launch arguments.
+// The host's side of a curve plot for the tests: real "INFO" and "LINE" blocks with the curve
+// written into them, and the process command line set to the tool's launch arguments.
 #pragma once
 
 #include <string>
@@ -21,24 +21,17 @@ struct Curve {
 
 class CurveHost {
  public:
-  // Blocks of the given data sizes (the "LINE" size defaults to the curve's records) with the
-  // curve written into them; segmentCount is the number of records unless given.
+  // segmentCount is the number of records; the "LINE" block holds them unless lineSize is given.
   explicit CurveHost(const Curve& curve, int infoSize = static_cast<int>(kCurveInfoMinSize),
                      int lineSize = -1);
 
   void setSegmentCount(std::int32_t count);
-  // The command line of `program` started on both blocks, with the kinds given.
   void launch(const std::string& program, const std::string& infoKind = "SM",
               const std::string& lineKind = "SM") const;
+  std::vector<char> snapshot();  // both data areas, byte for byte
 
-  HostBlock& info() { return info_; }
-  HostBlock& line() { return line_; }
-  // Both data areas, byte for byte.
-  std::vector<char> snapshot();
-
- private:
-  HostBlock info_;
-  HostBlock line_;
+  HostBlock info;
+  HostBlock line;
 };
 
 }  // namespace curveplot::test

@@ -1,7 +1,6 @@
 // Reading the two blocks: every size at its boundary, the caption's end, the unread first
-// record; and what the windows do when the blocks do not hold a curve.
+// record; and what the windows do with blocks that do not hold a curve.
 #include <cstring>
-#include <vector>
 
 #include "curveplot/CCurvePlotDlg.h"
 #include "curveplot/CCurvePlotLogDlg.h"
@@ -13,145 +12,103 @@
 namespace curveplot::test {
 namespace {
 
-// An "INFO" data area of `size` bytes with the given segment count and a caption field full of
-// 'k' (no ending zero).
+const std::vector<CurveSegment> kRecords = {
+    {0.5, 1.25, 0.0, 0.0}, {1.5, 2.25, -3.0, 7.5}, {2.5, 3.25, -6.0, 15.0}};
+
+// An "INFO" data area with the segment count and a caption field full of 'k' (no ending zero).
 std::vector<char> infoBytes(std::size_t size, std::int32_t count) {
   std::vector<char> bytes(size, 'k');
-  if (size >= offsetof(CurveInfoBlock, dispersion)) {
-    std::memcpy(bytes.data() + offsetof(CurveInfoBlock, segmentCount), &count, sizeof count);
-  }
+  std::memcpy(bytes.data() + offsetof(CurveInfoBlock, segmentCount), &count, sizeof count);
   return bytes;
 }
 
-std::vector<CurveSegment> records(int count) {
-  std::vector<CurveSegment> segments;
-  for (int i = 0; i < count; ++i) segments.push_back({i + 0.5, i + 1.25, -3.0 * i, 7.5 * i});
-  return segments;
+std::optional<CurveInput> read(std::size_t infoSize, std::int32_t count, std::size_t lineBytes,
+                               std::size_t firstRecord = 0) {
+  const std::vector<char> info = infoBytes(infoSize, count);
+  return readCurve({info.data(), info.size()}, {kRecords.data(), lineBytes}, firstRecord);
 }
 
-std::optional<CurveInput> read(const std::vector<char>& info, const std::vector<CurveSegment>& line,
-                               std::size_t lineBytes, std::size_t firstRecord = 0) {
-  return readCurve({info.data(), info.size()}, {line.data(), lineBytes}, firstRecord);
+TEST(CurveReader, SizesAtTheirBoundaries) {
+  EXPECT_FALSE(read(595, 3, 96));  // INFO one byte short of the caption's end
+  EXPECT_TRUE(read(596, 3, 96));
+  EXPECT_FALSE(read(596, 3, 95));  // LINE one byte short of three records
+  EXPECT_FALSE(read(596, -1, 96));
+  EXPECT_TRUE(read(596, 0, 0));
 }
 
-TEST(CurveReader, InfoBlockSizeAtItsBoundary) {
-  const auto line = records(3);
-  EXPECT_FALSE(read(infoBytes(595, 3), line, 96));
-  EXPECT_TRUE(read(infoBytes(596, 3), line, 96));
-}
-
-TEST(CurveReader, LineBlockMustHoldEveryRecord) {
-  const auto line = records(3);
-  EXPECT_FALSE(read(infoBytes(596, 3), line, 95));
-  EXPECT_FALSE(read(infoBytes(596, -1), line, 96));
-  const auto curve = read(infoBytes(596, 3), line, 96);
+TEST(CurveReader, RecordsFromTheFirstReadOn) {
+  const auto curve = read(596, 3, 96, 1);
   ASSERT_TRUE(curve);
   ASSERT_EQ(curve->segments.size(), 3u);
+  EXPECT_EQ(curve->segments[0].x0, 0.0) << "record 0 left zero";
+  EXPECT_EQ(curve->segments[0].x1, 0.0);
   EXPECT_EQ(curve->segments[2].x1, 3.25);
   EXPECT_EQ(curve->segments[2].y0, -6.0);
   EXPECT_EQ(curve->segments[2].y1, 15.0);
 }
 
-TEST(CurveReader, NoSegmentsNeedNoRecords) {
-  const auto curve = read(infoBytes(596, 0), records(1), 0);
-  ASSERT_TRUE(curve);
-  EXPECT_TRUE(curve->segments.empty());
-}
-
-TEST(CurveReader, MissingBlock) {
-  const auto info = infoBytes(596, 0);
-  EXPECT_FALSE(readCurve({info.data(), info.size()}, {}, 0));
-  EXPECT_FALSE(readCurve({}, {info.data(), 0}, 0));
-}
-
-TEST(CurveReader, FirstRecordLeftUnread) {
-  const auto line = records(3);
-  const auto curve = read(infoBytes(596, 3), line, 96, 1);
-  ASSERT_TRUE(curve);
-  EXPECT_EQ(curve->segments[0].x0, 0.0);
-  EXPECT_EQ(curve->segments[0].x1, 0.0);
-  EXPECT_EQ(curve->segments[1].x0, 1.5);
-  EXPECT_EQ(curve->firstRecord, 1u);
-}
-
 TEST(CurveReader, CaptionWithoutItsZeroIsCutAt299) {
-  const auto curve = read(infoBytes(596, 0), records(1), 0);
-  ASSERT_TRUE(curve);
-  EXPECT_EQ(curve->caption, std::string(299, 'k'));
+  EXPECT_EQ(read(596, 0, 0)->caption, std::string(299, 'k'));
   std::vector<char> info = infoBytes(596, 0);
   info[offsetof(CurveInfoBlock, caption) + 12] = '\0';
-  EXPECT_EQ(read(info, records(1), 0)->caption, std::string(12, 'k'));
+  EXPECT_EQ(readCurve({info.data(), 596}, {kRecords.data(), 0}, 0)->caption, std::string(12, 'k'));
 }
 
 // Blocks that do not hold a curve: the user is told, the window ends as it opens, and both
-// blocks are detached, unread and unchanged.
-class Unreadable : public PlotTest {
- protected:
-  template <class PlotDialog>
-  void expectRefused(CurveHost& host) {
-    const std::vector<char> before = host.snapshot();
-    PlotDialog dialog;
-    EXPECT_TRUE(dialog.attachFailed());
-    EXPECT_EQ(ui::runHeadless(dialog, [](ui::Dialog&) { ADD_FAILURE() << "shown"; }), ui::IDCANCEL);
-    ASSERT_EQ(services.boxes().size(), 1u);
-    EXPECT_EQ(services.boxes()[0].text, "Cannot attach shared memory segment.");
-    EXPECT_EQ(services.boxes()[0].caption, "ERROR");
-    EXPECT_EQ(host.info().header().attachCount, 0);
-    EXPECT_EQ(host.line().header().attachCount, 0);
-    EXPECT_EQ(host.snapshot(), before);
-    services = {};
-  }
-  Curve curve{.markMaximum = 0, .valueTop = 1.0, .valueBottom = 0.0, .dispersion = 0.0,
-              .caption = "x", .segments = records(4)};
-};
+// blocks are detached and unchanged.
+template <class PlotDialog>
+void expectRefused(CurveHost& host, ui::testing::ScriptedServices& services, const char* what) {
+  const std::vector<char> before = host.snapshot();
+  PlotDialog dialog;
+  EXPECT_TRUE(dialog.attachFailed()) << what;
+  EXPECT_EQ(ui::runHeadless(dialog, [](ui::Dialog&) { ADD_FAILURE() << "shown"; }), ui::IDCANCEL);
+  ASSERT_EQ(services.boxes().size(), 1u) << what;
+  EXPECT_EQ(services.boxes()[0].text, "Cannot attach shared memory segment.");
+  EXPECT_EQ(services.boxes()[0].caption, "ERROR");
+  EXPECT_EQ(host.info.header().attachCount, 0) << what;
+  EXPECT_EQ(host.line.header().attachCount, 0) << what;
+  EXPECT_EQ(host.snapshot(), before) << what;
+  services = {};
+}
 
-TEST_F(Unreadable, ShortOrInconsistentBlocks) {
+TEST_F(PlotTest, UnreadableBlocksAreRefused) {
+  const Curve curve{.valueTop = 1.0, .caption = "x", .segments = kRecords};
   CurveHost shortInfo(curve, 595);
   shortInfo.launch("curveplot");
-  expectRefused<CCurvePlotDlg>(shortInfo);
-
-  CurveHost shortLine(curve, 596, 4 * 32 - 1);
+  expectRefused<CCurvePlotDlg>(shortInfo, services, "short INFO");
+  CurveHost shortLine(curve, 596, 3 * 32 - 1);
   shortLine.launch("curveplotb");
-  expectRefused<CCurvePlotLogDlg>(shortLine);
-
-  CurveHost negative(curve);
-  negative.setSegmentCount(-1);
-  negative.launch("curveplot");
-  expectRefused<CCurvePlotDlg>(negative);
-}
-
-TEST_F(Unreadable, FileKindsAttachNothing) {
+  expectRefused<CCurvePlotLogDlg>(shortLine, services, "short LINE");
   CurveHost host(curve);
+  host.setSegmentCount(-1);
+  host.launch("curveplot");
+  expectRefused<CCurvePlotDlg>(host, services, "negative count");
+  host.setSegmentCount(3);
   host.launch("curveplot", "FT", "SM");
-  expectRefused<CCurvePlotDlg>(host);
+  expectRefused<CCurvePlotDlg>(host, services, "INFO of kind FT");
   host.launch("curveplotb", "SM", "FB");
-  expectRefused<CCurvePlotLogDlg>(host);
-}
-
-TEST_F(Unreadable, MissingOrUnattachableBlock) {
-  CurveHost host(curve);
-  platform::setCommandLine({"/usr/bin/curveplot", "/TAG:INFO:SM:" + host.info().key()});
-  expectRefused<CCurvePlotDlg>(host);
-  platform::setCommandLine({"/usr/bin/curveplot", "/TAG:INFO:SM:" + host.info().key(),
+  expectRefused<CCurvePlotLogDlg>(host, services, "LINE of kind FB");
+  platform::setCommandLine({"/usr/bin/curveplot", "/TAG:INFO:SM:" + host.info.key()});
+  expectRefused<CCurvePlotDlg>(host, services, "no LINE");
+  platform::setCommandLine({"/usr/bin/curveplot", "/TAG:INFO:SM:" + host.info.key(),
                             "/TAG:LINE:SM:kvcurveNoSuchKey"});
   testing::internal::CaptureStderr();
-  expectRefused<CCurvePlotDlg>(host);
+  expectRefused<CCurvePlotDlg>(host, services, "LINE not attachable");
   EXPECT_NE(testing::internal::GetCapturedStderr().find("lyrIpc: Can not attach shared memory."),
             std::string::npos);
 }
 
-// A good pair of blocks is let go as soon as the window is constructed.
+// A good pair of blocks is let go, unchanged, before the window exists.
 TEST_F(PlotTest, BlocksAreDetachedBeforeTheWindowExists) {
-  CurveHost host({.markMaximum = 0, .valueTop = 1.0, .valueBottom = 0.0, .dispersion = 0.0,
-                  .caption = "x", .segments = records(4)});
+  CurveHost host({.valueTop = 1.0, .caption = "x", .segments = kRecords});
   const std::vector<char> before = host.snapshot();
   host.launch("curveplot");
   CCurvePlotDlg dialog;
   EXPECT_FALSE(dialog.attachFailed());
-  EXPECT_EQ(host.info().header().attachCount, 0);
-  EXPECT_EQ(host.line().header().attachCount, 0);
-  EXPECT_EQ(host.info().header().attachedMark, 1);
-  EXPECT_EQ(host.line().header().attachedMark, 1);
+  for (HostBlock* block : {&host.info, &host.line}) {
+    EXPECT_EQ(block->header().attachCount, 0);
+    EXPECT_EQ(block->header().attachedMark, 1);
+  }
   EXPECT_EQ(host.snapshot(), before);
 }
 
