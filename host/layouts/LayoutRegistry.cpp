@@ -7,6 +7,11 @@ const std::vector<NamedLayout>& allLayouts() {
       probeLayout(),
       sampleLayout(),
       solveSetupLayout(),
+      convSetLayout(),
+      loadEntryLayout(),
+      bcViewerLayout(),
+      curvePlotLayout(),
+      curvePlotLogLayout(),
   };
   return layouts;
 }

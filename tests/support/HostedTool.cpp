@@ -137,11 +137,12 @@ bool HostedTool::waitForHost(int seconds, int* status) {
   return false;
 }
 
-nlohmann::json HostedTool::finish() {
+nlohmann::json HostedTool::finish(int hostExitCode) {
   int status = 0;
   if (waitForHost(10, &status)) {
     pid_ = -1;
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "host status " << status;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == hostExitCode)
+        << "host status " << status;
   } else {
     ADD_FAILURE() << "the tool is still running";
     stopHost(&status);

@@ -43,9 +43,10 @@ class HostedTool {
   // Saves the part of the screen that the window covers in the pictures folder.
   void savePicture(const std::string& name) const;
 
-  // Waits for the host; the report it wrote (discarded JSON when there is none). A tool still
-  // running after ten seconds fails the test and is closed.
-  nlohmann::json finish();
+  // Waits for the host, which should exit with hostExitCode (1: the tool exited non-zero); the
+  // report it wrote (discarded JSON when there is none). A tool still running after ten seconds
+  // fails the test and is closed.
+  nlohmann::json finish(int hostExitCode = 0);
 
  private:
   // The control's middle in the window's pixels, "x y"; empty (and the test failed) for none.
