@@ -22,14 +22,9 @@ const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 
 TEST(ControlPanelWidget, PlaysFromItsButtonsAndPaintsTheTimeAxisInPlace) {
-  test::RecordingServices services;
-  test::CountingView view;
-  CShakeplayDoc doc(services);
-  host::results::ResultData data = test::smallResult(40, 10, 18);
-  data.timeStart = 1.0525f;  // start frame 126 at 12 sub-frames per step
-  data.timeEnd = 1.7475f;
-  ASSERT_EQ(test::load(doc, data), 0);
-  doc.modelView = &view;
+  test::ViewedDoc viewed(test::windowResult(10, 18, 1.0525f, 1.7475f));  // start frame 126
+  CShakeplayDoc& doc = viewed.doc;
+  const test::CountingView& view = viewed.view;
 
   QWidget parent;
   parent.resize(800, 170);

@@ -30,15 +30,15 @@ struct Repaints : ui::DialogObserver {
   int count = 0;
 };
 
-// Steps 0.1 s apart; the window from step `first` to step `last`, first shown.
-struct Panel {
-  Panel(int first, int last, float timeStart, float timeEnd, float coefBase = 1.0f) {
-    host::results::ResultData data = test::smallResult(40, first, last);
-    data.timeStart = timeStart;
-    data.timeEnd = timeEnd;
-    data.ranges[8] = coefBase;
-    EXPECT_EQ(test::load(doc, data), 0);
-    doc.modelView = &view;
+host::results::ResultData withCoefBase(host::results::ResultData data, float coefBase) {
+  data.ranges[8] = coefBase;
+  return data;
+}
+
+// The panel, first shown, on steps 0.1 s apart with the window from step `first` to `last`.
+struct Panel : test::ViewedDoc {
+  Panel(int first, int last, float timeStart, float timeEnd, float coefBase = 1.0f)
+      : test::ViewedDoc(withCoefBase(test::windowResult(first, last, timeStart, timeEnd), coefBase)) {
     view_.create();
     view_.showDialog(true);
     view_.setObserver(&repaints);
@@ -52,9 +52,6 @@ struct Panel {
   CControlView& operator*() { return view_; }
   CControlView* operator->() { return &view_; }
 
-  test::RecordingServices services;
-  test::CountingView view;
-  CShakeplayDoc doc{services};
   Repaints repaints;
 
  private:

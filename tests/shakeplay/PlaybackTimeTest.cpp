@@ -9,23 +9,16 @@ namespace {
 // 2 + 0.05 i. The window runs from 0.6 of the way into step 10 (2.53) to 0.4 of a step before
 // step 18 (2.88); its span of 8 steps gives 12 sub-frames per step at load, start frame
 // 120 + 7 and end frame 216 - 4.
-struct Window {
-  explicit Window(float timeStart = 2.53f, float timeEnd = 2.88f) {
-    host::results::ResultData data = test::smallResult(40, 10, 18);
-    data.timeOffset = 2.0f;
-    data.timeScale = 0.5f;
-    data.timeStart = timeStart;
-    data.timeEnd = timeEnd;
-    EXPECT_EQ(test::load(doc, data), 0);
-    doc.modelView = &view;
-  }
-  test::RecordingServices services;
-  test::CountingView view;
-  CShakeplayDoc doc{services};
-};
+host::results::ResultData window(float timeStart = 2.53f, float timeEnd = 2.88f) {
+  host::results::ResultData data = test::windowResult(10, 18, timeStart, timeEnd);
+  data.timeOffset = 2.0f;
+  data.timeScale = 0.5f;
+  return data;
+}
+using Window = test::ViewedDoc;
 
 TEST(PlaybackTime, TheTimeShownIsTheWindowsEndsOrTheStepReached) {
-  Window w;
+  Window w(window());
   ASSERT_EQ(w.doc.smooth, 12);
   ASSERT_EQ(w.doc.startFrame, 127);
   ASSERT_EQ(w.doc.endFrame, 212);
@@ -53,7 +46,7 @@ TEST(PlaybackTime, TheTimeShownIsTheWindowsEndsOrTheStepReached) {
 }
 
 TEST(PlaybackTime, AnEmptyWindowFillsNoBar) {
-  Window w(2.6f, 2.6f);  // start frame 143, end frame 144
+  Window w(window(2.6f, 2.6f));  // start frame 143, end frame 144
   for (const int frame : {143, 144, 150}) {
     w.doc.currentFrame = frame;
     EXPECT_DOUBLE_EQ(w.doc.CurrentTimeShown(), 2.5999999046325684) << frame;
@@ -62,13 +55,13 @@ TEST(PlaybackTime, AnEmptyWindowFillsNoBar) {
 }
 
 TEST(PlaybackTime, SubFramesOutsideTheStepTableShowTheNearestStep) {
-  Window w(-1e30f, 2.88f);  // the start frame saturates far below step 0
+  Window w(window(-1e30f, 2.88f));  // the start frame saturates far below step 0
   w.doc.currentFrame = w.doc.startFrame + 5;
   EXPECT_DOUBLE_EQ(w.doc.CurrentTimeShown(), 2.0);  // step 0, not a read before the table
 }
 
 TEST(PlaybackTime, ASmoothChoiceRewindsAndRendersTheNewFirstFrame) {
-  Window w;
+  Window w(window());
   w.doc.ResetAnimation();
   const FramePoint first = w.doc.framePoints[1];
   const float firstIncrement = w.doc.framePoints[w.doc.pointCount + 1].value;
