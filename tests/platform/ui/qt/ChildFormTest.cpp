@@ -28,12 +28,12 @@ class Probe : public SampleDialog {
   bool& destroyed_;
 };
 
-// Runs the event loop until the condition holds or two seconds have passed.
+// Runs the event loop until the condition holds or five seconds have passed.
 template <class Condition>
 bool waitFor(Condition condition) {
   QElapsedTimer clock;
   clock.start();
-  while (!condition() && clock.elapsed() < 2000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  while (!condition() && clock.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
   return condition();
 }
 
@@ -60,7 +60,7 @@ class ChildFormTest : public ::testing::Test {
   QWidget* form = nullptr;
 };
 
-TEST_F(ChildFormTest, SitsInItsParentWithoutAWindowOfItsOwn) {
+TEST_F(ChildFormTest, SitsInItsParentWithoutAWindowOfItsOwnAndWorksLikeADialogWindow) {
   EXPECT_EQ(form->parentWidget(), parent.get());
   EXPECT_FALSE(form->isWindow());
   EXPECT_FALSE(QApplication::topLevelWidgets().contains(form));
@@ -71,9 +71,8 @@ TEST_F(ChildFormTest, SitsInItsParentWithoutAWindowOfItsOwn) {
   form->setGeometry(10, 20, 580, 300);  // the parent places and sizes it freely
   EXPECT_EQ(form->geometry(), QRect(10, 20, 580, 300));
   EXPECT_EQ(model->clientSize(), (ui::Size{580, 300}));
-}
 
-TEST_F(ChildFormTest, MirrorsTheModelAndRoutesTheUsersInput) {
+  // Mirrored and driven like a dialog window.
   model->SetDlgItemText(kPlainEdit, "mirrored");
   auto* edit = qobject_cast<QLineEdit*>(widgetOf(kPlainEdit));
   ASSERT_NE(edit, nullptr);
@@ -99,15 +98,13 @@ TEST_F(ChildFormTest, ATimerOfZeroTicksAsOftenAsTheEventLoopAllowsUntilKilled) {
   EXPECT_EQ(model->ticks, ticks);
 }
 
-TEST_F(ChildFormTest, AModelThatEndsHidesOnlyItsForm) {
+TEST_F(ChildFormTest, AModelThatEndsHidesOnlyItsFormAndIsDestroyedWithTheParent) {
+  model->SetTimer(5, 10);
   QTest::keyClick(widgetOf(kPlainEdit), Qt::Key_Escape);
   EXPECT_TRUE(model->ended());
   EXPECT_FALSE(form->isVisible());
   EXPECT_TRUE(parent->isVisible());
-}
-
-TEST_F(ChildFormTest, TheModelIsDestroyedWithTheParent) {
-  model->SetTimer(5, 10);
+  EXPECT_FALSE(destroyed);
   parent.reset();
   EXPECT_TRUE(destroyed);
 }
