@@ -40,6 +40,22 @@ int segments(const std::vector<std::vector<int>>& lines) {
   return n;
 }
 
+// A box mesh of 3 x 2 x 2 cells (3 x 2 for shells) and its surface.
+struct BoxSurface {
+  BoxMesh mesh;
+  FrdFile file;
+  std::vector<SurfaceFace> faces;
+  std::vector<std::int32_t> triangles;
+};
+
+BoxSurface boxSurface(Cell cell) {
+  BoxSurface s{boxMesh(cell, kCells, kSize), {}, {}, {}};
+  s.file = asFrdFile(s.mesh);
+  s.faces = outerFaces(s.file.elements);
+  s.triangles = triangulate(s.faces, s.file.nodes);
+  return s;
+}
+
 struct VolumeCase {
   Cell cell;
   int triangles;   // for 3 x 2 x 2 cells
@@ -49,10 +65,8 @@ struct VolumeCase {
 class VolumeSurface : public testing::TestWithParam<VolumeCase> {};
 
 TEST_P(VolumeSurface, IsClosedFacesOutAndCarriesEveryBoundaryNode) {
-  const BoxMesh mesh = boxMesh(GetParam().cell, kCells, kSize);
-  const FrdFile file = asFrdFile(mesh);
-  const std::vector<SurfaceFace> faces = outerFaces(file.elements);
-  const std::vector<std::int32_t> triangles = triangulate(faces, file.nodes);
+  const BoxSurface s = boxSurface(GetParam().cell);
+  const auto& [mesh, file, faces, triangles] = s;
 
   EXPECT_EQ(static_cast<int>(triangles.size()) / 3, GetParam().triangles);
   EXPECT_TRUE(closedAndConsistent(triangles));
@@ -92,10 +106,8 @@ struct ShellCase {
 class ShellSurface : public testing::TestWithParam<ShellCase> {};
 
 TEST_P(ShellSurface, KeepsEveryElementAsItIsWithItsOutlineAsOneLoop) {
-  const BoxMesh mesh = boxMesh(GetParam().cell, kCells, kSize);
-  const FrdFile file = asFrdFile(mesh);
-  const std::vector<SurfaceFace> faces = outerFaces(file.elements);
-  const std::vector<std::int32_t> triangles = triangulate(faces, file.nodes);
+  const BoxSurface s = boxSurface(GetParam().cell);
+  const auto& [mesh, file, faces, triangles] = s;
 
   EXPECT_EQ(static_cast<int>(triangles.size()) / 3, GetParam().triangles);
   EXPECT_EQ(std::set<int>(triangles.begin(), triangles.end()).size(), mesh.nodes.size());
