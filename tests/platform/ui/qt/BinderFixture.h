@@ -6,14 +6,13 @@
 #include <QImage>
 #include <QTest>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "SampleDialog.h"
 #include "platform/ui/qt/DialogWindow.h"
-#include "platform/ui/qt/QtFonts.h"
 #include "platform/ui/testing/ScriptedServices.h"
+#include "tests/support/ShownDialog.h"
 
 namespace binder_test {
 
@@ -38,19 +37,9 @@ inline int countNear(const QImage& image, const QRect& area, QColor colour, int 
 class Binder : public ::testing::Test {
  protected:
   void SetUp() override {
-    const ui::DialogTemplate& t = dialog.dialogTemplate();
-    dialog.setBaseUnits(ui::qt::baseUnitsOf(ui::qt::dialogFont(t.fontFace, t.pointSize)));
-    dialog.create();
-    window = std::make_unique<ui::qt::DialogWindow>(dialog);
-    dialog.showDialog(true);
-    window->show();
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     dialog.events.clear();
-  }
-  void TearDown() override {
-    dialog.destroy();
-    window.reset();
   }
   template <class W>
   W* widget(int id) {
@@ -65,7 +54,8 @@ class Binder : public ::testing::Test {
   ui::testing::ScriptedServices services_;
   ui::ScopedServices installed_{services_};
   sample::SampleDialog dialog;
-  std::unique_ptr<ui::qt::DialogWindow> window;
+  testsupport::ShownDialog shown_{dialog};
+  ui::qt::DialogWindow* window = shown_.window.get();
 };
 
 }  // namespace binder_test

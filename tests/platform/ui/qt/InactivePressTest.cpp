@@ -27,7 +27,7 @@ class InactivePress : public Binder {
     ASSERT_FALSE(window->isActiveWindow());
     QTest::mousePress(target, Qt::LeftButton);
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QTest::qWait(50);
     QTest::mouseRelease(target, Qt::LeftButton);
   }
