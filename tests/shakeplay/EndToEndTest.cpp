@@ -1,0 +1,109 @@
+// shakeplay as the host starts it, under the test's X server: the demo's window found by its
+// caption, the model turned with the mouse, the orientation box closed with Escape, the window
+// closed; and the ways start-up ends early, each with its message box and exit code.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "shakeplay/app/WindowLayout.h"
+#include "tests/shakeplay/ShakeplayRun.h"
+#include "tests/support/HostedTool.h"
+
+namespace shakeplay::test {
+namespace {
+
+const QRect kModelArea{0, 0, layout::kModelView.cx, layout::kModelView.cy};
+const QRect kBoxArea{layout::kOrientationBox.x, layout::kOrientationBox.y, layout::kOrientationBox.cx,
+                     layout::kOrientationBox.cy};
+const std::string kCaption = "KORVENA 3.52 : DISPLACEMENT ZCLAMPED PLATE";
+
+void pause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+
+// Waits (up to 10 s) until the area shows more than one colour: the view has drawn.
+bool waitForDrawing(const ShakeplayRun& run, const QRect& area) {
+  for (int i = 0; i < 100; ++i) {
+    const QImage image = run.grab(area);
+    const QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); y += 7) {
+      for (int x = 0; x < image.width(); x += 7) {
+        if (image.pixel(x, y) != first) return true;
+      }
+    }
+    pause(100);
+  }
+  return false;
+}
+
+void middleDrag(const ShakeplayRun& run, int x0, int y0, int x1, int y1) {
+  const std::string w = run.window();
+  run.xdotool("mousemove --window " + w + " " + std::to_string(x0) + " " + std::to_string(y0) + " mousedown 2");
+  run.xdotool("mousemove --window " + w + " " + std::to_string((x0 + x1) / 2) + " " + std::to_string((y0 + y1) / 2));
+  run.xdotool("mousemove --window " + w + " " + std::to_string(x1) + " " + std::to_string(y1) + " mouseup 2");
+  pause(500);
+}
+
+TEST(ShakeplayEndToEnd, DemoTurnsWithTheMiddleButtonLosesItsBoxToEscapeAndClosesWithCodeZero) {
+  ShakeplayRun run({"korvena-host", "demo", "shakeplay"}, kCaption);
+  ASSERT_TRUE(run.started()) << "no window \"" << kCaption << "\" appeared";
+  ASSERT_TRUE(waitForDrawing(run, kModelArea));
+  ASSERT_TRUE(waitForDrawing(run, kBoxArea));
+  pause(500);
+  run.savePicture("shakeplay-e2e-start.png");
+
+  // A middle drag turns the model and the box with it.
+  QImage model = run.grab(kModelArea), box = run.grab(kBoxArea);
+  middleDrag(run, 300, 300, 380, 340);
+  QImage turnedModel = run.grab(kModelArea), turnedBox = run.grab(kBoxArea);
+  EXPECT_GT(differingPixels(model, turnedModel), 2000);
+  EXPECT_GT(differingPixels(box, turnedBox), 100);
+  run.savePicture("shakeplay-e2e-turned.png");
+
+  // Escape in the box closes it; the model view goes on turning.
+  run.xdotool("mousemove --window " + run.window() + " 605 655 click 1");
+  pause(300);
+  run.xdotool("key Escape");
+  pause(500);
+  const QImage boxGone = run.grab(kBoxArea);
+  EXPECT_GT(differingPixels(turnedBox, boxGone), 2000);
+  model = run.grab(kModelArea);
+  middleDrag(run, 300, 300, 250, 200);
+  EXPECT_GT(differingPixels(model, run.grab(kModelArea)), 2000);
+  EXPECT_EQ(differingPixels(boxGone, run.grab(kBoxArea)), 0);
+  run.savePicture("shakeplay-e2e-no-box.png");
+
+  run.closeWindow();
+  EXPECT_EQ(run.finish(), 0);
+}
+
+TEST(ShakeplayEndToEnd, MissingResultFileSaysSoAndEndsWithCodeOneBeforeAnyWindow) {
+  ShakeplayRun run({"shakeplay", "/nonexistent/plate.res", "2"}, "KORVENA: Dynamic Analysis");
+  ASSERT_TRUE(run.started()) << "no message box appeared";
+  EXPECT_EQ(testsupport::shell("xdotool search --name 'KORVENA 3.52'"), "");
+  run.savePicture("shakeplay-e2e-not-found.png");
+  run.xdotool("key Return");
+  EXPECT_EQ(run.finish(), 1);
+}
+
+TEST(ShakeplayEndToEnd, NoOpenGLSaysSoAndEndsWithCodeOne) {
+  // A display through which Qt offers no OpenGL at all.
+  ShakeplayRun run({"shakeplay", "/nonexistent/plate.res", "2"}, "Korvena Error", {"QT_XCB_GL_INTEGRATION=none"});
+  ASSERT_TRUE(run.started()) << "no message box appeared";
+  run.savePicture("shakeplay-e2e-no-opengl.png");
+  run.xdotool("key Return");
+  EXPECT_EQ(run.finish(), 1);
+}
+
+TEST(ShakeplayEndToEnd, WithoutAVisibleDisplayTheMessageGoesToStandardErrorAndTheCodeIsOne) {
+  const std::string bin = std::getenv("KORVENA_BIN_DIR");
+  const std::string out = testsupport::shell("QT_QPA_PLATFORM=offscreen timeout 20 " + bin +
+                                             "/shakeplay /nonexistent/plate.res 2 2>&1; echo \"code $?\"");
+  EXPECT_NE(out.find("OpenGL is not available (the platform \"offscreen\" shows no OpenGL windows)"),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find("code 1"), std::string::npos) << out;
+}
+
+}  // namespace
+}  // namespace shakeplay::test
