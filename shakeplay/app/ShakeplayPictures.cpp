@@ -46,8 +46,8 @@ ui::IconImage zoomCursorPicture() {
   ui::strokePolyline(ink, circle(centre, 8.0), 2.0, {0, 0, 0});
   ui::strokePolyline(ink, handle, 3.0, {0, 0, 0});
   ui::IconImage opaque = ui::filledIcon(kSize, kSize, {0, 0, 0});
-  ui::strokePolyline(opaque, circle(centre, 8.0), 4.0, {255, 255, 255});
-  ui::strokePolyline(opaque, handle, 5.0, {255, 255, 255});
+  ui::strokePolyline(opaque, circle(centre, 8.0), 6.0, {255, 255, 255});
+  ui::strokePolyline(opaque, handle, 7.0, {255, 255, 255});
   for (std::size_t i = 0; i < ink.argb.size(); ++i) {
     const std::uint32_t alpha = opaque.argb[i] & 0xFFu;
     ink.argb[i] = (alpha << 24) | (ink.argb[i] & 0x00FFFFFFu);
