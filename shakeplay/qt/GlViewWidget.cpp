@@ -16,7 +16,7 @@ GlViewWidget::GlViewWidget(int depthBits, FrameLinks& links, QWidget* parent)
 
 bool GlViewWidget::makeDrawingCurrent() {
   if (!haveContext_) return false;
-  if (!painting_) makeCurrent();
+  makeCurrent();
   return QOpenGLContext::currentContext() == context();
 }
 

@@ -51,7 +51,11 @@ void ModelViewWidget::Window::postSizeAndPaint() {
 
 void ModelViewWidget::Window::widenControlPanel() { widget_.links().widenControlPanel(); }
 
-void ModelViewWidget::Window::repaintOrientationBox() { widget_.links().repaintOrientationBox(); }
+void ModelViewWidget::Window::repaintOrientationBox() {
+  widget_.links().repaintOrientationBox();
+  // The box drew in its own context; a paint of this view under way goes on in this one.
+  widget_.makeDrawingCurrent();
+}
 
 void ModelViewWidget::carryOut(unsigned effects) {
   if (effects & effect::kZoomCursor) setCursor(zoomCursor_);
