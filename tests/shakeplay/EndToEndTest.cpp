@@ -60,6 +60,28 @@ TEST(ShakeplayEndToEnd, DemoTurnsWithTheMiddleButtonLosesItsBoxToEscapeAndCloses
   EXPECT_GT(differingPixels(box, turnedBox), 100);
   run.savePicture("shakeplay-e2e-turned.png");
 
+  // Control held shows the edges only.
+  run.xdotool("mousemove --window " + run.window() + " 600 500 click 1");  // the model view takes the keys
+  pause(300);
+  run.xdotool("keydown Control_L");
+  pause(500);
+  EXPECT_GT(differingPixels(turnedModel, run.grab(kModelArea)), 2000);
+  run.xdotool("keyup Control_L");
+  pause(500);
+  EXPECT_LT(differingPixels(turnedModel, run.grab(kModelArea)), 50);
+
+  // A left drag zooms; "&Restore" from the double-click menu takes the zoom back, not the turn.
+  run.xdotool("mousemove --window " + run.window() + " 300 300 mousedown 1 mousemove --window " + run.window() +
+              " 300 200 mouseup 1");
+  pause(500);
+  EXPECT_GT(differingPixels(turnedModel, run.grab(kModelArea)), 2000);
+  run.xdotool("click --repeat 2 --delay 60 1");
+  pause(500);
+  run.savePicture("shakeplay-e2e-menu.png");
+  run.xdotool("key r");
+  pause(500);
+  EXPECT_LT(differingPixels(turnedModel, run.grab(kModelArea)), 50);
+
   // Escape in the box closes it; the model view goes on turning.
   run.xdotool("mousemove --window " + run.window() + " 605 655 click 1");
   pause(300);
