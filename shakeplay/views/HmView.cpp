@@ -89,7 +89,11 @@ void CHmView::RenderScene() {
 }
 
 void CHmView::Apply(unsigned effects) {
-  if (effects & effect::kNotifyOrientation) NotifyOrientation();
+  if (effects & effect::kNotifyOrientation) {
+    // The box shows the turn just made, not the one of the last render.
+    doc_.rotation = navigation.rotationMatrix;
+    NotifyOrientation();
+  }
   if (effects & effect::kInvalidate) window_.invalidate();
 }
 

@@ -18,6 +18,10 @@ const QRect kModelArea{0, 0, layout::kModelView.cx, layout::kModelView.cy};
 const QRect kBoxArea{layout::kOrientationBox.x, layout::kOrientationBox.y, layout::kOrientationBox.cx,
                      layout::kOrientationBox.cy};
 const std::string kCaption = "KORVENA 3.52 : DISPLACEMENT ZCLAMPED PLATE";
+// In a sanitizer build, Mesa's GLX driver is unloaded before the leak check runs, and what it
+// still held can no longer be told from a leak of the program's own. The drawing code is
+// checked for leaks in process, on an EGL pbuffer, by the drawing tests.
+const std::vector<std::string> kNoLeakCheckAfterGlx{"ASAN_OPTIONS=detect_leaks=0"};
 
 void pause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
@@ -36,16 +40,27 @@ bool waitForDrawing(const ShakeplayRun& run, const QRect& area) {
   return false;
 }
 
+// Waits (up to 10 s) until the area differs from `before` in more than `pixels` pixels, or (when
+// `likeness`) in fewer; how many differ in the end.
+int settle(const ShakeplayRun& run, const QRect& area, const QImage& before, int pixels, bool likeness = false) {
+  int differing = 0;
+  for (int i = 0; i < 50; ++i) {
+    differing = differingPixels(before, run.grab(area));
+    if (likeness ? differing < pixels : differing > pixels) break;
+    pause(200);
+  }
+  return differing;
+}
+
 void middleDrag(const ShakeplayRun& run, int x0, int y0, int x1, int y1) {
   const std::string w = run.window();
   run.xdotool("mousemove --window " + w + " " + std::to_string(x0) + " " + std::to_string(y0) + " mousedown 2");
   run.xdotool("mousemove --window " + w + " " + std::to_string((x0 + x1) / 2) + " " + std::to_string((y0 + y1) / 2));
   run.xdotool("mousemove --window " + w + " " + std::to_string(x1) + " " + std::to_string(y1) + " mouseup 2");
-  pause(500);
 }
 
 TEST(ShakeplayEndToEnd, DemoTurnsWithTheMiddleButtonLosesItsBoxToEscapeAndClosesWithCodeZero) {
-  ShakeplayRun run({"korvena-host", "demo", "shakeplay"}, kCaption);
+  ShakeplayRun run({"korvena-host", "demo", "shakeplay"}, kCaption, kNoLeakCheckAfterGlx);
   ASSERT_TRUE(run.started()) << "no window \"" << kCaption << "\" appeared";
   ASSERT_TRUE(waitForDrawing(run, kModelArea));
   ASSERT_TRUE(waitForDrawing(run, kBoxArea));
@@ -53,45 +68,43 @@ TEST(ShakeplayEndToEnd, DemoTurnsWithTheMiddleButtonLosesItsBoxToEscapeAndCloses
   run.savePicture("shakeplay-e2e-start.png");
 
   // A middle drag turns the model and the box with it.
-  QImage model = run.grab(kModelArea), box = run.grab(kBoxArea);
+  QImage model = run.grab(kModelArea);
+  const QImage box = run.grab(kBoxArea);
   middleDrag(run, 300, 300, 380, 340);
-  QImage turnedModel = run.grab(kModelArea), turnedBox = run.grab(kBoxArea);
-  EXPECT_GT(differingPixels(model, turnedModel), 2000);
-  EXPECT_GT(differingPixels(box, turnedBox), 100);
+  EXPECT_GT(settle(run, kModelArea, model, 2000), 2000);
+  EXPECT_GT(settle(run, kBoxArea, box, 100), 100);
+  pause(300);
+  const QImage turnedModel = run.grab(kModelArea), turnedBox = run.grab(kBoxArea);
   run.savePicture("shakeplay-e2e-turned.png");
 
   // Control held shows the edges only.
   run.xdotool("mousemove --window " + run.window() + " 600 500 click 1");  // the model view takes the keys
   pause(300);
   run.xdotool("keydown Control_L");
-  pause(500);
-  EXPECT_GT(differingPixels(turnedModel, run.grab(kModelArea)), 2000);
+  EXPECT_GT(settle(run, kModelArea, turnedModel, 2000), 2000);
   run.xdotool("keyup Control_L");
-  pause(500);
-  EXPECT_LT(differingPixels(turnedModel, run.grab(kModelArea)), 50);
+  EXPECT_LT(settle(run, kModelArea, turnedModel, 50, true), 50);
 
   // A left drag zooms; "&Restore" from the double-click menu takes the zoom back, not the turn.
   run.xdotool("mousemove --window " + run.window() + " 300 300 mousedown 1 mousemove --window " + run.window() +
               " 300 200 mouseup 1");
-  pause(500);
-  EXPECT_GT(differingPixels(turnedModel, run.grab(kModelArea)), 2000);
+  EXPECT_GT(settle(run, kModelArea, turnedModel, 2000), 2000);
   run.xdotool("click --repeat 2 --delay 60 1");
-  pause(500);
+  pause(1000);
   run.savePicture("shakeplay-e2e-menu.png");
   run.xdotool("key r");
-  pause(500);
-  EXPECT_LT(differingPixels(turnedModel, run.grab(kModelArea)), 50);
+  EXPECT_LT(settle(run, kModelArea, turnedModel, 50, true), 50);
 
   // Escape in the box closes it; the model view goes on turning.
   run.xdotool("mousemove --window " + run.window() + " 605 655 click 1");
   pause(300);
   run.xdotool("key Escape");
-  pause(500);
+  EXPECT_GT(settle(run, kBoxArea, turnedBox, 2000), 2000);
+  pause(300);
   const QImage boxGone = run.grab(kBoxArea);
-  EXPECT_GT(differingPixels(turnedBox, boxGone), 2000);
   model = run.grab(kModelArea);
   middleDrag(run, 300, 300, 250, 200);
-  EXPECT_GT(differingPixels(model, run.grab(kModelArea)), 2000);
+  EXPECT_GT(settle(run, kModelArea, model, 2000), 2000);
   EXPECT_EQ(differingPixels(boxGone, run.grab(kBoxArea)), 0);
   run.savePicture("shakeplay-e2e-no-box.png");
 

@@ -106,6 +106,17 @@ TEST_F(ModelView, PanMovesThePlateByItsPixels) {
   expectBox(test::Picture(*pbuffer).boxOf(isModel), 157, 205, 621, 390);
 }
 
+TEST_F(ModelView, ATurnReachesTheDocumentBeforeTheBoxRepaintsNotAtTheNextRender) {
+  load(identityMatrix<double>());
+  startUp();
+  const int repaints = window.boxRepaints;
+  view.navigation.buttonDown(MouseButton::Middle, 100, 100);
+  view.Apply(view.navigation.mouseMove(160, 100));
+  EXPECT_EQ(window.boxRepaints, repaints + 1);
+  EXPECT_EQ(doc.rotation, view.navigation.rotationMatrix);
+  EXPECT_NE(doc.rotation, identityMatrix<float>());
+}
+
 TEST_F(ModelView, EdgesOnlyLeavesTheSurfaceOut) {
   load(identityMatrix<double>());
   startUp();

@@ -9,9 +9,11 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <thread>
 
 #include "tests/support/HostedTool.h"
@@ -47,10 +49,17 @@ ShakeplayRun::ShakeplayRun(const std::vector<std::string>& words, const std::str
   std::vector<char*> argv;
   for (std::string& word : arguments) argv.push_back(word.data());
   argv.push_back(nullptr);
+  // The given variables first, in place of the test's own of the same names.
   std::vector<std::string> variables = environment;
   std::vector<char*> envp;
-  for (char** variable = environ; *variable != nullptr; ++variable) envp.push_back(*variable);
   for (std::string& variable : variables) envp.push_back(variable.data());
+  for (char** variable = environ; *variable != nullptr; ++variable) {
+    const std::string_view inherited(*variable);
+    const bool replaced = std::any_of(environment.begin(), environment.end(), [&](const std::string& given) {
+      return given.substr(0, given.find('=') + 1) == inherited.substr(0, inherited.find('=') + 1);
+    });
+    if (!replaced) envp.push_back(*variable);
+  }
   envp.push_back(nullptr);
   if (posix_spawn(&pid_, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
   window_ = testsupport::shell("timeout 20 xdotool search --sync --name '" + caption + "' | head -n 1");

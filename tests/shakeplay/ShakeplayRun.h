@@ -14,7 +14,7 @@ namespace shakeplay::test {
 class ShakeplayRun {
  public:
   // Starts a program of the build's bin folder with its words (e.g. {"korvena-host", "demo",
-  // "shakeplay"}), with `environment` ("NAME=value") added to the test's, and waits up to 20 s
+  // "shakeplay"}), with `environment` ("NAME=value") over the test's, and waits up to 20 s
   // for a window whose caption holds `caption`.
   ShakeplayRun(const std::vector<std::string>& words, const std::string& caption,
                const std::vector<std::string>& environment = {});
