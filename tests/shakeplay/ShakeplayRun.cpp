@@ -69,10 +69,12 @@ ShakeplayRun::~ShakeplayRun() {
   if (pid_ <= 0) return;
   closeWindow();
   int status = 0;
-  if (!waitFor(pid_, status, std::chrono::seconds(20))) {
-    kill(pid_, SIGKILL);
-    waitpid(pid_, &status, 0);
-  }
+  if (waitFor(pid_, status, std::chrono::seconds(10))) return;
+  // The host passes SIGTERM on to the tool and cleans up after it; SIGKILL is the last resort.
+  kill(pid_, SIGTERM);
+  if (waitFor(pid_, status, std::chrono::seconds(10))) return;
+  kill(pid_, SIGKILL);
+  waitpid(pid_, &status, 0);
 }
 
 void ShakeplayRun::xdotool(const std::string& arguments) const {

@@ -18,7 +18,7 @@ class ShakeplayRun {
   // for a window whose caption holds `caption`.
   ShakeplayRun(const std::vector<std::string>& words, const std::string& caption,
                const std::vector<std::string>& environment = {});
-  // A window still open is closed; the host is waited for (and killed after 20 s).
+  // A window still open is closed; the host is waited for (then stopped, then killed).
   ~ShakeplayRun();
   ShakeplayRun(const ShakeplayRun&) = delete;
   ShakeplayRun& operator=(const ShakeplayRun&) = delete;
