@@ -141,6 +141,7 @@ class Dialog {
   void SetControlColours(int id, std::optional<Colours> colours);
   void SetNumericFilter(int id, bool numeric);
   bool UpdateData(bool save);
+  // Ticks every intervalMs milliseconds; 0 (or less) as often as the event loop allows.
   void SetTimer(int timerId, int intervalMs);
   void KillTimer(int timerId);
   void Invalidate();

@@ -324,7 +324,7 @@ void DialogWindow::dialogChanged(DialogChange what) {
 
 void DialogWindow::timerChanged(int timerId, int intervalMs) {
   auto found = timers_.find(timerId);
-  if (intervalMs <= 0) {
+  if (intervalMs == kTimerKilled) {
     if (found != timers_.end()) {
       delete found->second;
       timers_.erase(found);
