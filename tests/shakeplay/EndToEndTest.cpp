@@ -9,7 +9,6 @@
 #include <thread>
 
 #include "platform/ui/DialogUnits.h"
-#include "platform/ui/qt/QtFonts.h"
 #include "shakeplay/ControlResources.h"
 #include "shakeplay/app/WindowLayout.h"
 #include "tests/shakeplay/ShakeplayRun.h"
@@ -124,7 +123,7 @@ TEST(ShakeplayEndToEnd, DemoTurnsWithTheMiddleButtonLosesItsBoxToEscapeAndCloses
 // A control of the panel, in pixels of the main window's client area.
 QRect panelControl(int id) {
   const ui::DialogTemplate& panel = controlTemplate();
-  const ui::BaseUnits base = ui::qt::baseUnitsOf(ui::qt::dialogFont(panel.fontFace, panel.pointSize));
+  const ui::BaseUnits base{};  // the panel keeps its template's pixels
   for (const ui::ControlTemplate& control : panel.controls) {
     if (control.id != id) continue;
     const ui::Rect r = ui::dialogToPixels(control.rect, base);
@@ -166,6 +165,59 @@ TEST(ShakeplayEndToEnd, PlayAnimatesStopHoldsStillResetShowsTheStartAgain) {
   clickPanel(run, IDC_RESET);
   EXPECT_LT(settle(run, timeArea, startTime, 1, true), 1);
   EXPECT_LT(settle(run, kModelArea, startModel, 50, true), 50);
+
+  run.closeWindow();
+  EXPECT_EQ(run.finish(), 0);
+}
+
+// The largest model the host writes (a million points, two million triangles; four modes),
+// one step per sub-frame, in a private folder that goes with the test.
+class LargestModel {
+ public:
+  LargestModel() {
+    folder_ = testsupport::shell("mktemp -d");
+    const std::string bin = std::getenv("KORVENA_BIN_DIR");
+    testsupport::shell(bin + "/korvena-host make-result --model synthetic --points 1000000 --modes 4 --steps 40 --out " +
+                       path());
+  }
+  ~LargestModel() { testsupport::shell("rm -rf '" + folder_ + "'"); }
+  LargestModel(const LargestModel&) = delete;
+  LargestModel& operator=(const LargestModel&) = delete;
+  std::string path() const { return folder_ + "/synthetic.res"; }
+
+ private:
+  std::string folder_;
+};
+
+// SPEED "5" ticks as often as the event loop allows, and every tick draws the whole model:
+// the user's input still comes through between two ticks.
+TEST(ShakeplayEndToEnd, AtSpeedFiveTheLargestModelStillAnswersDragsEscapeAndStop) {
+  const LargestModel model;
+  ShakeplayRun run({"shakeplay", model.path(), "3"}, "SYNTHETIC 1000000 POINTS", kNoLeakCheckAfterGlx);
+  ASSERT_TRUE(run.started()) << "no window for the largest model appeared";
+  ASSERT_TRUE(waitForDrawing(run, kModelArea));
+  ASSERT_TRUE(waitForDrawing(run, kBoxArea));
+  const QRect timeArea = panelControl(IDC_TIME);
+  const QImage startTime = run.grab(timeArea);
+
+  clickPanel(run, IDC_PLAY);
+  EXPECT_GT(settle(run, timeArea, startTime, 20), 20);  // playing
+  const QImage box = run.grab(kBoxArea);
+  middleDrag(run, 300, 300, 380, 340);
+  EXPECT_GT(settle(run, kBoxArea, box, 100), 100);  // turned while playing
+  run.savePicture("shakeplay-e2e-largest-playing.png");
+
+  run.xdotool("mousemove --window " + run.window() + " 605 655 click 1");
+  pause(300);
+  run.xdotool("key Escape");
+  EXPECT_GT(settle(run, kBoxArea, box, 2000), 2000);  // the box is gone, the panel shows there
+
+  clickPanel(run, IDC_STOP);
+  pause(1000);  // a tick under way ends first
+  const QImage stoppedTime = run.grab(timeArea), stoppedModel = run.grab(kModelArea);
+  pause(1500);
+  EXPECT_EQ(differingPixels(stoppedTime, run.grab(timeArea)), 0);
+  EXPECT_EQ(differingPixels(stoppedModel, run.grab(kModelArea)), 0);
 
   run.closeWindow();
   EXPECT_EQ(run.finish(), 0);
