@@ -145,6 +145,10 @@ TEST(ShakeplayEndToEnd, PlayAnimatesStopHoldsStillResetShowsTheStartAgain) {
   ASSERT_TRUE(waitForDrawing(run, kModelArea));
   const QRect timeArea = panelControl(IDC_TIME);
   pause(500);
+  const QImage front = run.grab(kModelArea);
+  middleDrag(run, 300, 200, 340, 350);  // the plate seen from above its front edge
+  EXPECT_GT(settle(run, kModelArea, front, 2000), 2000);
+  pause(300);
   const QImage startModel = run.grab(kModelArea), startTime = run.grab(timeArea);
 
   clickPanel(run, IDC_DEFORMED);  // the shape moves too
