@@ -15,6 +15,8 @@ NamedLayout solveSetupLayout();
 NamedLayout convSetLayout();
 NamedLayout loadEntryLayout();
 NamedLayout bcViewerLayout();
+NamedLayout curvePlotLayout();
+NamedLayout curvePlotLogLayout();
 
 // All layouts, in the order of LayoutRegistry.cpp.
 const std::vector<NamedLayout>& allLayouts();

@@ -343,6 +343,7 @@ void Dialog::OnCancel() { EndDialog(IDCANCEL); }
 void Dialog::OnPaint(Painter&) {}
 void Dialog::OnSize(int, int) {}
 void Dialog::OnTimer(int) {}
+void Dialog::OnEditCopy() {}
 void Dialog::OnDestroy() {}
 void Dialog::DoDataExchange(DataExchange&) {}
 

@@ -76,6 +76,7 @@ class Dialog {
   void pressEnter();
   void pressEscape();
   void closeBox();
+  void copy();  // the copy key (Ctrl+C) pressed where no control takes it
   void resize(int cx, int cy);  // the user resized the window: new client size in pixels
   void tick(int timerId);
   void paint(Painter& painter);
@@ -166,6 +167,7 @@ class Dialog {
   virtual void OnPaint(Painter& painter);
   virtual void OnSize(int cx, int cy);
   virtual void OnTimer(int timerId);
+  virtual void OnEditCopy();  // the copy command; by default nothing is copied
   virtual void OnDestroy();
   virtual void DoDataExchange(DataExchange& exchange);
   // Colours of a control (null with kind Dialog for the dialog itself). The default hands the

@@ -394,6 +394,8 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
     model_.pressEnter();
   } else if (event->key() == Qt::Key_Escape) {
     model_.pressEscape();
+  } else if (event->matches(QKeySequence::Copy)) {
+    model_.copy();
   } else {
     QDialog::keyPressEvent(event);
   }
