@@ -26,6 +26,7 @@ void Dialog::EndDialog(int result) {
 
 void Dialog::create() {
   controls_.clear();
+  systemMenu_.clear();
   for (const ControlTemplate& t : template_.controls) {
     ControlState c;
     c.id = t.id;
@@ -310,6 +311,10 @@ int Dialog::MessageBox(const std::string& text, const std::string& caption, unsi
   return services().messageBox(text, caption, flags);
 }
 
+void Dialog::AppendSystemMenu(unsigned id, const std::string& text) {
+  systemMenu_.push_back({id, text});
+}
+
 void Dialog::on(Notify what, int id, std::function<void()> handler) {
   handlers_[{what, id}] = std::move(handler);
 }
@@ -343,6 +348,9 @@ void Dialog::OnPaint(Painter&) {}
 void Dialog::OnSize(int, int) {}
 void Dialog::OnTimer(int) {}
 void Dialog::OnDestroy() {}
+void Dialog::OnSysCommand(unsigned) {}
+bool Dialog::OnCopy() { return false; }
+bool Dialog::OnPaste() { return false; }
 void Dialog::DoDataExchange(DataExchange&) {}
 
 std::optional<Colours> Dialog::OnCtlColor(const ControlState* control, ColourKind) {

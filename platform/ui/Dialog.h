@@ -40,6 +40,13 @@ enum class Notify {
 
 inline constexpr int kNoFocus = 0;
 
+// An item of a dialog's system menu; a separator has id 0 and no text.
+struct MenuItem {
+  unsigned id = 0;
+  std::string text;  // '&' marks the mnemonic
+  friend bool operator==(const MenuItem&, const MenuItem&) = default;
+};
+
 // Pixels that the frame and caption of a dialog add to its client area (borders of 3 pixels,
 // a caption of 19): what SetDialogSize takes off the window size.
 inline constexpr Size kFrameExtra{6, 25};
@@ -79,6 +86,12 @@ class Dialog {
   void resize(int cx, int cy);  // the user resized the window: new client size in pixels
   void tick(int timerId);
   void paint(Painter& painter);
+  // A command of the system menu: OnSysCommand.
+  bool systemCommand(unsigned id);
+  // The copy and paste keys (Ctrl+C, Ctrl+V): true when the dialog took them (OnCopy, OnPaste);
+  // otherwise the focused control handles them the platform's way.
+  bool copy();
+  bool paste();
   // The delta an arrow sends: +1 towards the upper end of the range, -1 towards the lower end.
   int arrowDelta(int id, bool up) const;
   // Whether typing ch into the control is admitted by its numeric filter.
@@ -102,6 +115,8 @@ class Dialog {
   std::optional<Colours> effectiveColours(int index);
   std::optional<Colours> dialogColours();
   const std::map<int, int>& timers() const { return timers_; }
+  // The items the dialog added to its system menu (the platform's own are not listed).
+  const std::vector<MenuItem>& systemMenu() const { return systemMenu_; }
   void setObserver(DialogObserver* observer) { observer_ = observer; }
 
   // ---- Operations for tools (MFC names) -----------------------------------------------------
@@ -145,6 +160,8 @@ class Dialog {
   void KillTimer(int timerId);
   void Invalidate();
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+  // GetSystemMenu()->AppendMenu: an item, or a separator for id 0 and no text.
+  void AppendSystemMenu(unsigned id, const std::string& text);
 
   // ---- Handler registration (the message map) -----------------------------------------------
   void on(Notify what, int id, std::function<void()> handler);
@@ -166,6 +183,9 @@ class Dialog {
   virtual void OnSize(int cx, int cy);
   virtual void OnTimer(int timerId);
   virtual void OnDestroy();
+  virtual void OnSysCommand(unsigned id);  // the dialog's own items; the default does nothing
+  virtual bool OnCopy();   // false: not taken
+  virtual bool OnPaste();  // false: not taken
   virtual void DoDataExchange(DataExchange& exchange);
   // Colours of a control (null with kind Dialog for the dialog itself). The default hands the
   // question to the control: its own colours, or none.
@@ -191,6 +211,7 @@ class Dialog {
   std::map<std::pair<Notify, int>, std::function<void()>> handlers_;
   std::map<int, std::function<bool(int, int)>> deltaPosHandlers_;
   std::map<int, int> timers_;  // id -> interval in ms
+  std::vector<MenuItem> systemMenu_;
   DialogObserver* observer_ = nullptr;
   std::string caption_;
   HICON bigIcon_ = nullptr;

@@ -210,4 +210,13 @@ void Dialog::paint(Painter& painter) {
   if (created_) OnPaint(painter);
 }
 
+bool Dialog::systemCommand(unsigned id) {
+  if (!running()) return false;
+  OnSysCommand(id);
+  return true;
+}
+
+bool Dialog::copy() { return running() && OnCopy(); }
+bool Dialog::paste() { return running() && OnPaste(); }
+
 }  // namespace ui

@@ -35,6 +35,12 @@ class Services {
   // Runs the dialog modally: create, show, events until EndDialog, destroy. Returns the result
   // given to EndDialog.
   virtual int runModal(Dialog& dialog) = 0;
+  // The text on the clipboard. Without a window system it stays in the process.
+  virtual void setClipboardText(const std::string& text) { clipboard_ = text; }
+  virtual std::string clipboardText() { return clipboard_; }
+
+ private:
+  std::string clipboard_;
 };
 
 // The services in use. Until some are installed: message boxes go to the standard error stream

@@ -1,6 +1,7 @@
 #include "platform/ui/qt/QtServices.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 
 #include "platform/ui/Dialog.h"
@@ -59,6 +60,14 @@ int QtServices::runModal(Dialog& dialog) {
     dialog.destroy();
   }
   return dialog.modalResult();
+}
+
+void QtServices::setClipboardText(const std::string& text) {
+  QApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+std::string QtServices::clipboardText() {
+  return QApplication::clipboard()->text().toStdString();
 }
 
 }  // namespace ui::qt
