@@ -1,0 +1,132 @@
+// The editing dialog and its About box shown by the real binder, offscreen: the controls at the
+// template's places, the graph's colours at the pixels where the graph box puts them, and
+// pictures saved in the build folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "curvedit/CAboutDlg.h"
+#include "platform/ui/qt/DialogWindow.h"
+#include "platform/ui/qt/QtFonts.h"
+#include "tests/curvedit/CurveEditFixture.h"
+#include "tests/support/Pictures.h"
+
+namespace curvedit::test {
+namespace {
+
+// A dialog shown in a real window for as long as the object lives.
+class Shown {
+ public:
+  explicit Shown(ui::Dialog& dialog) : dialog_(dialog) {
+    const ui::DialogTemplate& t = dialog.dialogTemplate();
+    dialog.setBaseUnits(ui::qt::baseUnitsOf(ui::qt::dialogFont(t.fontFace, t.pointSize)));
+    dialog.create();
+    window = std::make_unique<ui::qt::DialogWindow>(dialog);
+    dialog.showDialog(true);
+    window->show();
+    QApplication::processEvents();
+  }
+  ~Shown() {
+    dialog_.pressEscape();
+    dialog_.destroy();
+    window.reset();
+  }
+  template <class W>
+  W* widget(int id) const {
+    return qobject_cast<W*>(window->widgetOf(id));
+  }
+  QImage picture(const std::string& name) const {
+    const QImage image = window->grab().toImage();
+    EXPECT_TRUE(image.save(QString::fromStdString(testsupport::picturePath(name))));
+    return image;
+  }
+  void expectPlaced(int id) const {
+    const ui::Rect r = dialog_.controlRectPixels(id);
+    const QRect place = window->widgetOf(id)->geometry();
+    EXPECT_EQ(place.topLeft(), QPoint(r.x, r.y)) << "control " << id;
+    EXPECT_EQ(place.width(), r.cx) << "control " << id;
+  }
+
+  std::unique_ptr<ui::qt::DialogWindow> window;
+
+ private:
+  ui::Dialog& dialog_;
+};
+
+// The offscreen screen keeps fewer than 8 bits a channel: a colour comes back within 3 of itself.
+bool near(const QImage& image, int x, int y, ui::Rgb c) {
+  const QColor pixel = image.pixelColor(x, y);
+  return std::abs(pixel.red() - c.r) <= 3 && std::abs(pixel.green() - c.g) <= 3 &&
+         std::abs(pixel.blue() - c.b) <= 3;
+}
+
+// Pixels of this colour inside the rectangle (x, y, width, height).
+int countColour(const QImage& image, const QRect& area, ui::Rgb c) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) count += near(image, x, y, c);
+  }
+  return count;
+}
+
+class CurveEditRender : public CurveEditTest {};
+
+TEST_F(CurveEditRender, GraphOfTheFunctionInItsColours) {
+  CCurveEditDlg dialog;
+  Shown shown(dialog);
+  const QImage image = shown.picture("curvedit-time.png");
+  EXPECT_EQ(shown.widget<QLabel>(IDC_CAPTION)->text(), "TIME function : Ramp hold release");
+  EXPECT_EQ(shown.widget<QLineEdit>(IDC_XMAX)->text(), " 2.500e+00");
+  EXPECT_EQ(shown.widget<QLineEdit>(IDC_POINTY)->text(), " 0.000e+00");
+  EXPECT_EQ(shown.widget<QComboBox>(IDC_XSCALE)->currentText(), "LINEAR");
+  EXPECT_EQ(shown.widget<QPushButton>(1)->text(), "APPLY");
+  for (const int id : {1, 2, IDC_CAPTION, IDC_XMIN, IDC_YMAX, IDC_DEFINE, IDC_REFIT, IDC_SPIN,
+                       IDC_POINTX, IDC_NEW, IDC_INPUT, IDC_DELETE, IDC_XSCALE, IDC_GRAPHBOX}) {
+    shown.expectPlaced(id);
+  }
+  // Later paints draw the grid over the curve, so the curve is looked for off the grid lines:
+  // about the middle of the rising edge, in the field below the held part, and the red ring
+  // around the selected (first) point.
+  const int riseColumn = (dialog.graph.MapX(0.0) + dialog.graph.MapX(0.5)) / 2;
+  const int riseRow = (dialog.graph.MapY(0.0) + dialog.graph.MapY(1.0)) / 2;
+  EXPECT_GT(countColour(image, {riseColumn - 3, riseRow - 3, 7, 7}, graphstyle::kCurve), 2);
+  const int holdColumn = (dialog.graph.MapX(0.5) + dialog.graph.MapX(2.0)) / 2;
+  EXPECT_TRUE(near(image, holdColumn, dialog.graph.MapY(0.5), graphstyle::kField));
+  EXPECT_TRUE(near(image, holdColumn, dialog.graph.plotBottom, graphstyle::kGrid));
+  const int c = dialog.graph.MapX(0.0);
+  const int r = dialog.graph.MapY(0.0);
+  EXPECT_GT(countColour(image, {c - 8, r - 8, 17, 17}, graphstyle::kRing), 10);
+  EXPECT_GT(countColour(image, {c - 2, r - 2, 5, 5}, graphstyle::kWhite), 4);
+  EXPECT_EQ(countColour(image, {c + 20, r - 60, 40, 40}, graphstyle::kRing), 0);
+}
+
+TEST_F(CurveEditRender, AboutBoxShowsTheIconTextAndOk) {
+  CAboutDlg about;
+  Shown shown(about);
+  shown.picture("curvedit-about.png");
+  EXPECT_EQ(shown.window->windowTitle(), "About curvedit");
+  EXPECT_EQ(shown.widget<QPushButton>(1)->text(), "OK");
+  const auto labels = shown.window->findChildren<QLabel*>();
+  int pictures = 0;
+  for (const QLabel* label : labels) {
+    if (!label->pixmap().isNull()) {
+      ++pictures;
+      const QImage icon = label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+      EXPECT_EQ(icon.pixel(16, 16), ui::LoadIcon(IDR_MAINFRAME)->pixel(16, 16));
+    } else {
+      EXPECT_EQ(label->text(), "curvedit Version 1.0");
+    }
+  }
+  EXPECT_EQ(pictures, 1);
+}
+
+}  // namespace
+}  // namespace curvedit::test
