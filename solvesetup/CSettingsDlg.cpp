@@ -54,27 +54,18 @@ CSettingsDlg::~CSettingsDlg() { detach(); }
 // The block is usable only when the "DATA" record carries an attached block that is long enough
 // for every field the dialog reads; otherwise whatever was attached is let go unread.
 void CSettingsDlg::attach() {
-  lyrIpcList list = nullptr;
-  const int status = lyrIpcAttach(argCount + 1, argv, &list);
-  // A failed attach does not hand the list over; asking with no words gets what the arguments
-  // before the failing one attached, so that a "DATA" block among them is let go too.
-  if (status != 0) lyrIpcAttach(0, nullptr, &list);
-  record_ = lyrIpcFind(list, kDataTag);
-  void* data = lyrIpcData(record_);
-  if (status != 0 || data == nullptr ||
-      record_->size < static_cast<int>(kDynamicSettingsMinSize)) {
+  if (!blocks_.Attach(argCount + 1, argv, {kDataTag}) ||
+      blocks_.Size(kDataTag) < static_cast<int>(kDynamicSettingsMinSize)) {
     detach();
     attachFailed_ = true;
     return;
   }
-  block_ = static_cast<DynamicSettingsBlock*>(data);
+  block_ = static_cast<DynamicSettingsBlock*>(blocks_.Data(kDataTag));
 }
 
-// A block that will not detach is given up: the process ends soon after and the host reads the
-// block once it has.
 void CSettingsDlg::detach() {
   block_ = nullptr;
-  if (record_ != nullptr && lyrIpcDetach(&record_) != 0) record_ = nullptr;
+  blocks_.DetachAll();
 }
 
 bool CSettingsDlg::OnInitDialog() {

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/ipc/IpcTag.h"
 #include "runtime/skeleton/CPrettyControls.h"
 #include "runtime/skeleton/CPrettyDialog.h"
+#include "runtime/skeleton/TagBlocks.h"
 #include "solvesetup/DynamicSettingsBlock.h"
 
 class CSettingsDlg : public CPrettyDialog {
@@ -50,7 +50,7 @@ class CSettingsDlg : public CPrettyDialog {
   CPrettyStatic levelCaption_;
   CPrettyStatic dampingCaption_;
 
-  lyrIpcRecord* record_ = nullptr;
+  skeleton::TagBlocks blocks_;
   DynamicSettingsBlock* block_ = nullptr;
   bool attachFailed_ = false;
   bool frequencyMode_ = false;

@@ -9,7 +9,7 @@
 namespace host::cli {
 namespace {
 
-void demo(const std::string& tool) {
+void demo(const std::string& tool, const std::string& variant) {
   const NamedLayout* layout = findLayout(tool);
   if (layout == nullptr) fail("no demo for \"" + tool + "\" (see korvena-host layouts)", kExitBadInput);
   const std::string program = programFor(tool, layout);
@@ -22,7 +22,7 @@ void demo(const std::string& tool) {
   }
   RunInput input;
   try {
-    input = demoInput(*layout);
+    input = demoInput(*layout, variant);
   } catch (const DescriptionError& error) {
     fail(error.what(), kExitBadInput);
   }
@@ -33,10 +33,13 @@ void demo(const std::string& tool) {
 
 void addDemoCommand(CLI::App& app) {
   auto tool = std::make_shared<std::string>();
+  auto variant = std::make_shared<std::string>();
   CLI::App* command =
       app.add_subcommand("demo", "Run TOOL on its layout's sample data and print the result");
   command->add_option("TOOL", *tool, "a tool with a named layout")->required();
-  command->callback([tool] { demo(*tool); });
+  command->add_option("VARIANT", *variant,
+                      "another set of sample data (see korvena-host layouts)");
+  command->callback([tool, variant] { demo(*tool, *variant); });
 }
 
 }  // namespace host::cli

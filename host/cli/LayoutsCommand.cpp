@@ -13,13 +13,18 @@ namespace {
 void listLayouts() {
   for (const NamedLayout& layout : allLayouts()) {
     std::cout << layout.tool << " (" << layout.program << "): " << layout.summary << "\n";
+    if (layout.demoVariants.empty()) continue;
+    std::cout << "  demos:";
+    for (const DemoVariant& variant : layout.demoVariants) std::cout << " " << variant.name;
+    std::cout << "\n";
   }
 }
 
 void showLayout(const std::string& tool) {
   const NamedLayout* layout = findLayout(tool);
   if (layout == nullptr) fail("no named layout \"" + tool + "\"", kExitBadInput);
-  std::cout << toRawJson(layout->description).dump(2) << "\n";
+  // Arrays are shown element by element, as a run without values would write them.
+  std::cout << toRawJson(applyNamedValues(layout->description, Json::object())).dump(2) << "\n";
 }
 
 }  // namespace

@@ -27,12 +27,25 @@ struct FieldSpec {
   std::optional<FieldValue> value;    // written before the tool starts; absent: only read back
 };
 
+// A repeated group of fields in a named layout: element i's fields lie at offset + i x stride,
+// their own offsets counted from the element's start. One unnamed field makes an array of plain
+// values ("abscissa": [0.5, 2.0]); named fields an array of records ("segments": [{"x0": 1}]).
+// Named input turns it into plain fields called "name[i]" or "name[i].field" (applyNamedValues).
+struct ArraySpec {
+  std::string name;
+  std::int64_t offset = 0;
+  std::int64_t stride = 0;
+  std::int64_t capacity = 0;  // elements the block holds; 0: as many as given, the block grows
+  std::vector<FieldSpec> element;
+};
+
 struct BlockSpec {
   std::string name;  // how named input and output call the block (the tag for tag tools)
   std::string tag;   // tag style only
   std::string kind;  // tag style only
   std::int64_t dataSize = 0;
   std::vector<FieldSpec> fields;
+  std::vector<ArraySpec> arrays = {};  // named layouts only; none once named values are in
 };
 
 struct Description {

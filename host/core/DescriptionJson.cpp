@@ -1,10 +1,15 @@
 #include "host/core/DescriptionJson.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <limits>
+#include <optional>
 
 namespace host {
 namespace {
+
+// A named input may give the extra launch words beside its blocks.
+constexpr const char* kWordsKey = "words";
 
 std::string joined(const std::vector<std::string>& items) {
   std::string text;
@@ -148,6 +153,92 @@ Item& findByName(std::vector<Item>& items, const std::string& name, const std::s
   throw DescriptionError("unknown " + what + " \"" + name + "\" (known: " + joined(names) + ")");
 }
 
+const ArraySpec* findArray(const BlockSpec& block, const std::string& name) {
+  for (const ArraySpec& array : block.arrays) {
+    if (array.name == name) return &array;
+  }
+  return nullptr;
+}
+
+// Element i of an array as plain fields named "name[i]" or "name[i].field", with the values of
+// `given` (a JSON value for a plain array, an object for records) when there is one.
+void appendElement(BlockSpec& block, const ArraySpec& array, std::int64_t index,
+                   const Json* given) {
+  const std::string elementName = array.name + "[" + std::to_string(index) + "]";
+  const std::string where = "field " + elementName + " of block " + block.name;
+  if (given != nullptr && !array.element.at(0).name.empty()) {
+    requireObject(*given, where);
+    for (const auto& item : given->items()) {
+      bool known = false;
+      for (const FieldSpec& field : array.element) known = known || field.name == item.key();
+      if (!known) throw DescriptionError(where + ": unknown field \"" + item.key() + "\"");
+    }
+  }
+  for (const FieldSpec& field : array.element) {
+    FieldSpec placed = field;
+    placed.offset = array.offset + index * array.stride + field.offset;
+    placed.name = field.name.empty() ? elementName : elementName + "." + field.name;
+    const Json* value = field.name.empty() ? given
+                        : given != nullptr && given->contains(field.name) ? &given->at(field.name)
+                                                                           : nullptr;
+    if (value != nullptr) {
+      placed.value = valueFromJson(*value, field.type, "field " + placed.name + " of block " +
+                                                           block.name);
+    }
+    block.fields.push_back(std::move(placed));
+  }
+}
+
+// Turns the block's arrays into plain fields: every element of a fixed array, as many records
+// as given for a growing one (the data size grows to hold them).
+void expandArrays(BlockSpec& block, const Json* blockValues) {
+  for (const ArraySpec& array : block.arrays) {
+    const std::string where = "field " + array.name + " of block " + block.name;
+    const Json* values = blockValues != nullptr && blockValues->contains(array.name)
+                             ? &blockValues->at(array.name)
+                             : nullptr;
+    if (values != nullptr && !values->is_array()) {
+      throw DescriptionError(where + ": the value is not a JSON array");
+    }
+    const auto given = static_cast<std::int64_t>(values != nullptr ? values->size() : 0);
+    if (array.capacity > 0 && given > array.capacity) {
+      throw DescriptionError(where + ": " + std::to_string(given) + " elements, more than the " +
+                             std::to_string(array.capacity) + " the block holds");
+    }
+    const std::int64_t count = array.capacity > 0 ? array.capacity : given;
+    for (std::int64_t i = 0; i < count; ++i) {
+      appendElement(block, array, i,
+                    i < given ? &values->at(static_cast<std::size_t>(i)) : nullptr);
+    }
+    if (array.capacity == 0) {
+      block.dataSize = std::max(block.dataSize, array.offset + given * array.stride);
+    }
+  }
+  block.arrays.clear();
+}
+
+// "name[3]" -> {"name", 3, ""}, "name[3].x0" -> {"name", 3, "x0"}; nullopt for other names.
+struct ElementName {
+  std::string array;
+  std::size_t index;
+  std::string field;
+};
+std::optional<ElementName> splitElementName(const std::string& name) {
+  const std::size_t open = name.find('[');
+  const std::size_t close = name.find(']');
+  if (open == std::string::npos || open == 0 || close == std::string::npos || close <= open + 1) {
+    return std::nullopt;
+  }
+  const std::string digits = name.substr(open + 1, close - open - 1);
+  if (digits.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  std::string field;
+  if (close + 1 < name.size()) {
+    if (name[close + 1] != '.') return std::nullopt;
+    field = name.substr(close + 2);
+  }
+  return ElementName{name.substr(0, open), std::stoul(digits), field};
+}
+
 }  // namespace
 
 Description parseDescription(const Json& object) {
@@ -171,14 +262,23 @@ Description parseDescription(const Json& object) {
 Description applyNamedValues(Description layout, const Json& object) {
   requireObject(object, "the input");
   for (const auto& blockItem : object.items()) {
+    if (blockItem.key() == kWordsKey) {
+      layout.words = parseWords(object);
+      continue;
+    }
     BlockSpec& block = findByName(layout.blocks, blockItem.key(), "block");
     const std::string where = "block " + block.name;
     requireObject(blockItem.value(), where);
     for (const auto& fieldItem : blockItem.value().items()) {
+      if (findArray(block, fieldItem.key()) != nullptr) continue;  // expanded below
       FieldSpec& field = findByName(block.fields, fieldItem.key(), "field of " + where);
       field.value =
           valueFromJson(fieldItem.value(), field.type, "field " + field.name + " of " + where);
     }
+  }
+  for (BlockSpec& block : layout.blocks) {
+    const bool given = object.contains(block.name);
+    expandArrays(block, given ? &object.at(block.name) : nullptr);
   }
   validate(layout);
   return layout;
@@ -205,7 +305,13 @@ Json fieldsToJson(const BlockSpec& block, bool byName) {
   Json fields = byName ? Json::object() : Json::array();
   for (const FieldSpec& field : block.fields) {
     if (byName) {
-      fields[field.name] = field.value ? valueToJson(*field.value, field.type) : Json();
+      Json value = field.value ? valueToJson(*field.value, field.type) : Json();
+      if (const auto element = splitElementName(field.name)) {
+        Json& slot = fields[element->array][element->index];
+        (element->field.empty() ? slot : slot[element->field]) = std::move(value);
+      } else {
+        fields[field.name] = std::move(value);
+      }
       continue;
     }
     Json entry;

@@ -16,14 +16,17 @@ using Json = nlohmann::ordered_json;
 // DescriptionError with the place of the first fault.
 Description parseDescription(const Json& json);
 
-// Named form: {"<block name>": {"<field name>": value, ...}, ...} over a layout's description.
-// Fields not given keep the layout's value (zero memory when it has none). Validated.
+// Named form: {"<block name>": {"<field name>": value, ...}, ..., "words": [...]?} over a
+// layout's description. Fields not given keep the layout's value (zero memory when it has none).
+// An array is given as a JSON array (of values, or of objects for records) and becomes plain
+// fields "name[i]" / "name[i].field"; "words" replaces the extra launch words. Validated.
 Description applyNamedValues(Description layout, const Json& json);
 
 // The raw form of a description, values included where present: parseDescription reads it back.
 Json toRawJson(const Description& description);
 
-// One block's fields for a report: the raw field list, or {name: value} for named blocks.
+// One block's fields for a report: the raw field list, or {name: value} for named blocks, where
+// the fields of an array ("name[i]", "name[i].field") are put back together as a JSON array.
 Json fieldsToJson(const BlockSpec& block, bool byName);
 
 // A value as JSON: a number, the text up to its first zero byte, or lower-case hex for bytes.

@@ -17,9 +17,22 @@ RunInput interpretInput(const Json& input, const NamedLayout* layout,
   return {applyNamedValues(layout->description, input), true};
 }
 
-RunInput demoInput(const NamedLayout& layout) {
+RunInput demoInput(const NamedLayout& layout, const std::string& variant) {
+  const std::string* values = &layout.demoValues;
+  if (!variant.empty()) {
+    std::string names;
+    values = nullptr;
+    for (const DemoVariant& candidate : layout.demoVariants) {
+      if (candidate.name == variant) values = &candidate.values;
+      names += (names.empty() ? "" : ", ") + candidate.name;
+    }
+    if (values == nullptr) {
+      throw DescriptionError(layout.tool + " has no demo \"" + variant + "\" (known: " +
+                             (names.empty() ? "none" : names) + ")");
+    }
+  }
   try {
-    return {applyNamedValues(layout.description, Json::parse(layout.demoValues)), true};
+    return {applyNamedValues(layout.description, Json::parse(*values)), true};
   } catch (const nlohmann::json::exception& error) {
     throw DescriptionError("the demo values of " + layout.tool + " are not JSON: " + error.what());
   }

@@ -20,8 +20,9 @@ struct RunInput {
 RunInput interpretInput(const Json& input, const NamedLayout* layout,
                         const std::string& tool);
 
-// The named layout run with its demo values.
-RunInput demoInput(const NamedLayout& layout);
+// The named layout run with its demo values, or with those of the variant so named (empty: the
+// main demo). Throws DescriptionError for a variant the layout does not have.
+RunInput demoInput(const NamedLayout& layout, const std::string& variant = {});
 
 // Parses a JSON file; throws DescriptionError saying what is wrong with it.
 Json readJsonFile(const std::filesystem::path& file);

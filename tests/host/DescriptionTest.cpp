@@ -140,6 +140,9 @@ TEST(DescriptionTest, EveryLayoutIsValidWithNamedFieldsAndUsableDemoData) {
       for (const FieldSpec& field : block.fields) EXPECT_FALSE(field.name.empty());
     }
     EXPECT_NO_THROW(demoInput(layout));
+    for (const DemoVariant& variant : layout.demoVariants) {
+      EXPECT_NO_THROW(demoInput(layout, variant.name)) << variant.name;
+    }
     EXPECT_EQ(findLayout(layout.program), &layout);
   }
 }

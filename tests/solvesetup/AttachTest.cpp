@@ -42,6 +42,26 @@ TEST_F(AttachFailureTest, OtherTagOnly) {
   fillFrequencyAnalysis(host.data());
   platform::setCommandLine({"/usr/bin/solvesetup", "/TAG:INFO:SM:" + host.key()});
   runExpectingFailure();
+  EXPECT_EQ(host.header().attachCount, 0) << "the block of the unused tag is let go";
+  EXPECT_EQ(host.header().attachedMark, 1);
+}
+
+// A block named for a tag the tool does not read is let go at once; the "DATA" block is kept
+// until ACCEPT.
+TEST(AttachTest, ABlockOfAnotherTagBesideDataIsLetGoAtOnce) {
+  SettingsBlock host, other;
+  fillFrequencyAnalysis(host.data());
+  platform::setCommandLine({"/usr/bin/solvesetup", "/TAG:INFO:SM:" + other.key(),
+                            "/TAG:DATA:SM:" + host.key()});
+  ui::testing::ScriptedServices services;
+  ui::ScopedServices installed{services};
+  CSettingsDlg dialog;
+  ASSERT_FALSE(dialog.attachFailed());
+  EXPECT_EQ(other.header().attachCount, 0);
+  EXPECT_EQ(host.header().attachCount, 1);
+  ui::runHeadless(dialog, [](ui::Dialog& shown) { shown.click(ui::IDOK); });
+  EXPECT_EQ(host.header().attachCount, 0);
+  EXPECT_EQ(host.data().accepted, 1);
 }
 
 TEST_F(AttachFailureTest, FileKindsAttachNothing) {
