@@ -458,10 +458,14 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
   model_.closeBox();
 }
 
+int DialogWindow::paintDepth_ = 0;
+
 void DialogWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   QtPainter adapter(painter);
+  ++paintDepth_;
   model_.paint(adapter);
+  --paintDepth_;
 }
 
 void DialogWindow::resizeEvent(QResizeEvent* event) {

@@ -34,6 +34,9 @@ class DialogWindow final : public QDialog, public DialogObserver {
   // Pops up the items the model added to its system menu (if any) at the global position.
   void showSystemMenu(const QPoint& globalPosition);
 
+  // Whether some dialog is painting now: no modal window may run before its paint is over.
+  static bool painting() { return paintDepth_ > 0; }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -63,6 +66,7 @@ class DialogWindow final : public QDialog, public DialogObserver {
   std::map<int, QTimer*> timers_;
   QMenu* systemMenu_ = nullptr;
   int syncing_ = 0;  // focus events caused by mirroring are not user input
+  static int paintDepth_;
   bool modelClosing_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/qt/DialogWindow.h"
@@ -37,14 +38,25 @@ int resultOf(int button) {
     default: return IDOK;
   }
 }
-}  // namespace
 
-int QtServices::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
+int showBox(const std::string& text, const std::string& caption, unsigned flags) {
   QMessageBox box(iconOf(flags), QString::fromStdString(caption), QString::fromStdString(text),
                   buttonsOf(flags), QApplication::activeWindow());
   const auto buttons = buttonsOf(flags);
   if (buttons & QMessageBox::Cancel) box.setEscapeButton(QMessageBox::Cancel);
   return resultOf(box.exec());
+}
+}  // namespace
+
+// A box asked for while a window paints cannot run its own event loop there (the window system
+// would paint the window again inside its paint): it is shown as soon as the paint is over, and
+// the paint goes on as if its first button had been pressed.
+int QtServices::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  if (DialogWindow::painting()) {
+    QTimer::singleShot(0, qApp, [text, caption, flags] { showBox(text, caption, flags); });
+    return defaultAnswer(flags);
+  }
+  return showBox(text, caption, flags);
 }
 
 int QtServices::runModal(Dialog& dialog) {

@@ -1,6 +1,6 @@
 // The binder's way to the commands a dialog takes beyond its controls: the items it adds to its
-// system menu (a right click in the dialog, Alt+Space), the copy and paste keys, and a static
-// that shows an icon.
+// system menu (a right click in the dialog, Alt+Space), the copy and paste keys, a static that
+// shows an icon, and a message box asked for while the dialog paints.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "platform/ui/Dialog.h"
@@ -43,6 +46,8 @@ class CommandDialog : public Dialog {
   CommandDialog() : Dialog(commandTemplate()) {}
   std::vector<unsigned> commands;
   int pastes = 0;
+  bool boxInPaint = false;
+  int boxAnswer = 0;
 
  protected:
   bool OnInitDialog() override {
@@ -50,6 +55,11 @@ class CommandDialog : public Dialog {
     return Dialog::OnInitDialog();
   }
   void OnSysCommand(unsigned id) override { commands.push_back(id); }
+  void OnPaint(Painter&) override {
+    if (!boxInPaint) return;
+    boxInPaint = false;
+    boxAnswer = MessageBox("asked while painting", "Paint", MB_OKCANCEL | MB_ICONEXCLAMATION);
+  }
   bool OnCopy() override {
     if (GetFocus() == kEdit) return false;
     services().setClipboardText("table");
@@ -116,6 +126,27 @@ TEST_F(CommandKeys, CopyAndPasteGoToTheDialogUnlessTheEditKeepsThem) {
   EXPECT_EQ(services_.clipboardText(), "table");
   QTest::keyClick(window->widgetOf(1), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(dialog.pastes, 1);
+}
+
+TEST_F(CommandKeys, MessageBoxAskedForInAPaintIsShownAfterIt) {
+  QString shownText;
+  bool paintOver = false;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shownText = box->text();
+      paintOver = !qt::DialogWindow::painting();
+      box->button(QMessageBox::Cancel)->click();
+    }
+  });
+  closer.start(20);
+  dialog.boxInPaint = true;
+  window->repaint();
+  EXPECT_EQ(dialog.boxAnswer, IDOK) << "the paint goes on with the first button";
+  EXPECT_TRUE(shownText.isEmpty()) << "not shown inside the paint";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !shownText.isEmpty(); }, 3000));
+  EXPECT_EQ(shownText, "asked while painting");
+  EXPECT_TRUE(paintOver);
 }
 
 TEST_F(CommandKeys, IconStaticShowsTheRegisteredPicture) {
