@@ -1,25 +1,18 @@
 #include "curvedit/CCurveEditDlg.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
-#include <vector>
 
 #include "curvedit/CAboutDlg.h"
 #include "curvedit/CurveditResources.h"
 #include "platform/ui/Services.h"
-#include "runtime/array/ExpandableArray.h"
 
 using namespace curvedit;
 
 namespace {
 constexpr const char* kInfoTag = "INFO";
 constexpr const char* kDataTag = "DATA";
-
-// A record the dialog can read: shared memory, attached, at least minSize bytes long.
-bool usable(const lyrIpcRecord* record, std::size_t minSize) {
-  return record != nullptr && record->kind == lyrIpcKindSM && record->data != nullptr &&
-         record->size >= static_cast<int>(minSize);
-}
 
 // The text of a field that ends at its zero byte or at the end of its room.
 std::string boundedText(const char* field, std::size_t room) {
@@ -56,25 +49,14 @@ CCurveEditDlg::CCurveEditDlg() : CPrettyDialog(curveEditTemplate()) {
 
 CCurveEditDlg::~CCurveEditDlg() { detachBlocks(); }
 
-// Keeps the first "INFO" and the first "DATA" record when both are usable and the function's
-// point count fits its block; every other record, and both of these otherwise, is let go unread.
+// The blocks are usable when both tags have their block, each long enough for its fields, and
+// the function's point count fits its block; otherwise every block is let go unread.
 void CCurveEditDlg::attachBlocks() {
-  lyrIpcList list = nullptr;
-  const int status = lyrIpcAttach(argCount + 1, argv, &list);
-  // A failed attach does not hand the list over; asking with no words gets what the arguments
-  // before the failing one attached, so that those are let go too.
-  if (status != 0) lyrIpcAttach(0, nullptr, &list);
-  infoRecord_ = lyrIpcFind(list, kInfoTag);
-  dataRecord_ = lyrIpcFind(list, kDataTag);
-  std::vector<lyrIpcRecord*> others;
-  for (int i = 0; i < lyrArrayCount(list); ++i) {
-    if (list[i] != infoRecord_ && list[i] != dataRecord_) others.push_back(list[i]);
-  }
-  for (lyrIpcRecord* record : others) lyrIpcDetach(&record);
-  bool ok = status == 0 && usable(infoRecord_, kFunctionInfoMinSize) &&
-            usable(dataRecord_, kFunctionDataSize);
+  bool ok = blocks_.Attach(argCount + 1, argv, {kInfoTag, kDataTag}) &&
+            blocks_.Size(kInfoTag) >= static_cast<int>(kFunctionInfoMinSize) &&
+            blocks_.Size(kDataTag) >= static_cast<int>(kFunctionDataSize);
   if (ok) {
-    data_ = static_cast<FunctionDataBlock*>(lyrIpcData(dataRecord_));
+    data_ = static_cast<FunctionDataBlock*>(blocks_.Data(kDataTag));
     ok = data_->pointCount >= 0 && data_->pointCount <= kMaxFunctionPoints;
   }
   if (!ok) {
@@ -83,19 +65,16 @@ void CCurveEditDlg::attachBlocks() {
   }
 }
 
-// A block that will not detach is given up: the process ends soon after and the host reads the
-// block once it has.
+// INFO first, then DATA.
 void CCurveEditDlg::detachBlocks() {
   data_ = nullptr;
-  for (lyrIpcRecord** record : {&infoRecord_, &dataRecord_}) {
-    if (*record != nullptr && lyrIpcDetach(record) != 0) *record = nullptr;
-  }
+  blocks_.DetachAll();
 }
 
 void CCurveEditDlg::load() {
-  const auto* info = static_cast<const FunctionInfoBlock*>(lyrIpcData(infoRecord_));
-  const std::size_t titleRoom =
-      static_cast<std::size_t>(infoRecord_->size) - offsetof(FunctionInfoBlock, functionTitle);
+  const auto* info = static_cast<const FunctionInfoBlock*>(blocks_.Data(kInfoTag));
+  const std::size_t titleRoom = static_cast<std::size_t>(blocks_.Size(kInfoTag)) -
+                                offsetof(FunctionInfoBlock, functionTitle);
   const std::string title = boundedText(info->functionTitle, titleRoom);
   caption = title + " " + boundedText(data_->functionName, sizeof data_->functionName);
   context.frequencyFunction = title == kTimeFunctionTitle ? 0 : 1;

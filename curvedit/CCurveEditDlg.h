@@ -9,9 +9,9 @@
 #include "curvedit/FunctionCheck.h"
 #include "curvedit/FunctionPoints.h"
 #include "curvedit/GraphBox.h"
-#include "runtime/ipc/IpcTag.h"
 #include "runtime/skeleton/CPrettyControls.h"
 #include "runtime/skeleton/CPrettyDialog.h"
+#include "runtime/skeleton/TagBlocks.h"
 
 class CCurveEditDlg : public CPrettyDialog, private curvedit::GraphEvents {
  public:
@@ -93,8 +93,7 @@ class CCurveEditDlg : public CPrettyDialog, private curvedit::GraphEvents {
   CPrettyEdit pointXEdit_;
   CPrettyEdit pointYEdit_;
 
-  lyrIpcRecord* infoRecord_ = nullptr;
-  lyrIpcRecord* dataRecord_ = nullptr;
+  skeleton::TagBlocks blocks_;
   FunctionDataBlock* data_ = nullptr;
   bool attachFailed_ = false;
   ui::HICON icon_ = nullptr;  // the application icon
