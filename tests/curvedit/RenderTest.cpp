@@ -108,6 +108,27 @@ TEST_F(CurveEditRender, GraphOfTheFunctionInItsColours) {
   EXPECT_EQ(countColour(image, {c + 20, r - 60, 40, 40}, graphstyle::kRing), 0);
 }
 
+TEST_F(CurveEditRender, FrequencyFunctionOnLogarithmicAxes) {
+  host.frequencyFunction({{2.0, 0.04}, {5.0, 1.0}, {40.0, 1.0}, {60.0, 0.2}, {70.0, 0.01}});
+  CCurveEditDlg dialog;
+  Shown shown(dialog);
+  ASSERT_TRUE(dialog.select(IDC_XSCALE, kLogScale));
+  ASSERT_TRUE(dialog.select(IDC_YSCALE, kLogScale));
+  ASSERT_TRUE(dialog.click(IDC_REFIT));
+  const QImage image = shown.picture("curvedit-log.png");
+  EXPECT_EQ(shown.widget<QLineEdit>(IDC_XMIN)->text(), " 1.000e+00");
+  EXPECT_EQ(shown.widget<QLineEdit>(IDC_XMAX)->text(), " 1.000e+02");
+  EXPECT_EQ(shown.widget<QLineEdit>(IDC_YMIN)->text(), " 1.000e-02");
+  EXPECT_EQ(dialog.graph.plotLeft, dialog.graph.graphRect.x + 70 + 5 + 6) << "room for 1.0e-02";
+  // Two decades of X: the line of 10 lies halfway across.
+  const int half = dialog.graph.plotLeft + dialog.graph.plotWidth / 2;
+  EXPECT_TRUE(near(image, half, dialog.graph.plotBottom - 40, graphstyle::kGrid));
+  EXPECT_FALSE(near(image, half + 3, dialog.graph.plotBottom - 40, graphstyle::kGrid));
+  const int c = dialog.graph.MapX(5.0);
+  const int r = dialog.graph.MapY(1.0);
+  EXPECT_GT(countColour(image, {c - 2, r - 2, 5, 5}, graphstyle::kWhite), 4) << "marker at (5, 1)";
+}
+
 TEST_F(CurveEditRender, AboutBoxShowsTheIconTextAndOk) {
   CAboutDlg about;
   Shown shown(about);
