@@ -66,8 +66,8 @@ class CCurveEditDlg : public CPrettyDialog, private curvedit::GraphEvents {
   void deletePoint();
   bool spinStep(int delta);
   bool CheckPointRange(double x, double y);
-  bool defineAxis(curvedit::AxisName name, double first, double second);
-  bool refitAxis(curvedit::AxisName name, double low, double high);
+  enum class LogRule { Spread, Decades };  // DEFINE's and REFIT's range of a log axis
+  void setLimits(curvedit::AxisName name, double low, double high, LogRule rule);
 
   // Shared by the commands.
   void ShowLimitsError();

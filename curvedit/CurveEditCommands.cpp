@@ -97,50 +97,19 @@ void CCurveEditDlg::define() {
     showLimits(AxisName::X);
     return;
   }
-  defineAxis(AxisName::X, xMax, xMin);
-  defineAxis(AxisName::Y, yMax, yMin);
+  setLimits(AxisName::X, std::min(xMin, xMax), std::max(xMin, xMax), LogRule::Spread);
+  setLimits(AxisName::Y, std::min(yMin, yMax), std::max(yMin, yMax), LogRule::Spread);
   showLimits(AxisName::X);
   showLimits(AxisName::Y);
   Invalidate();
 }
 
-// The two limits in either order; on a logarithmic axis rounded outwards to whole decades and
-// refused when they lie more than 100000 apart or where no logarithm reaches. Equal limits are
-// refused too: the axis would have no length. A refused axis keeps its limits.
-bool CCurveEditDlg::defineAxis(AxisName name, double first, double second) {
-  Axis& a = axis(name);
-  const Axis previous = a;
-  a.max = std::max(first, second);
-  a.min = std::min(first, second);
-  if (a.log) {
-    a.max = std::pow(10.0, std::ceil(std::log10(a.max)));
-    a.min = std::pow(10.0, std::floor(std::log10(a.min)));
-    if (!(std::fabs(a.max - a.min) <= kLogRange)) {
-      ShowLimitsError();
-      a = previous;
-      return false;
-    }
-  }
-  if (a.max == a.min) {
-    a = previous;
-    return false;
-  }
-  return true;
-}
-
-void CCurveEditDlg::refit() {
-  if (points.empty()) return;
-  refitAxis(AxisName::X, points.front().x, points.back().x);
-  refitAxis(AxisName::Y, smallestY(points), largestY(points));
-  showLimits(AxisName::X);
-  showLimits(AxisName::Y);
-  Invalidate();
-}
-
-// Limits from the lowest to the highest value; on a logarithmic axis rounded outwards to whole
-// decades and refused beyond five decades (or where no logarithm reaches). Equal limits are
-// refused. A refused axis keeps its limits.
-bool CCurveEditDlg::refitAxis(AxisName name, double low, double high) {
+// New limits for an axis, from the lower to the higher value. A logarithmic axis rounds them
+// outwards to whole decades and refuses, with the limits message, limits no logarithm reaches
+// and ranges beyond its rule: DEFINE takes limits up to 100000 apart, REFIT at most five
+// decades. Equal limits are refused too (the axis would have no length). A refused axis keeps
+// its limits.
+void CCurveEditDlg::setLimits(AxisName name, double low, double high, LogRule rule) {
   Axis& a = axis(name);
   const Axis previous = a;
   a.max = high;
@@ -148,19 +117,30 @@ bool CCurveEditDlg::refitAxis(AxisName name, double low, double high) {
   if (a.log) {
     a.max = std::pow(10.0, std::ceil(std::log10(a.max)));
     a.min = std::pow(10.0, std::floor(std::log10(a.min)));
-    if (points.size() == 1) a.max = 10.0 * a.min;
-    const double decades = std::fabs(std::log10(a.max) - std::log10(a.min));
-    if (!(decades <= std::log10(kLogRange)) || a.max / kLogRange > a.min) {
+    bool fits = false;
+    if (rule == LogRule::Spread) {
+      fits = std::fabs(a.max - a.min) <= kLogRange;
+    } else {
+      if (points.size() == 1) a.max = 10.0 * a.min;
+      fits = std::fabs(std::log10(a.max) - std::log10(a.min)) <= std::log10(kLogRange) &&
+             !(a.max / kLogRange > a.min);
+    }
+    if (!fits) {
       ShowLimitsError();
       a = previous;
-      return false;
+      return;
     }
   }
-  if (a.max == a.min) {
-    a = previous;
-    return false;
-  }
-  return true;
+  if (a.max == a.min) a = previous;
+}
+
+void CCurveEditDlg::refit() {
+  if (points.empty()) return;
+  setLimits(AxisName::X, points.front().x, points.back().x, LogRule::Decades);
+  setLimits(AxisName::Y, smallestY(points), largestY(points), LogRule::Decades);
+  showLimits(AxisName::X);
+  showLimits(AxisName::Y);
+  Invalidate();
 }
 
 void CCurveEditDlg::scaleChanged(AxisName name) {

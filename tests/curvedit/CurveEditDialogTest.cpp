@@ -3,6 +3,7 @@
 // it cannot use.
 #include "platform/CommandLine.h"
 #include "tests/curvedit/CurveEditFixture.h"
+#include "tests/support/RefusedStart.h"
 
 namespace curvedit::test {
 namespace {
@@ -182,12 +183,7 @@ class RefusedBlocks : public testing::Test {
   void expectRefused() {
     CCurveEditDlg dialog;
     EXPECT_TRUE(dialog.attachFailed());
-    const int result =
-        ui::runHeadless(dialog, [](ui::Dialog&) { ADD_FAILURE() << "the dialog was shown"; });
-    EXPECT_EQ(result, ui::IDCANCEL);
-    ASSERT_EQ(services.boxes().size(), 1u);
-    EXPECT_EQ(services.boxes()[0].text, "Cannot attach shared memory segment.");
-    EXPECT_EQ(services.boxes()[0].caption, "ERROR");
+    testsupport::expectRefusedStart(dialog, services);
     services = {};
   }
   // The blocks are as the host wrote them and nothing holds them.

@@ -3,59 +3,37 @@
 // pictures saved in the build folder.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstdlib>
-#include <memory>
 #include <string>
 
 #include "curvedit/CAboutDlg.h"
-#include "platform/ui/qt/DialogWindow.h"
-#include "platform/ui/qt/QtFonts.h"
 #include "tests/curvedit/CurveEditFixture.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/ShownDialog.h"
 
 namespace curvedit::test {
 namespace {
 
-// A dialog shown in a real window for as long as the object lives.
-class Shown {
+// A dialog shown in a real window, with its pictures and places.
+class Shown : public testsupport::ShownDialog {
  public:
-  explicit Shown(ui::Dialog& dialog) : dialog_(dialog) {
-    const ui::DialogTemplate& t = dialog.dialogTemplate();
-    dialog.setBaseUnits(ui::qt::baseUnitsOf(ui::qt::dialogFont(t.fontFace, t.pointSize)));
-    dialog.create();
-    window = std::make_unique<ui::qt::DialogWindow>(dialog);
-    dialog.showDialog(true);
-    window->show();
-    QApplication::processEvents();
-  }
-  ~Shown() {
-    dialog_.pressEscape();
-    dialog_.destroy();
-    window.reset();
-  }
-  template <class W>
-  W* widget(int id) const {
-    return qobject_cast<W*>(window->widgetOf(id));
-  }
+  explicit Shown(ui::Dialog& dialog) : ShownDialog(dialog), dialog_(dialog) {}
   QImage picture(const std::string& name) const {
-    const QImage image = window->grab().toImage();
+    const QImage image = window().grab().toImage();
     EXPECT_TRUE(image.save(QString::fromStdString(testsupport::picturePath(name))));
     return image;
   }
   void expectPlaced(int id) const {
     const ui::Rect r = dialog_.controlRectPixels(id);
-    const QRect place = window->widgetOf(id)->geometry();
+    const QRect place = window().widgetOf(id)->geometry();
     EXPECT_EQ(place.topLeft(), QPoint(r.x, r.y)) << "control " << id;
     EXPECT_EQ(place.width(), r.cx) << "control " << id;
   }
-
-  std::unique_ptr<ui::qt::DialogWindow> window;
 
  private:
   ui::Dialog& dialog_;
@@ -133,9 +111,9 @@ TEST_F(CurveEditRender, AboutBoxShowsTheIconTextAndOk) {
   CAboutDlg about;
   Shown shown(about);
   shown.picture("curvedit-about.png");
-  EXPECT_EQ(shown.window->windowTitle(), "About curvedit");
+  EXPECT_EQ(shown.window().windowTitle(), "About curvedit");
   EXPECT_EQ(shown.widget<QPushButton>(1)->text(), "OK");
-  const auto labels = shown.window->findChildren<QLabel*>();
+  const auto labels = shown.window().findChildren<QLabel*>();
   int pictures = 0;
   for (const QLabel* label : labels) {
     if (!label->pixmap().isNull()) {

@@ -16,8 +16,8 @@
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/qt/DialogWindow.h"
-#include "platform/ui/qt/QtFonts.h"
 #include "platform/ui/qt/QtServices.h"
+#include "tests/support/ShownDialog.h"
 
 namespace {
 
@@ -75,34 +75,28 @@ class CommandDialog : public Dialog {
 class CommandKeys : public ::testing::Test {
  protected:
   void SetUp() override {
-    const DialogTemplate& t = dialog.dialogTemplate();
-    dialog.setBaseUnits(qt::baseUnitsOf(qt::dialogFont(t.fontFace, t.pointSize)));
-    dialog.create();
-    window = std::make_unique<qt::DialogWindow>(dialog);
-    dialog.showDialog(true);
-    window->show();
+    shown = std::make_unique<testsupport::ShownDialog>(dialog);
+    window = &shown->window();
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
-  void TearDown() override {
-    dialog.destroy();
-    window.reset();
-  }
+  void TearDown() override { shown.reset(); }
   QMenu* openMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
 
   qt::QtServices services_;
   ScopedServices installed_{services_};
   CommandDialog dialog;
-  std::unique_ptr<qt::DialogWindow> window;
+  std::unique_ptr<testsupport::ShownDialog> shown;
+  qt::DialogWindow* window = nullptr;
 };
 
 TEST_F(CommandKeys, RightClickAndAltSpacePopUpTheDialogsSystemMenu) {
   for (int way = 0; way < 2; ++way) {
     if (way == 0) {
       QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 10), window->mapToGlobal(QPoint(20, 10)));
-      QApplication::sendEvent(window.get(), &event);
+      QApplication::sendEvent(window, &event);
     } else {
-      QTest::keyClick(window.get(), Qt::Key_Space, Qt::AltModifier);
+      QTest::keyClick(window, Qt::Key_Space, Qt::AltModifier);
     }
     QMenu* menu = openMenu();
     ASSERT_NE(menu, nullptr) << "way " << way;
@@ -157,9 +151,9 @@ TEST_F(CommandKeys, IconStaticShowsTheRegisteredPicture) {
   IconImage picture{2, 2, {0xFF102030u, 0xFF405060u, 0xFF708090u, 0xFFA0B0C0u}};
   ASSERT_TRUE(RegisterIcon(kIconId, picture));
   dialog.SetDlgItemText(kPicture, std::to_string(kIconId));
-  const QImage shown = label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-  ASSERT_EQ(shown.size(), QSize(2, 2));
-  EXPECT_EQ(shown.pixel(1, 0), 0xFF405060u);
+  const QImage picked = label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(picked.size(), QSize(2, 2));
+  EXPECT_EQ(picked.pixel(1, 0), 0xFF405060u);
 }
 
 }  // namespace
