@@ -7,6 +7,9 @@ const std::vector<NamedLayout>& allLayouts() {
       probeLayout(),
       sampleLayout(),
       solveSetupLayout(),
+      convSetLayout(),
+      loadEntryLayout(),
+      bcViewerLayout(),
       curveditLayout(),
   };
   return layouts;

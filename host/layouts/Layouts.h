@@ -12,6 +12,9 @@ namespace host {
 NamedLayout probeLayout();
 NamedLayout sampleLayout();
 NamedLayout solveSetupLayout();
+NamedLayout convSetLayout();
+NamedLayout loadEntryLayout();
+NamedLayout bcViewerLayout();
 NamedLayout curveditLayout();
 
 // All layouts, in the order of LayoutRegistry.cpp.

@@ -8,7 +8,7 @@ namespace skeleton {
 // The text of a printf conversion: formatText("%d. Value of 'dt' (%10.4e)", 1, span). Never cut.
 std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// value formatted with one printf conversion of a double ("%11.4e", "%6.4e", "%10.3e").
+// value formatted with one printf conversion of a double ("%11.4e", "%7.2f", "%10.3e", ...).
 std::string formatNumber(const char* format, double value);
 
 // The standard atof reading: the leading number of the text, 0 for text that is not one.

@@ -3,7 +3,7 @@
 // it cannot use.
 #include "platform/CommandLine.h"
 #include "tests/curvedit/CurveEditFixture.h"
-#include "tests/support/RefusedStart.h"
+#include "tests/support/AttachFailure.h"
 
 namespace curvedit::test {
 namespace {
@@ -183,7 +183,7 @@ class RefusedBlocks : public testing::Test {
   void expectRefused() {
     CCurveEditDlg dialog;
     EXPECT_TRUE(dialog.attachFailed());
-    testsupport::expectRefusedStart(dialog, services);
+    testsupport::expectEndsWithAttachMessage(dialog, services);
     services = {};
   }
   // The blocks are as the host wrote them and nothing holds them.

@@ -8,7 +8,7 @@
 
 #include "curvedit/FunctionBlocks.h"
 #include "curvedit/FunctionPoints.h"
-#include "tests/runtime/ipc/HostBlock.h"
+#include "tests/support/HostBlock.h"
 
 namespace curvedit::test {
 

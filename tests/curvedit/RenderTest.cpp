@@ -13,31 +13,14 @@
 
 #include "curvedit/CAboutDlg.h"
 #include "tests/curvedit/CurveEditFixture.h"
-#include "tests/support/Pictures.h"
 #include "tests/support/ShownDialog.h"
 
 namespace curvedit::test {
 namespace {
 
-// A dialog shown in a real window, with its pictures and places.
-class Shown : public testsupport::ShownDialog {
- public:
-  explicit Shown(ui::Dialog& dialog) : ShownDialog(dialog), dialog_(dialog) {}
-  QImage picture(const std::string& name) const {
-    const QImage image = window().grab().toImage();
-    EXPECT_TRUE(image.save(QString::fromStdString(testsupport::picturePath(name))));
-    return image;
-  }
-  void expectPlaced(int id) const {
-    const ui::Rect r = dialog_.controlRectPixels(id);
-    const QRect place = window().widgetOf(id)->geometry();
-    EXPECT_EQ(place.topLeft(), QPoint(r.x, r.y)) << "control " << id;
-    EXPECT_EQ(place.width(), r.cx) << "control " << id;
-  }
+using testsupport::ShownDialog;
 
- private:
-  ui::Dialog& dialog_;
-};
+QColor colourOf(ui::Rgb c) { return QColor(c.r, c.g, c.b); }
 
 // The offscreen screen keeps fewer than 8 bits a channel: a colour comes back within 3 of itself.
 bool near(const QImage& image, int x, int y, ui::Rgb c) {
@@ -46,21 +29,23 @@ bool near(const QImage& image, int x, int y, ui::Rgb c) {
          std::abs(pixel.blue() - c.b) <= 3;
 }
 
-// Pixels of this colour inside the rectangle (x, y, width, height).
+// Pixels near this colour inside the rectangle.
 int countColour(const QImage& image, const QRect& area, ui::Rgb c) {
-  int count = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) count += near(image, x, y, c);
-  }
-  return count;
+  return testsupport::countColour(image, area, colourOf(c));
+}
+
+// Saves the picture under the name and gives it back.
+QImage picture(const ShownDialog& shown, const std::string& name) {
+  shown.save(name);
+  return shown.image();
 }
 
 class CurveEditRender : public CurveEditTest {};
 
 TEST_F(CurveEditRender, GraphOfTheFunctionInItsColours) {
   CCurveEditDlg dialog;
-  Shown shown(dialog);
-  const QImage image = shown.picture("curvedit-time.png");
+  ShownDialog shown(dialog);
+  const QImage image = picture(shown, "curvedit-time.png");
   EXPECT_EQ(shown.widget<QLabel>(IDC_CAPTION)->text(), "TIME function : Ramp hold release");
   EXPECT_EQ(shown.widget<QLineEdit>(IDC_XMAX)->text(), " 2.500e+00");
   EXPECT_EQ(shown.widget<QLineEdit>(IDC_POINTY)->text(), " 0.000e+00");
@@ -89,11 +74,11 @@ TEST_F(CurveEditRender, GraphOfTheFunctionInItsColours) {
 TEST_F(CurveEditRender, FrequencyFunctionOnLogarithmicAxes) {
   host.frequencyFunction({{2.0, 0.04}, {5.0, 1.0}, {40.0, 1.0}, {60.0, 0.2}, {70.0, 0.01}});
   CCurveEditDlg dialog;
-  Shown shown(dialog);
+  ShownDialog shown(dialog);
   ASSERT_TRUE(dialog.select(IDC_XSCALE, kLogScale));
   ASSERT_TRUE(dialog.select(IDC_YSCALE, kLogScale));
   ASSERT_TRUE(dialog.click(IDC_REFIT));
-  const QImage image = shown.picture("curvedit-log.png");
+  const QImage image = picture(shown, "curvedit-log.png");
   EXPECT_EQ(shown.widget<QLineEdit>(IDC_XMIN)->text(), " 1.000e+00");
   EXPECT_EQ(shown.widget<QLineEdit>(IDC_XMAX)->text(), " 1.000e+02");
   EXPECT_EQ(shown.widget<QLineEdit>(IDC_YMIN)->text(), " 1.000e-02");
@@ -109,11 +94,11 @@ TEST_F(CurveEditRender, FrequencyFunctionOnLogarithmicAxes) {
 
 TEST_F(CurveEditRender, AboutBoxShowsTheIconTextAndOk) {
   CAboutDlg about;
-  Shown shown(about);
-  shown.picture("curvedit-about.png");
-  EXPECT_EQ(shown.window().windowTitle(), "About curvedit");
+  ShownDialog shown(about);
+  picture(shown, "curvedit-about.png");
+  EXPECT_EQ(shown.window->windowTitle(), "About curvedit");
   EXPECT_EQ(shown.widget<QPushButton>(1)->text(), "OK");
-  const auto labels = shown.window().findChildren<QLabel*>();
+  const auto labels = shown.window->findChildren<QLabel*>();
   int pictures = 0;
   for (const QLabel* label : labels) {
     if (!label->pixmap().isNull()) {

@@ -2,7 +2,7 @@
 // block it could see as the host wrote it.
 #include "platform/CommandLine.h"
 #include "tests/solvesetup/SettingsFixture.h"
-#include "tests/support/RefusedStart.h"
+#include "tests/support/AttachFailure.h"
 
 namespace solvesetup::test {
 namespace {
@@ -13,7 +13,7 @@ class AttachFailureTest : public testing::Test {
   void runExpectingFailure() {
     CSettingsDlg dialog;
     EXPECT_TRUE(dialog.attachFailed());
-    testsupport::expectRefusedStart(dialog, services);
+    testsupport::expectEndsWithAttachMessage(dialog, services);
   }
 
   ui::testing::ScriptedServices services;

@@ -76,7 +76,7 @@ class CommandKeys : public ::testing::Test {
  protected:
   void SetUp() override {
     shown = std::make_unique<testsupport::ShownDialog>(dialog);
-    window = &shown->window();
+    window = shown->window.get();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
