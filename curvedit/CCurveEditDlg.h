@@ -48,8 +48,8 @@ class CCurveEditDlg : public CPrettyDialog, private curvedit::GraphEvents {
   void OnDestroy() override;
   void OnPaint(ui::Painter& painter) override;
   void OnSysCommand(unsigned id) override;
-  bool OnCopy() override;
-  bool OnPaste() override;
+  void OnEditCopy() override;
+  void OnEditPaste() override;
 
  private:
   // Blocks.
@@ -79,7 +79,6 @@ class CCurveEditDlg : public CPrettyDialog, private curvedit::GraphEvents {
   void setRefit(bool enabled);
   curvedit::Axis& axis(curvedit::AxisName name);
   int& scaleUnset(curvedit::AxisName name);
-  bool focusInEdit() const;
   void errorBox(const std::string& text);
 
   // The graph box's questions.

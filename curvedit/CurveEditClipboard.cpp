@@ -1,6 +1,6 @@
 // The point table on the clipboard: Ctrl+C copies it as text, Ctrl+V replaces the point list by
 // a pasted table that obeys the rules of typed points, or changes nothing. In the number fields
-// both keys keep their meaning for the field's own text.
+// both keys keep their meaning for the field's own text (the dialog never sees them there).
 #include "curvedit/CCurveEditDlg.h"
 #include "curvedit/CurveditResources.h"
 #include "curvedit/PointTable.h"
@@ -8,18 +8,13 @@
 
 using namespace curvedit;
 
-bool CCurveEditDlg::OnCopy() {
-  if (focusInEdit()) return false;
-  ui::services().setClipboardText(pointTableText(points));
-  return true;
-}
+void CCurveEditDlg::OnEditCopy() { ui::services().setClipboard({.text = pointTableText(points)}); }
 
-bool CCurveEditDlg::OnPaste() {
-  if (focusInEdit()) return false;
+void CCurveEditDlg::OnEditPaste() {
   PastedTable table = readPointTable(ui::services().clipboardText(), graph.x, graph.y);
   if (!table.error.empty()) {
     errorBox(table.error);
-    return true;
+    return;
   }
   points = std::move(table.points);
   newPointPending = 0;
@@ -29,5 +24,4 @@ bool CCurveEditDlg::OnPaste() {
   showSelectedPoint();
   setRefit(points.size() > 1);
   Invalidate();
-  return true;
 }

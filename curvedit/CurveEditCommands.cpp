@@ -72,11 +72,6 @@ void CCurveEditDlg::setRefit(bool enabled) {
   EnableWindow(IDC_REFIT, enabled);
 }
 
-bool CCurveEditDlg::focusInEdit() const {
-  const int focused = GetFocus();
-  return focused != ui::kNoFocus && control(focused).kind == ui::ControlKind::Edit;
-}
-
 // ---- Limits ------------------------------------------------------------------------------------
 
 void CCurveEditDlg::define() {

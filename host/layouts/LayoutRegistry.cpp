@@ -10,6 +10,8 @@ const std::vector<NamedLayout>& allLayouts() {
       convSetLayout(),
       loadEntryLayout(),
       bcViewerLayout(),
+      curvePlotLayout(),
+      curvePlotLogLayout(),
       curveditLayout(),
   };
   return layouts;

@@ -15,6 +15,8 @@ NamedLayout solveSetupLayout();
 NamedLayout convSetLayout();
 NamedLayout loadEntryLayout();
 NamedLayout bcViewerLayout();
+NamedLayout curvePlotLayout();
+NamedLayout curvePlotLogLayout();
 NamedLayout curveditLayout();
 
 // All layouts, in the order of LayoutRegistry.cpp.

@@ -83,15 +83,15 @@ class Dialog {
   void pressEnter();
   void pressEscape();
   void closeBox();
+  // The copy and paste keys (Ctrl+C, Ctrl+V) pressed where no control takes them: OnEditCopy,
+  // OnEditPaste. An edit with the focus keeps both for its own text.
+  void copy();
+  void paste();
   void resize(int cx, int cy);  // the user resized the window: new client size in pixels
   void tick(int timerId);
   void paint(Painter& painter);
   // A command of the system menu: OnSysCommand.
   bool systemCommand(unsigned id);
-  // The copy and paste keys (Ctrl+C, Ctrl+V): true when the dialog took them (OnCopy, OnPaste);
-  // otherwise the focused control handles them the platform's way.
-  bool copy();
-  bool paste();
   // The delta an arrow sends: +1 towards the upper end of the range, -1 towards the lower end.
   int arrowDelta(int id, bool up) const;
   // Whether typing ch into the control is admitted by its numeric filter.
@@ -156,6 +156,7 @@ class Dialog {
   void SetControlColours(int id, std::optional<Colours> colours);
   void SetNumericFilter(int id, bool numeric);
   bool UpdateData(bool save);
+  // Ticks every intervalMs milliseconds; 0 (or less) as often as the event loop allows.
   void SetTimer(int timerId, int intervalMs);
   void KillTimer(int timerId);
   void Invalidate();
@@ -182,10 +183,10 @@ class Dialog {
   virtual void OnPaint(Painter& painter);
   virtual void OnSize(int cx, int cy);
   virtual void OnTimer(int timerId);
+  virtual void OnEditCopy();   // the copy command; by default nothing is copied
+  virtual void OnEditPaste();  // the paste command; by default nothing is pasted
   virtual void OnDestroy();
   virtual void OnSysCommand(unsigned id);  // the dialog's own items; the default does nothing
-  virtual bool OnCopy();   // false: not taken
-  virtual bool OnPaste();  // false: not taken
   virtual void DoDataExchange(DataExchange& exchange);
   // Colours of a control (null with kind Dialog for the dialog itself). The default hands the
   // question to the control: its own colours, or none.
@@ -199,6 +200,7 @@ class Dialog {
   void fire(Notify what, int id);
   void command(int id);  // WM_COMMAND: the clicked handler, else OnOK / OnCancel for 1 / 2
   void moveFocus(int index);  // -1: no control
+  bool editHasFocus() const;
   void setUsable(int id, bool ControlState::*flag, bool on, ControlChange what);
   void applyAutoCheck(int index);
   void recomputeClientSize();

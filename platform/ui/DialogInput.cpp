@@ -196,6 +196,19 @@ void Dialog::closeBox() {
   if (running()) command(IDCANCEL);
 }
 
+bool Dialog::editHasFocus() const {
+  return focusIndex_ >= 0 &&
+         controls_[static_cast<std::size_t>(focusIndex_)].kind == ControlKind::Edit;
+}
+
+void Dialog::copy() {
+  if (running() && !editHasFocus()) OnEditCopy();
+}
+
+void Dialog::paste() {
+  if (running() && !editHasFocus()) OnEditPaste();
+}
+
 void Dialog::resize(int cx, int cy) {
   if (!created_) return;
   clientPixels_ = {cx, cy};
@@ -215,8 +228,5 @@ bool Dialog::systemCommand(unsigned id) {
   OnSysCommand(id);
   return true;
 }
-
-bool Dialog::copy() { return running() && OnCopy(); }
-bool Dialog::paste() { return running() && OnPaste(); }
 
 }  // namespace ui

@@ -24,6 +24,9 @@ std::string& storedName() {
 }
 }  // namespace
 
+void Services::setClipboard(const ClipboardContent&) {}
+std::string Services::clipboardText() { return {}; }
+
 int defaultAnswer(unsigned flags) {
   switch (flags & MB_BUTTONS_MASK) {
     case MB_YESNO:

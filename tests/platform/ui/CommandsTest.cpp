@@ -9,7 +9,7 @@
 namespace ui::test {
 namespace {
 
-// Adds an About item at initialisation; copies the edit's text only while the focus is not in it.
+// Adds an About item at initialisation; copies the edit's text and logs what it pastes.
 class CommandDialog : public LoggingDialog {
  protected:
   bool OnInitDialog() override {
@@ -18,15 +18,8 @@ class CommandDialog : public LoggingDialog {
     return LoggingDialog::OnInitDialog();
   }
   void OnSysCommand(unsigned id) override { events.push_back("syscommand " + std::to_string(id)); }
-  bool OnCopy() override {
-    if (GetFocus() == 1000) return false;
-    services().setClipboardText(GetDlgItemText(1000));
-    return true;
-  }
-  bool OnPaste() override {
-    events.push_back("paste " + services().clipboardText());
-    return true;
-  }
+  void OnEditCopy() override { services().setClipboard({.text = GetDlgItemText(1000)}); }
+  void OnEditPaste() override { events.push_back("paste " + services().clipboardText()); }
 };
 
 class Commands : public ::testing::Test {
@@ -51,29 +44,38 @@ TEST_F(Commands, SystemMenuItemsReachTheDialogWhileItRuns) {
   dialog.destroy();
 }
 
-TEST_F(Commands, CopyAndPasteAreTheDialogsOnlyWhereItTakesThem) {
+TEST_F(Commands, CopyAndPasteReachTheDialogUnlessAnEditHasTheFocus) {
   dialog.create();
   ASSERT_TRUE(dialog.setText(1000, "4.25"));  // the focus is now in the edit
-  services_.setClipboardText("before");
-  EXPECT_FALSE(dialog.copy()) << "the edit copies its own text";
-  EXPECT_EQ(services_.clipboardText(), "before");
+  services_.setClipboard({.text = "before"});
+  dialog.events.clear();
+  dialog.copy();
+  dialog.paste();
+  EXPECT_EQ(services_.clipboard().size(), 1u) << "the edit copies its own text";
+  EXPECT_TRUE(dialog.events.empty()) << "the edit pastes into its own text";
   ASSERT_TRUE(dialog.focus(1002));
-  EXPECT_TRUE(dialog.copy());
+  dialog.copy();
   EXPECT_EQ(services_.clipboardText(), "4.25");
   dialog.events.clear();
-  EXPECT_TRUE(dialog.paste());
+  dialog.paste();
   EXPECT_EQ(dialog.events, std::vector<std::string>{"paste 4.25"});
   dialog.pressEscape();
-  EXPECT_FALSE(dialog.paste());
-  EXPECT_FALSE(dialog.copy());
+  dialog.events.clear();
+  dialog.paste();
+  dialog.copy();
+  EXPECT_TRUE(dialog.events.empty()) << "ended";
+  EXPECT_EQ(services_.clipboard().size(), 2u) << "ended";
   dialog.destroy();
 }
 
-TEST(PlainDialog, TakesNeitherCopyNorPaste) {
+TEST(PlainDialog, CopiesAndPastesNothing) {
+  ui::testing::ScriptedServices services;
+  ScopedServices installed{services};
   LoggingDialog plain;
   plain.create();
-  EXPECT_FALSE(plain.copy());
-  EXPECT_FALSE(plain.paste());
+  plain.copy();
+  plain.paste();
+  EXPECT_TRUE(services.clipboard().empty());
   EXPECT_TRUE(plain.systemMenu().empty());
   plain.destroy();
 }

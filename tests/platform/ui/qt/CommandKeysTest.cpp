@@ -40,7 +40,7 @@ const DialogTemplate& commandTemplate() {
   return t;
 }
 
-// Copies and pastes a word of its own while the focus is not in the edit.
+// Copies a word of its own and counts its pastes.
 class CommandDialog : public Dialog {
  public:
   CommandDialog() : Dialog(commandTemplate()) {}
@@ -60,16 +60,8 @@ class CommandDialog : public Dialog {
     boxInPaint = false;
     boxAnswer = MessageBox("asked while painting", "Paint", MB_OKCANCEL | MB_ICONEXCLAMATION);
   }
-  bool OnCopy() override {
-    if (GetFocus() == kEdit) return false;
-    services().setClipboardText("table");
-    return true;
-  }
-  bool OnPaste() override {
-    if (GetFocus() == kEdit) return false;
-    ++pastes;
-    return true;
-  }
+  void OnEditCopy() override { services().setClipboard({.text = "table"}); }
+  void OnEditPaste() override { ++pastes; }
 };
 
 class CommandKeys : public ::testing::Test {
@@ -114,6 +106,8 @@ TEST_F(CommandKeys, CopyAndPasteGoToTheDialogUnlessTheEditKeepsThem) {
   edit->selectAll();
   QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), "edit text") << "the edit's own copy";
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(dialog.pastes, 0) << "the edit's own paste";
   dialog.SetFocus(1);
   QTest::keyClick(window->widgetOf(1), Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), "table");
