@@ -25,6 +25,8 @@ float CShakeplayDoc::ColourValue(const float* sums) const {
     const int c = component;
     return static_cast<float>((static_cast<double>(sums[c]) - colourOffset[c]) * colourScale[c]);
   }
+  // A result that never moves has no magnitude range: every point shows the first entry.
+  if (magnitudeMax == magnitudeMin) return 0.0f;
   const float dx = sums[0] * dispScale[0];
   const float dy = sums[1] * dispScale[1];
   const float dz = sums[2] * dispScale[2];

@@ -4,7 +4,8 @@
 //   panel.widget->setGeometry(0, 584, 800, height);   // the control frame's place
 //
 // CreateControlPanel builds CControlView on dialog resource 130 for `doc`, shows it as a child
-// form of `parent` (no caption, no frame, no window of its own) and puts it at the bottom of
+// form of `parent` (no caption, no frame, no window of its own) at the pixel places its
+// template was drawn for, clear of the orientation box, and puts it at the bottom of
 // its siblings' z-order, as the panel does when first shown. The widget starts at the
 // template's size; the main window may give it any place and size, and the panel colour fills
 // all of it. The widget belongs to `parent`; the view lives exactly as long as the widget, and

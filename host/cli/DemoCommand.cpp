@@ -2,6 +2,7 @@
 
 #include "host/cli/CommandSupport.h"
 #include "host/cli/Commands.h"
+#include "host/cli/ShakeplayDemo.h"
 #include "host/core/ToolProcess.h"
 #include "host/core/ToolRun.h"
 #include "host/layouts/Layouts.h"
@@ -10,6 +11,10 @@ namespace host::cli {
 namespace {
 
 void demo(const std::string& tool, const std::string& variant) {
+  if (tool == "shakeplay") {
+    if (!variant.empty()) fail("shakeplay has one demo, no variant \"" + variant + "\"", kExitBadInput);
+    return runShakeplayDemo();
+  }
   const NamedLayout* layout = findLayout(tool);
   if (layout == nullptr) fail("no demo for \"" + tool + "\" (see korvena-host layouts)", kExitBadInput);
   const std::string program = programFor(tool, layout);

@@ -63,4 +63,8 @@ void Painter::PaintRgn(int left, int top, int right, int bottom) {
 
 void Painter::TextOut(int x, int y, const std::string& text) { drawText({x, y}, text); }
 
+void Painter::DrawIcon(int x, int y, HICON icon) {
+  if (icon != nullptr) drawIcon({x, y}, *icon);
+}
+
 }  // namespace ui

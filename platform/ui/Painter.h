@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ui/Geometry.h"
+#include "platform/ui/Icon.h"
 
 namespace ui {
 
@@ -81,6 +82,8 @@ class Painter {
   // Text with its top-left corner at (x, y), in the text colour, over a box of the background
   // colour when the background mode is opaque.
   void TextOut(int x, int y, const std::string& text);
+  // The icon at its own size with its top-left corner at (x, y); nothing for a null icon.
+  void DrawIcon(int x, int y, HICON icon);
 
  protected:
   // What the implementations draw; state() holds the pen, brush, font and colours in effect.
@@ -92,6 +95,7 @@ class Painter {
                        double sweepDegrees) = 0;
   virtual void fillPolygon(const std::vector<Point>& polygon) = 0;
   virtual void drawText(Point topLeft, const std::string& text) = 0;
+  virtual void drawIcon(Point topLeft, const IconImage& icon) = 0;
 
  private:
   PaintState state_;

@@ -211,6 +211,19 @@ TEST(Animation, MagnitudeColoursByDisplacementLengthOver255) {
   EXPECT_EQ(l.doc.framePoints[2].green, l.doc.colourTable[127][1]);
 }
 
+TEST(Animation, MagnitudeWithoutARangeShowsEntryZeroEverywhere) {
+  ResultData data = test::smallResult(40, 1, 30);
+  data.ranges[6] = data.ranges[7] = 2.0f;
+  Loaded l(data, 3);
+  l.doc.deformed = 1;
+  for (int tick = 0; tick < 4; ++tick) l.doc.AdvanceFrame();
+  for (int p = 0; p < 4; ++p) {
+    EXPECT_EQ(l.doc.framePoints[p].value, 0.0f) << p;
+    EXPECT_EQ(l.doc.framePoints[p].blue, l.doc.colourTable[0][2]) << p;
+    EXPECT_EQ(l.doc.framePoints[p].green, l.doc.colourTable[0][1]) << p;
+  }
+}
+
 TEST(Animation, PlaybackWrapsToTheStartFrameAndRendersEveryTick) {
   ResultData data = test::smallResult(40, 0, 25);
   Loaded l(data);

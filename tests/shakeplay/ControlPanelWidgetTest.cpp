@@ -11,6 +11,7 @@
 #include "shakeplay/CControlView.h"
 #include "shakeplay/ControlPanel.h"
 #include "shakeplay/ControlResources.h"
+#include "shakeplay/app/WindowLayout.h"
 #include "tests/shakeplay/TestModel.h"
 #include "tests/support/Pictures.h"
 
@@ -36,6 +37,14 @@ TEST(ControlPanelWidget, PlaysFromItsButtonsAndPaintsTheTimeAxisInPlace) {
   parent.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
   auto& form = dynamic_cast<ui::qt::DialogWindow&>(*panel.widget);
+
+  // At the template's own pixels the lists stay clear of the orientation box, which lies over
+  // the panel's right part: SMOOTH at 327 x 6 / 4, 39 wide.
+  EXPECT_EQ(form.widgetOf(IDC_SMOOTH)->geometry().x(), 491);
+  for (const int id : {IDC_SPEED, IDC_COEF, IDC_SMOOTH}) {
+    EXPECT_EQ(form.widgetOf(id)->geometry().right(), 529) << id;
+    EXPECT_LT(form.widgetOf(id)->geometry().right(), layout::kOrientationBox.x) << id;
+  }
 
   // PLAY starts the clock at SPEED "5": ticks as fast as the loop allows, each one rendering.
   QTest::mouseClick(form.widgetOf(IDC_PLAY), Qt::LeftButton);

@@ -25,12 +25,14 @@ class ModelKeeper final : public QObject {
 
 }  // namespace
 
-QWidget* embedChildForm(std::unique_ptr<Dialog> model, QWidget* parent) {
+QWidget* embedChildForm(std::unique_ptr<Dialog> model, QWidget* parent, FormUnits units) {
   Dialog& dialog = *model;
   const DialogTemplate& t = dialog.dialogTemplate();
-  dialog.setBaseUnits(baseUnitsOf(dialogFont(t.fontFace, t.pointSize)));
+  QFont font = dialogFont(t.fontFace, t.pointSize);
+  if (units == FormUnits::OfTemplatePixels) font = fittedTo(font, BaseUnits{});
+  dialog.setBaseUnits(units == FormUnits::OfTemplatePixels ? BaseUnits{} : baseUnitsOf(font));
   dialog.create();
-  auto* form = new DialogWindow(dialog, parent);
+  auto* form = new DialogWindow(dialog, parent, font);
   new ModelKeeper(std::move(model), form);
   form->setWindowFlags(Qt::Widget);  // a child of the parent: no caption, no frame, no window
   form->setMinimumSize(0, 0);        // the parent sizes it, as a frame sizes its form view

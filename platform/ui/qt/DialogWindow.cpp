@@ -40,9 +40,9 @@ class Syncing {
 };
 }  // namespace
 
-DialogWindow::DialogWindow(Dialog& model, QWidget* parent)
+DialogWindow::DialogWindow(Dialog& model, QWidget* parent, std::optional<QFont> font)
     : QDialog(parent), model_(model),
-      font_(ui::qt::dialogFont(model.dialogTemplate().fontFace, model.dialogTemplate().pointSize)) {
+      font_(font ? *font : ui::qt::dialogFont(model.dialogTemplate().fontFace, model.dialogTemplate().pointSize)) {
   Syncing guard(syncing_);
   const unsigned dialogStyle = model.dialogTemplate().style;
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;

@@ -5,6 +5,7 @@
 #include <QPolygon>
 
 #include "platform/ui/qt/QtFonts.h"
+#include "platform/ui/qt/QtIcon.h"
 
 namespace ui::qt {
 namespace {
@@ -87,6 +88,10 @@ void QtPainter::drawText(Point topLeft, const std::string& text) {
   painter_.setFont(font);
   painter_.setPen(qcolor(state().textColour));
   painter_.drawText(topLeft.x, topLeft.y + metrics.ascent(), qtext);
+}
+
+void QtPainter::drawIcon(Point topLeft, const IconImage& icon) {
+  painter_.drawImage(QPoint(topLeft.x, topLeft.y), toImage(icon));
 }
 
 }  // namespace ui::qt

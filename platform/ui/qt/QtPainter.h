@@ -19,6 +19,7 @@ class QtPainter final : public Painter {
                double sweepDegrees) override;
   void fillPolygon(const std::vector<Point>& polygon) override;
   void drawText(Point topLeft, const std::string& text) override;
+  void drawIcon(Point topLeft, const IconImage& icon) override;
 
  private:
   void usePenAndBrush(bool fill);

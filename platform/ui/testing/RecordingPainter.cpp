@@ -44,4 +44,9 @@ void RecordingPainter::drawText(Point topLeft, const std::string& text) {
   calls_.back().text = text;
 }
 
+void RecordingPainter::drawIcon(Point topLeft, const IconImage& icon) {
+  record(PaintOp::Icon, {topLeft});
+  calls_.back().icon = &icon;
+}
+
 }  // namespace ui::testing

@@ -8,16 +8,17 @@
 
 namespace ui::testing {
 
-enum class PaintOp { Line, Rectangle, Ellipse, Arc, Polygon, Text };
+enum class PaintOp { Line, Rectangle, Ellipse, Arc, Polygon, Text, Icon };
 
 struct PaintCall {
   PaintOp op = PaintOp::Line;
   // Line: from, to. Rectangle, Ellipse, Arc: top-left and bottom-right of the box.
-  // Polygon: its corners. Text: the top-left corner.
+  // Polygon: its corners. Text, Icon: the top-left corner.
   std::vector<Point> points;
   double startDegrees = 0.0;  // Arc
   double sweepDegrees = 0.0;  // Arc
   std::string text;           // Text
+  const IconImage* icon = nullptr;  // Icon
   PaintState state;
 };
 
@@ -34,6 +35,7 @@ class RecordingPainter final : public Painter {
                double sweepDegrees) override;
   void fillPolygon(const std::vector<Point>& polygon) override;
   void drawText(Point topLeft, const std::string& text) override;
+  void drawIcon(Point topLeft, const IconImage& icon) override;
 
  private:
   void record(PaintOp op, std::vector<Point> points);

@@ -11,6 +11,7 @@
 #include "SampleDialog.h"
 #include "platform/ui/qt/ChildForm.h"
 #include "platform/ui/qt/DialogWindow.h"
+#include "platform/ui/qt/QtFonts.h"
 #include "platform/ui/testing/ScriptedServices.h"
 
 namespace {
@@ -107,6 +108,26 @@ TEST_F(ChildFormTest, AModelThatEndsHidesOnlyItsFormAndIsDestroyedWithTheParent)
   EXPECT_FALSE(destroyed);
   parent.reset();
   EXPECT_TRUE(destroyed);
+}
+
+// Among windows at fixed pixel places a form keeps the pixels its template was drawn for
+// (8-point "MS Sans Serif": 6 x 13 pixels per 4 x 8 units), whatever the stand-in font.
+TEST(ChildFormAtTemplatePixels, PlacesControlsByTheTemplateFontAndNarrowsTheStandInToFit) {
+  QWidget parent;
+  bool destroyed = false;
+  auto probe = std::make_unique<Probe>(destroyed);
+  Probe& model = *probe;
+  auto& form = dynamic_cast<ui::qt::DialogWindow&>(
+      *ui::qt::embedChildForm(std::move(probe), &parent, ui::qt::FormUnits::OfTemplatePixels));
+  // {55, 7, 70, 12} and {12, 100, 40, 14}, worked out by hand at 6 x 13, halves rounded up.
+  EXPECT_EQ(form.widgetOf(kPlainEdit)->geometry(), QRect(83, 11, 105, 20));
+  EXPECT_EQ(form.widgetOf(kPush)->geometry(), QRect(18, 163, 60, 23));
+  EXPECT_EQ(model.clientSize(), ui::dialogToPixels(model.dialogTemplate().size, ui::BaseUnits{}));
+  const ui::BaseUnits fitted = ui::qt::baseUnitsOf(form.dialogFont());
+  EXPECT_LE(fitted.x, 6);
+  EXPECT_LE(fitted.y, 13);
+  EXPECT_GE(fitted.x, 5);  // narrowed, not shrunk past reading
+  EXPECT_EQ(form.widgetOf(kPush)->font(), form.dialogFont());
 }
 
 }  // namespace
