@@ -113,8 +113,8 @@ TEST_F(ChildFormTest, AModelThatEndsHidesOnlyItsFormAndIsDestroyedWithTheParent)
 // Among windows at fixed pixel places a form keeps the pixels its template was drawn for
 // (8-point "MS Sans Serif": 6 x 13 pixels per 4 x 8 units), whatever the stand-in font.
 TEST(ChildFormAtTemplatePixels, PlacesControlsByTheTemplateFontAndNarrowsTheStandInToFit) {
+  bool destroyed = false;  // outlives the parent, whose end destroys the model
   QWidget parent;
-  bool destroyed = false;
   auto probe = std::make_unique<Probe>(destroyed);
   Probe& model = *probe;
   auto& form = dynamic_cast<ui::qt::DialogWindow&>(
