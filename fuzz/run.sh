@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the result-file reader's fuzz target with clang and runs it briefly on seeds written by
-# the host's result writer. Usage: bash fuzz/run.sh [SECONDS]   (default 60)
+# Builds the fuzz targets with clang and runs each briefly: the result-file reader on seeds written
+# by the host's result writer, the .frd reader on the files in fuzz/frd-seeds.
+# Usage: bash fuzz/run.sh [SECONDS]   (default 60, for each target)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -15,3 +16,9 @@ mkdir -p "$corpus"
 "$build/make_fuzz_seeds" "$corpus"
 "$build/result_reader_fuzz" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 \
   -print_final_stats=1 -artifact_prefix="$build/" "$corpus"
+frd_corpus="$build/frd-corpus"
+rm -rf "$frd_corpus"
+mkdir -p "$frd_corpus"
+cp fuzz/frd-seeds/*.frd "$frd_corpus"
+"$build/frd_reader_fuzz" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 \
+  -print_final_stats=1 -artifact_prefix="$build/frd-" "$frd_corpus"
