@@ -1,10 +1,12 @@
 #include "solvesetup/CDampingDialogs.h"
 
 #include "platform/ui/Services.h"
-#include "solvesetup/NumberText.h"
+#include "runtime/skeleton/NumberText.h"
 #include "solvesetup/SolveSetupResources.h"
 
 using namespace solvesetup;
+using skeleton::formatNumber;
+using skeleton::readNumber;
 
 namespace {
 constexpr const char* kCoefficientFormat = "%11.6e";

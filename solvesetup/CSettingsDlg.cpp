@@ -3,12 +3,14 @@
 #include <cstdio>
 
 #include "platform/ui/Services.h"
+#include "runtime/skeleton/NumberText.h"
 #include "runtime/skeleton/PrettyColours.h"
 #include "solvesetup/CDampingDialogs.h"
-#include "solvesetup/NumberText.h"
 #include "solvesetup/SolveSetupResources.h"
 
 using namespace solvesetup;
+using skeleton::formatNumber;
+using skeleton::readNumber;
 
 namespace {
 constexpr const char* kDataTag = "DATA";

@@ -7,6 +7,7 @@ const std::vector<NamedLayout>& allLayouts() {
       probeLayout(),
       sampleLayout(),
       solveSetupLayout(),
+      convSetLayout(),
   };
   return layouts;
 }

@@ -12,6 +12,7 @@ namespace host {
 NamedLayout probeLayout();
 NamedLayout sampleLayout();
 NamedLayout solveSetupLayout();
+NamedLayout convSetLayout();
 
 // All layouts, in the order of LayoutRegistry.cpp.
 const std::vector<NamedLayout>& allLayouts();

@@ -2,91 +2,45 @@
 // their captions and places, and a picture of each saved in the build folder.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
-#include "platform/ui/qt/DialogWindow.h"
-#include "platform/ui/qt/QtFonts.h"
 #include "solvesetup/CDampingDialogs.h"
 #include "solvesetup/CSettingsDlg.h"
 #include "solvesetup/SolveSetupResources.h"
 #include "tests/solvesetup/SettingsBlock.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/ShownDialog.h"
 
 namespace solvesetup::test {
 namespace {
 
-// The settings dialog on a block of the given analysis mode, shown in a real window.
-class ShownSettings {
- public:
-  explicit ShownSettings(bool frequency) {
+using testsupport::countColour;
+using testsupport::ShownDialog;
+
+// The settings dialog on a block of the given analysis mode (the host's block first, so that the
+// dialog can attach it when it is constructed).
+struct SettingsOnBlock {
+  explicit SettingsOnBlock(bool frequency) {
     fillFrequencyAnalysis(host.data());
     if (!frequency) fillTimeAnalysis(host.data());
     host.launchWith();
     dialog = std::make_unique<CSettingsDlg>();
-    const ui::DialogTemplate& t = dialog->dialogTemplate();
-    dialog->setBaseUnits(ui::qt::baseUnitsOf(ui::qt::dialogFont(t.fontFace, t.pointSize)));
-    dialog->create();
-    window = std::make_unique<ui::qt::DialogWindow>(*dialog);
-    dialog->showDialog(true);
-    window->show();
-    QApplication::processEvents();
   }
-  ~ShownSettings() {
-    dialog->pressEscape();
-    dialog->destroy();
-    window.reset();
-  }
-
-  template <class W>
-  W* widget(int id) const {
-    return qobject_cast<W*>(window->widgetOf(id));
-  }
-  bool shown(int id) const { return window->widgetOf(id)->isVisible(); }
-  QRect expectedPlace(int id) const {
-    const ui::Rect r = dialog->controlRectPixels(id);
-    return {r.x, r.y, r.cx, r.cy};
-  }
-  // Where the template puts the control; a drop-down list's template height includes its
-  // dropped list, so only its top-left corner and width are compared.
-  void expectPlaced(int id) const {
-    const QRect place = window->widgetOf(id)->geometry();
-    const QRect expected = expectedPlace(id);
-    EXPECT_EQ(place.topLeft(), expected.topLeft()) << "control " << id;
-    EXPECT_EQ(place.width(), expected.width()) << "control " << id;
-    if (dialog->control(id).kind != ui::ControlKind::DropDownList) {
-      EXPECT_EQ(place.height(), expected.height()) << "control " << id;
-    }
-  }
-  void save(const std::string& name) const {
-    EXPECT_TRUE(window->grab().toImage().save(QString::fromStdString(testsupport::picturePath(name))));
-  }
-
   SettingsBlock host;
   std::unique_ptr<CSettingsDlg> dialog;
-  std::unique_ptr<ui::qt::DialogWindow> window;
 };
 
-int countColour(const QImage& image, const QRect& area, QColor colour) {
-  int count = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) {
-      const QColor pixel = image.pixelColor(x, y);
-      if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
-              std::abs(pixel.blue() - colour.blue()) < 90) {
-        ++count;
-      }
-    }
-  }
-  return count;
-}
+// ... shown in a real window.
+class ShownSettings : private SettingsOnBlock, public ShownDialog {
+ public:
+  explicit ShownSettings(bool frequency) : SettingsOnBlock(frequency), ShownDialog(*dialog) {}
+};
 
 TEST(SettingsRender, FrequencyModeShowsTheRangeSwitchAndHz) {
   ShownSettings shown(true);
@@ -154,24 +108,13 @@ TEST(SettingsRender, WindowShowsTheApplicationIcon) {
 
 // A damping dialog shown in a real window: its caption, its fields in Courier, a picture.
 void renderDampingDialog(CPrettyDialog& dialog, const std::string& picture) {
-  const ui::DialogTemplate& t = dialog.dialogTemplate();
-  dialog.setBaseUnits(ui::qt::baseUnitsOf(ui::qt::dialogFont(t.fontFace, t.pointSize)));
-  dialog.create();
-  {
-    ui::qt::DialogWindow window(dialog);
-    dialog.showDialog(true);
-    window.show();
-    QApplication::processEvents();
-    EXPECT_EQ(window.windowTitle().toStdString(), t.caption);
-    auto* field = qobject_cast<QLineEdit*>(window.widgetOf(IDC_COEF_A));
-    ASSERT_NE(field, nullptr);
-    EXPECT_TRUE(field->font().fixedPitch() || field->fontInfo().fixedPitch());
-    EXPECT_EQ(field->text(), "5.000000e-02");
-    EXPECT_TRUE(window.grab().toImage().save(
-        QString::fromStdString(testsupport::picturePath(picture))));
-    dialog.pressEscape();
-    dialog.destroy();
-  }
+  ShownDialog shown(dialog);
+  EXPECT_EQ(shown.window->windowTitle().toStdString(), dialog.dialogTemplate().caption);
+  auto* field = shown.widget<QLineEdit>(IDC_COEF_A);
+  ASSERT_NE(field, nullptr);
+  EXPECT_TRUE(field->font().fixedPitch() || field->fontInfo().fixedPitch());
+  EXPECT_EQ(field->text(), "5.000000e-02");
+  shown.save(picture);
 }
 
 TEST(SettingsRender, DampingDialogs) {

@@ -1,46 +1,15 @@
 #include "tests/solvesetup/SettingsBlock.h"
 
-#include <unistd.h>
-
-#include <cstring>
-#include <stdexcept>
-
 #include "platform/CommandLine.h"
-#include "platform/Mapping.h"
 
 namespace solvesetup::test {
-namespace {
-std::string nextKey() {
-  static int counter = 0;
-  return "kvsolve" + std::to_string(getpid()) + "n" + std::to_string(++counter);
-}
-}  // namespace
 
-SettingsBlock::SettingsBlock(int dataSize) : key_(nextKey()), dataSize_(dataSize) {
-  const std::size_t total = sizeof(lyrShmHeader) + static_cast<std::size_t>(dataSize);
-  mapping_ = platform::createMapping(key_, total);
-  if (mapping_ == platform::kNoMapping) throw std::runtime_error("cannot create " + key_);
-  view_ = platform::mapView(mapping_);
-  if (view_ == nullptr) throw std::runtime_error("cannot map " + key_);
-  header().dataSize = dataSize;
-  std::memset(bytes(), kHostByte, static_cast<std::size_t>(dataSize));
-}
-
-SettingsBlock::~SettingsBlock() {
-  if (view_ != nullptr) platform::unmapView(view_);
-  platform::closeMapping(mapping_);
-  platform::unlinkMapping(key_);
-}
-
-DynamicSettingsBlock& SettingsBlock::data() {
-  if (static_cast<std::size_t>(dataSize_) < kDynamicSettingsMinSize) {
-    throw std::logic_error("the block is too short for its fields");
-  }
-  return *reinterpret_cast<DynamicSettingsBlock*>(bytes());
+SettingsBlock::SettingsBlock(int dataSize) : HostBlock(dataSize, 0, uniqueKey("kvsolve")) {
+  fill(kHostByte);
 }
 
 void SettingsBlock::launchWith(const std::string& kind) const {
-  platform::setCommandLine({"/usr/bin/solvesetup", "/TAG:DATA:" + kind + ":" + key_});
+  platform::setCommandLine({"/usr/bin/solvesetup", "/TAG:DATA:" + kind + ":" + key()});
 }
 
 void fillFrequencyAnalysis(DynamicSettingsBlock& block) {

@@ -5,37 +5,23 @@
 
 #include <cstddef>
 #include <string>
-#include <vector>
 
-#include "runtime/ipc/SharedMemory.h"
 #include "solvesetup/DynamicSettingsBlock.h"
+#include "tests/support/HostBlock.h"
 
 namespace solvesetup::test {
 
 // The byte every host-owned byte of a fresh block holds.
 inline constexpr unsigned char kHostByte = 0xA5;
 
-class SettingsBlock {
+class SettingsBlock : public HostBlock {
  public:
   explicit SettingsBlock(int dataSize = static_cast<int>(kDynamicSettingsMinSize));
-  ~SettingsBlock();
-  SettingsBlock(const SettingsBlock&) = delete;
-  SettingsBlock& operator=(const SettingsBlock&) = delete;
 
-  const std::string& key() const { return key_; }
-  lyrShmHeader& header() { return *static_cast<lyrShmHeader*>(view_); }
-  DynamicSettingsBlock& data();
-  unsigned char* bytes() { return static_cast<unsigned char*>(view_) + sizeof(lyrShmHeader); }
-  std::vector<unsigned char> snapshot() { return {bytes(), bytes() + dataSize_}; }
+  DynamicSettingsBlock& data() { return layout<DynamicSettingsBlock>(kDynamicSettingsMinSize); }
 
   // Makes the process command line that of the tool started on this block with the given kind.
   void launchWith(const std::string& kind = "SM") const;
-
- private:
-  std::string key_;
-  int dataSize_;
-  int mapping_;
-  void* view_ = nullptr;
 };
 
 // A frequency-domain (mode 4) or time-domain (mode 1) block with realistic values.

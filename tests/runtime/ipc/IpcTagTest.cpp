@@ -5,8 +5,8 @@
 
 #include "runtime/array/ExpandableArray.h"
 #include "tests/runtime/ipc/DetachRecords.h"
-#include "tests/runtime/ipc/HostBlock.h"
 #include "tests/runtime/ipc/IpcFixture.h"
+#include "tests/support/HostBlock.h"
 
 namespace {
 

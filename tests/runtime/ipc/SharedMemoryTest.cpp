@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/runtime/ipc/HostBlock.h"
 #include "tests/runtime/ipc/IpcFixture.h"
+#include "tests/support/HostBlock.h"
 
 namespace {
 

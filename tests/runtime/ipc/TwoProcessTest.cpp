@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/runtime/ipc/HostBlock.h"
 #include "tests/runtime/ipc/ProbePattern.h"
+#include "tests/support/HostBlock.h"
 
 extern char** environ;
 

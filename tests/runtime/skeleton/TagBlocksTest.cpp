@@ -6,7 +6,7 @@
 
 #include "runtime/array/ExpandableArray.h"
 #include "runtime/skeleton/TagBlocks.h"
-#include "tests/runtime/ipc/HostBlock.h"
+#include "tests/support/HostBlock.h"
 
 namespace {
 

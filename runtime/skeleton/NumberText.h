@@ -3,12 +3,12 @@
 
 #include <string>
 
-namespace solvesetup {
+namespace skeleton {
 
-// value formatted with one printf conversion of a double ("%11.4e", "%6.4e", "%11.6e").
+// value formatted with one printf conversion of a double ("%11.4e", "%7.2f", ...).
 std::string formatNumber(const char* format, double value);
 
 // The standard atof reading: the leading number of the text, 0 for text that is not one.
 double readNumber(const std::string& text);
 
-}  // namespace solvesetup
+}  // namespace skeleton

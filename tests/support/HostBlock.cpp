@@ -1,7 +1,8 @@
-#include "tests/runtime/ipc/HostBlock.h"
+#include "tests/support/HostBlock.h"
 
 #include <unistd.h>
 
+#include <cstring>
 #include <stdexcept>
 
 std::string uniqueKey(const std::string& stem) {
@@ -10,7 +11,7 @@ std::string uniqueKey(const std::string& stem) {
 }
 
 HostBlock::HostBlock(int dataSize, int startCount, std::string key, std::size_t mappedSize)
-    : key_(std::move(key)) {
+    : key_(std::move(key)), dataSize_(dataSize) {
   const std::size_t size =
       mappedSize != 0 ? mappedSize : sizeof(lyrShmHeader) + static_cast<std::size_t>(dataSize);
   mapping_ = platform::createMapping(key_, size);
@@ -27,4 +28,13 @@ HostBlock::~HostBlock() {
   platform::unmapView(view_);
   platform::closeMapping(mapping_);
   platform::unlinkMapping(key_);
+}
+
+void HostBlock::fill(unsigned char byte) {
+  std::memset(data(), byte, static_cast<std::size_t>(dataSize_));
+}
+
+std::vector<unsigned char> HostBlock::snapshot() {
+  const auto* first = reinterpret_cast<const unsigned char*>(data());
+  return {first, first + dataSize_};
 }

@@ -1,9 +1,9 @@
-#include "solvesetup/NumberText.h"
+#include "runtime/skeleton/NumberText.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-namespace solvesetup {
+namespace skeleton {
 
 std::string formatNumber(const char* format, double value) {
   // Long enough for any double in these conversions ("%11.6e" of -DBL_MAX takes 14 characters,
@@ -18,4 +18,4 @@ std::string formatNumber(const char* format, double value) {
 
 double readNumber(const std::string& text) { return std::atof(text.c_str()); }
 
-}  // namespace solvesetup
+}  // namespace skeleton
