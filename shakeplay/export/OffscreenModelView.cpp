@@ -21,7 +21,8 @@ Matrix4 turnMatrix(const ViewTurn& turn) {
 
 std::unique_ptr<OffscreenModelView> OffscreenModelView::create(CShakeplayDoc& doc, int width, int height,
                                                                std::string& error) {
-  std::unique_ptr<gl::EglPbuffer> pbuffer = gl::EglPbuffer::create(width, height, error, kModelViewDepthBits);
+  std::unique_ptr<gl::EglPbuffer> pbuffer =
+      gl::EglPbuffer::create(width, height, error, kModelViewDepthBits, kModelViewAlphaBits);
   if (!pbuffer) return nullptr;
   return std::unique_ptr<OffscreenModelView>(new OffscreenModelView(doc, std::move(pbuffer)));
 }

@@ -15,8 +15,11 @@
 
 namespace shakeplay::exporting {
 
-// The depth buffer of the window's own framebuffer, so that the same fragments win.
+// The depth and alpha planes of the framebuffer object the window draws into: with the same
+// depth the same fragments win, and Mesa rounds the smoothed lines' blending alike only when
+// the target has an alpha plane too.
 inline constexpr int kModelViewDepthBits = 24;
+inline constexpr int kModelViewAlphaBits = 8;
 
 class OffscreenModelView {
  public:

@@ -149,7 +149,7 @@ TEST_F(ExportProgram, AnMp4IsEncodedByFfmpegFromRawFramesOnItsInput) {
                                              "cat > \"$(dirname \"$0\")/frames.raw\"\n");
   HostRun result{};
   {
-    const PathFor path(bin);
+    const PathFor path(bin + ":/usr/bin:/bin");
     result = run({small, "--size", "64x48", "--frames", "4", "--fps", "12", "--out", file("m.mp4")});
   }
   ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -164,7 +164,7 @@ TEST_F(ExportProgram, AnFfmpegThatGivesUpFailsTheExportAndLeavesNoFile) {
   const std::string bin = fakeFfmpeg(folder, "echo 'Unknown encoder' >&2\ntouch \"$(dirname \"$0\")/../m.mp4\"\nexit 3\n");
   HostRun result{};
   {
-    const PathFor path(bin);
+    const PathFor path(bin + ":/usr/bin:/bin");
     result = run({small, "--size", "640x480", "--frames", "30", "--out", file("m.mp4")});
   }
   EXPECT_EQ(result.exitCode, 1);
