@@ -39,9 +39,17 @@ class CShakeplayDoc : public CHmDoc {
 
   // Sub-frame range for the current smooth, as at load.
   void SetLoadSubFrameRange();
-  // Sub-frame range after the user picked entry smoothIndex of the SMOOTH list; false (and no
+  // Sub-frame range after the user picked entry smoothIndex of the SMOOTH list, then
+  // ResetAnimation (the old first frame and increments belong to the old range); false (and no
   // change) for an index outside the list.
   bool ApplySmoothSelection(int smoothIndex);
+  // The time the control panel shows for currentFrame: timeStart on the first sub-frame,
+  // timeEnd from the last one on, otherwise the physical time of the step reached.
+  double CurrentTimeShown() const;
+  // Pixels of the progress bar's fill on a bar fullWidth pixels long: the share of the time
+  // window that CurrentTimeShown has covered, kept within 0 .. fullWidth; 0 when the window
+  // is empty (timeEnd equal to timeStart).
+  int ProgressWidth(int fullWidth) const;
   // Physical time of step i.
   double StepPhysicalTime(int i) const;
 

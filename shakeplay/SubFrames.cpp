@@ -56,6 +56,7 @@ bool CShakeplayDoc::ApplySmoothSelection(int smoothIndex) {
   const int span = lastStep - firstStep;
   smooth = kSmoothTable[smoothIndex] * (span >= kMinimumSubFrames ? 1 : kMinimumSubFrames - span);
   SetSubFrames(smoothIndex != 0 || span < kMinimumSubFrames, smoothIndex != 0);
+  ResetAnimation();
   return true;
 }
 

@@ -8,6 +8,10 @@ const std::vector<NamedLayout>& allLayouts() {
       sampleLayout(),
       solveSetupLayout(),
       convSetLayout(),
+      loadEntryLayout(),
+      bcViewerLayout(),
+      curvePlotLayout(),
+      curvePlotLogLayout(),
   };
   return layouts;
 }

@@ -13,6 +13,10 @@ NamedLayout probeLayout();
 NamedLayout sampleLayout();
 NamedLayout solveSetupLayout();
 NamedLayout convSetLayout();
+NamedLayout loadEntryLayout();
+NamedLayout bcViewerLayout();
+NamedLayout curvePlotLayout();
+NamedLayout curvePlotLogLayout();
 
 // All layouts, in the order of LayoutRegistry.cpp.
 const std::vector<NamedLayout>& allLayouts();

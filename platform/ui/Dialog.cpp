@@ -74,7 +74,7 @@ void Dialog::destroy() {
   OnDestroy();
   for (auto& entry : controlObjects_) entry.second->dialog_ = nullptr;
   for (const auto& [id, interval] : timers_) {
-    if (observer_) observer_->timerChanged(id, 0);
+    if (observer_) observer_->timerChanged(id, kTimerKilled);
   }
   timers_.clear();
   controls_.clear();
@@ -296,12 +296,13 @@ bool Dialog::UpdateData(bool save) {
 }
 
 void Dialog::SetTimer(int timerId, int intervalMs) {
-  timers_[timerId] = intervalMs;
-  if (observer_) observer_->timerChanged(timerId, intervalMs);
+  const int interval = std::max(0, intervalMs);
+  timers_[timerId] = interval;
+  if (observer_) observer_->timerChanged(timerId, interval);
 }
 
 void Dialog::KillTimer(int timerId) {
-  if (timers_.erase(timerId) && observer_) observer_->timerChanged(timerId, 0);
+  if (timers_.erase(timerId) && observer_) observer_->timerChanged(timerId, kTimerKilled);
 }
 
 void Dialog::Invalidate() { changed(DialogChange::Invalidate); }
@@ -342,6 +343,7 @@ void Dialog::OnCancel() { EndDialog(IDCANCEL); }
 void Dialog::OnPaint(Painter&) {}
 void Dialog::OnSize(int, int) {}
 void Dialog::OnTimer(int) {}
+void Dialog::OnEditCopy() {}
 void Dialog::OnDestroy() {}
 void Dialog::DoDataExchange(DataExchange&) {}
 

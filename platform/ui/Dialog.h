@@ -76,6 +76,7 @@ class Dialog {
   void pressEnter();
   void pressEscape();
   void closeBox();
+  void copy();  // the copy key (Ctrl+C) pressed where no control takes it
   void resize(int cx, int cy);  // the user resized the window: new client size in pixels
   void tick(int timerId);
   void paint(Painter& painter);
@@ -141,6 +142,7 @@ class Dialog {
   void SetControlColours(int id, std::optional<Colours> colours);
   void SetNumericFilter(int id, bool numeric);
   bool UpdateData(bool save);
+  // Ticks every intervalMs milliseconds; 0 (or less) as often as the event loop allows.
   void SetTimer(int timerId, int intervalMs);
   void KillTimer(int timerId);
   void Invalidate();
@@ -165,6 +167,7 @@ class Dialog {
   virtual void OnPaint(Painter& painter);
   virtual void OnSize(int cx, int cy);
   virtual void OnTimer(int timerId);
+  virtual void OnEditCopy();  // the copy command; by default nothing is copied
   virtual void OnDestroy();
   virtual void DoDataExchange(DataExchange& exchange);
   // Colours of a control (null with kind Dialog for the dialog itself). The default hands the

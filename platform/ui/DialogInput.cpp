@@ -196,6 +196,10 @@ void Dialog::closeBox() {
   if (running()) command(IDCANCEL);
 }
 
+void Dialog::copy() {
+  if (running()) OnEditCopy();
+}
+
 void Dialog::resize(int cx, int cy) {
   if (!created_) return;
   clientPixels_ = {cx, cy};

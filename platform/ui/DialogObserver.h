@@ -3,6 +3,10 @@
 
 namespace ui {
 
+// The interval timerChanged reports for a timer that was killed (0 is a timer that runs as
+// often as the event loop allows).
+inline constexpr int kTimerKilled = -1;
+
 enum class ControlChange {
   Text, Items, Selection, Check, UpDown, Enabled, Visible, Geometry, Colours, Font, ReadOnly,
 };
@@ -17,7 +21,7 @@ class DialogObserver {
   // index: position of the control in Dialog::controls() (template order).
   virtual void controlChanged(int index, ControlChange what) = 0;
   virtual void dialogChanged(DialogChange what) = 0;
-  // intervalMs 0: the timer was killed.
+  // intervalMs kTimerKilled: the timer was killed.
   virtual void timerChanged(int timerId, int intervalMs) = 0;
 };
 

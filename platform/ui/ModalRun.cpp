@@ -18,6 +18,7 @@ int runHeadless(Dialog& dialog, const Script& script) {
 
 int runMainDialog(const std::function<std::unique_ptr<Dialog>()>& makeDialog) {
   std::unique_ptr<Dialog> dialog = makeDialog();
+  if (dialog == nullptr) return 1;
   services().runModal(*dialog);
   dialog.reset();
   return 0;

@@ -18,7 +18,8 @@ using Script = std::function<void(Dialog&)>;
 int runHeadless(Dialog& dialog, const Script& script);
 
 // Constructs the main dialog, runs it modally through services(), destroys it; returns the exit
-// code of the process (0).
+// code of the process: 0, or 1 when makeDialog gave no dialog (the tool cannot start; it has
+// said why).
 int runMainDialog(const std::function<std::unique_ptr<Dialog>()>& makeDialog);
 
 }  // namespace ui

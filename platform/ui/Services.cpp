@@ -24,6 +24,8 @@ std::string& storedName() {
 }
 }  // namespace
 
+void Services::setClipboard(const ClipboardContent&) {}
+
 int defaultAnswer(unsigned flags) {
   switch (flags & MB_BUTTONS_MASK) {
     case MB_YESNO:

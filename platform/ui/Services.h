@@ -2,11 +2,23 @@
 // services; tests install a scripted double (platform/ui/testing/ScriptedServices.h).
 #pragma once
 
+#include <functional>
 #include <string>
+
+#include "platform/ui/Geometry.h"
 
 namespace ui {
 
 class Dialog;
+class Painter;
+
+// What a copy puts on the clipboard: a text, and a picture of the given size in pixels that
+// `paint` draws (no picture when it is empty).
+struct ClipboardContent {
+  std::string text;
+  Size pictureSize;
+  std::function<void(Painter&)> paint;
+};
 
 // Message box flags and results, with the platform's values.
 inline constexpr unsigned MB_OK = 0x0;
@@ -35,6 +47,9 @@ class Services {
   // Runs the dialog modally: create, show, events until EndDialog, destroy. Returns the result
   // given to EndDialog.
   virtual int runModal(Dialog& dialog) = 0;
+  // Replaces what the clipboard holds. Without a window system there is no clipboard, and the
+  // content is dropped.
+  virtual void setClipboard(const ClipboardContent& content);
 };
 
 // The services in use. Until some are installed: message boxes go to the standard error stream

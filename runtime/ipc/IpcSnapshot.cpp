@@ -25,7 +25,7 @@ void* newBuffer(int bytes, int bank) {
 
 }  // namespace
 
-int lyrIpcSnapshot(int argc, const char* const* argv, void** buffer, int bank) {
+int lyrIpcSnapshot(int argc, const char* const* argv, void** buffer, int bank, int* copied) {
   void* data = nullptr;
   const int attached = lyrIpcAttachKey(argc, argv, &data);
   if (attached != 0) return attached;
@@ -39,5 +39,6 @@ int lyrIpcSnapshot(int argc, const char* const* argv, void** buffer, int bank) {
     *buffer = made;
   }
   std::memcpy(*buffer, data, static_cast<std::size_t>(bytes));
+  if (copied != nullptr) *copied = bytes;
   return lyrIpcDetachKey(&data);
 }

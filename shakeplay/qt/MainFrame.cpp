@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include "shakeplay/ControlPanel.h"
 #include "shakeplay/ShakeplayDoc.h"
 #include "shakeplay/app/AboutDialog.h"
 #include "shakeplay/app/DocServices.h"
@@ -19,7 +20,7 @@ void place(QWidget& widget, const ui::Rect& rect) { widget.setGeometry(rect.x, r
 
 }  // namespace
 
-CMainFrame::CMainFrame(CShakeplayDoc& doc)
+CMainFrame::CMainFrame(CShakeplayDoc& doc, ui::Rgb panelColour)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       doc_(doc) {
@@ -29,11 +30,14 @@ CMainFrame::CMainFrame(CShakeplayDoc& doc)
   box_ = new BoxWidget(doc, *this, this);
   colourBar_ = new ColourBarWidget(doc, *this, this);
   controlFrame_ = new QWidget(this);
-  controlFrame_->setAutoFillBackground(true);
   place(*modelView_, layout::kModelView);
   place(*box_, layout::kOrientationBox);
   place(*colourBar_, layout::kColourBar);
   place(*controlFrame_, layout::kControlPanel);
+  const ControlPanel panel = CreateControlPanel(doc, controlFrame_, panelColour);
+  controlForm_ = panel.widget;
+  controlView_ = panel.view;
+  controlForm_->setGeometry(0, 0, controlFrame_->width(), controlFrame_->height());
   for (QWidget* child : {static_cast<QWidget*>(modelView_), static_cast<QWidget*>(box_),
                          static_cast<QWidget*>(colourBar_), controlFrame_}) {
     watch(child);
@@ -114,7 +118,10 @@ void CMainFrame::showAtStart() {
   });
 }
 
-void CMainFrame::widenControlPanel() { controlFrame_->resize(controlFrame_->width() + 1, controlFrame_->height()); }
+void CMainFrame::widenControlPanel() {
+  controlFrame_->resize(controlFrame_->width() + 1, controlFrame_->height());
+  controlForm_->resize(controlFrame_->size());
+}
 
 void CMainFrame::repaintOrientationBox() {
   if (box_ != nullptr) box_->repaintNow();

@@ -5,27 +5,31 @@
 
 #include <QWidget>
 
+#include "platform/ui/Geometry.h"
 #include "shakeplay/app/StackingOrder.h"
 #include "shakeplay/qt/FrameLinks.h"
 
 namespace shakeplay {
 
 class BoxWidget;
+class CControlView;
 class ColourBarWidget;
 class CShakeplayDoc;
 class ModelViewWidget;
 
 class CMainFrame final : public QWidget, public FrameLinks {
  public:
-  explicit CMainFrame(CShakeplayDoc& doc);
+  // panelColour: the control panel's background, the system's menu colour.
+  CMainFrame(CShakeplayDoc& doc, ui::Rgb panelColour);
   ~CMainFrame() override;
 
   ModelViewWidget& modelView() { return *modelView_; }
   ColourBarWidget& colourBar() { return *colourBar_; }
   // Null once the user has closed it.
   BoxWidget* orientationBox() { return box_; }
-  // Where the control panel lives.
+  // Where the control panel lives, and the panel itself.
   QWidget& controlFrame() { return *controlFrame_; }
+  CControlView& controlView() { return *controlView_; }
   const StackingOrder& stacking() const { return stacking_; }
 
   // The end of start-up: shows the window and its children, activates the orientation box and
@@ -53,6 +57,8 @@ class CMainFrame final : public QWidget, public FrameLinks {
   BoxWidget* box_;
   ColourBarWidget* colourBar_;
   QWidget* controlFrame_;
+  QWidget* controlForm_;
+  CControlView* controlView_;
   StackingOrder stacking_;
   bool firstIdle_ = true;
   bool openGLFailed_ = false;

@@ -1,6 +1,9 @@
 #include "shakeplay/qt/ShakeplayApp.h"
 
 #include <QApplication>
+#include <QColor>
+#include <QPalette>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,7 +42,9 @@ int CShakeplayApp::InitInstance(int argc, char** argv) {
   shakeplay::CShakeplayDoc doc(docServices);
   if (!doc.OnNewDocument()) return doc.exitCode;
 
-  shakeplay::CMainFrame frame(doc);
+  const QColor menu = QApplication::palette().color(QPalette::Window);
+  shakeplay::CMainFrame frame(doc, ui::Rgb{static_cast<std::uint8_t>(menu.red()), static_cast<std::uint8_t>(menu.green()),
+                                           static_cast<std::uint8_t>(menu.blue())});
   frame.showAtStart();
   return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "tests/shakeplay/TestModel.h"
 
+#include <stdexcept>
+
 #include "shakeplay/ByteSource.h"
 
 namespace shakeplay::test {
@@ -48,6 +50,18 @@ int load(CShakeplayDoc& doc, const host::results::ResultData& data) {
   const std::vector<unsigned char> bytes = host::results::encodeResultFile(data);
   MemorySource source(bytes.data(), bytes.size());
   return doc.ReadModelFrom(source);
+}
+
+host::results::ResultData windowResult(int first, int last, float timeStart, float timeEnd) {
+  host::results::ResultData data = smallResult(40, first, last);
+  data.timeStart = timeStart;
+  data.timeEnd = timeEnd;
+  return data;
+}
+
+ViewedDoc::ViewedDoc(const host::results::ResultData& data) {
+  if (load(doc, data) != 0) throw std::runtime_error("the test model could not be read");
+  doc.modelView = &view;
 }
 
 }  // namespace shakeplay::test

@@ -41,4 +41,15 @@ host::results::ResultData smallResult(int steps = 30, int first = 0, int last = 
 // Reads `data` from memory into `doc`; the result of ReadModelFrom.
 int load(CShakeplayDoc& doc, const host::results::ResultData& data);
 
+// smallResult over 40 steps with the window from step `first` to step `last` at the given times.
+host::results::ResultData windowResult(int first, int last, float timeStart, float timeEnd);
+
+// A document read from `data` (the read must succeed) whose model view counts its renders.
+struct ViewedDoc {
+  explicit ViewedDoc(const host::results::ResultData& data);
+  RecordingServices services;
+  CountingView view;
+  CShakeplayDoc doc{services};
+};
+
 }  // namespace shakeplay::test

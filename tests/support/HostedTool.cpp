@@ -95,11 +95,11 @@ void HostedTool::savePicture(const std::string& name) const {
   EXPECT_TRUE(screen.save(QString::fromStdString(picturePath(name))));
 }
 
-nlohmann::json HostedTool::finish() {
+nlohmann::json HostedTool::finish(int hostExitCode) {
   int status = 0;
   waitpid(pid_, &status, 0);
   pid_ = -1;
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "host status " << status;
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == hostExitCode) << "host status " << status;
   std::ifstream in(folder_ / "out.json");
   return nlohmann::json::parse(in, nullptr, false);
 }

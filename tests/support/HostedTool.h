@@ -35,8 +35,9 @@ class HostedTool {
   // Saves the part of the screen that the window covers in the pictures folder.
   void savePicture(const std::string& name) const;
 
-  // Waits for the host; the report it wrote (discarded JSON when there is none).
-  nlohmann::json finish();
+  // Waits for the host, which should exit with hostExitCode (1: the tool exited non-zero); the
+  // report it wrote (discarded JSON when there is none).
+  nlohmann::json finish(int hostExitCode = 0);
 
  private:
   std::filesystem::path folder_;

@@ -37,9 +37,9 @@ class Syncing {
 };
 }  // namespace
 
-DialogWindow::DialogWindow(Dialog& model, QWidget* parent)
+DialogWindow::DialogWindow(Dialog& model, QWidget* parent, std::optional<QFont> font)
     : QDialog(parent), model_(model),
-      font_(ui::qt::dialogFont(model.dialogTemplate().fontFace, model.dialogTemplate().pointSize)) {
+      font_(font ? *font : ui::qt::dialogFont(model.dialogTemplate().fontFace, model.dialogTemplate().pointSize)) {
   Syncing guard(syncing_);
   const unsigned dialogStyle = model.dialogTemplate().style;
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -324,7 +324,7 @@ void DialogWindow::dialogChanged(DialogChange what) {
 
 void DialogWindow::timerChanged(int timerId, int intervalMs) {
   auto found = timers_.find(timerId);
-  if (intervalMs <= 0) {
+  if (intervalMs == kTimerKilled) {
     if (found != timers_.end()) {
       delete found->second;
       timers_.erase(found);
@@ -394,6 +394,8 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
     model_.pressEnter();
   } else if (event->key() == Qt::Key_Escape) {
     model_.pressEscape();
+  } else if (event->matches(QKeySequence::Copy)) {
+    model_.copy();
   } else {
     QDialog::keyPressEvent(event);
   }

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFont>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "platform/ui/Dialog.h"
@@ -17,8 +18,9 @@ namespace ui::qt {
 
 class DialogWindow final : public QDialog, public DialogObserver {
  public:
-  // The model must be created (Dialog::create) with the base units of dialogFont().
-  DialogWindow(Dialog& model, QWidget* parent = nullptr);
+  // The model must be created (Dialog::create) with the base units of dialogFont(), which is
+  // the stand-in for the template's font unless `font` is given.
+  DialogWindow(Dialog& model, QWidget* parent = nullptr, std::optional<QFont> font = std::nullopt);
   ~DialogWindow() override;
 
   // The widget of a control, by id (nullptr for none).

@@ -15,7 +15,8 @@ namespace ui::qt {
 
 // Creates the QApplication, takes the command line after Qt removed its own options
 // (platform::setCommandLine), names the application after the program, installs the Qt
-// services, then constructs the main dialog, runs it modally and destroys it. Returns 0.
+// services, then constructs the main dialog, runs it modally and destroys it. Returns 0, or 1
+// when makeMainDialog gave no dialog.
 int runApplication(int argc, char** argv,
                    const std::function<std::unique_ptr<Dialog>()>& makeMainDialog);
 

@@ -50,4 +50,14 @@ BaseUnits baseUnitsOf(const QFont& font) {
   return baseUnitsFromFont(width, metrics.height());
 }
 
+QFont fittedTo(QFont font, BaseUnits base) {
+  const auto fits = [&] {
+    const BaseUnits own = baseUnitsOf(font);
+    return own.x <= base.x && own.y <= base.y;
+  };
+  for (int stretch = 95; !fits() && stretch >= 75; stretch -= 5) font.setStretch(stretch);
+  while (!fits() && font.pixelSize() > 6) font.setPixelSize(font.pixelSize() - 1);
+  return font;
+}
+
 }  // namespace ui::qt

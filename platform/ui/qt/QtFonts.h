@@ -18,5 +18,8 @@ QFont controlFont(const std::string& face, const QFont& dialogFont);
 // A painter font: cell height in pixels (0: the face's default size), empty face: the default.
 QFont paintFont(const std::string& face, int cellHeight, bool fixedPitch, bool bold);
 BaseUnits baseUnitsOf(const QFont& font);
+// `font` narrowed (a smaller stretch, then a smaller size) until its base units are no larger
+// than `base`: texts laid out for another face then fit the controls sized for that face.
+QFont fittedTo(QFont font, BaseUnits base);
 
 }  // namespace ui::qt

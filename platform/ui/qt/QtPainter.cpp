@@ -39,8 +39,14 @@ void QtPainter::usePenAndBrush(bool fill) {
   painter_.setBrush(fill && !brush.hollow ? QBrush(qcolor(brush.colour)) : QBrush(Qt::NoBrush));
 }
 
+// A line stops short of its end point, as LineTo does: flat caps leave the last pixel out, and
+// a line of no length leaves nothing.
 void QtPainter::drawLine(Point from, Point to) {
+  if (from == to) return;
   usePenAndBrush(false);
+  QPen pen = painter_.pen();
+  pen.setCapStyle(Qt::FlatCap);
+  painter_.setPen(pen);
   painter_.drawLine(from.x, from.y, to.x, to.y);
 }
 

@@ -1,11 +1,16 @@
 #include "platform/ui/qt/QtServices.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QImage>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/qt/DialogWindow.h"
 #include "platform/ui/qt/QtFonts.h"
+#include "platform/ui/qt/QtPainter.h"
 
 namespace ui::qt {
 namespace {
@@ -59,6 +64,23 @@ int QtServices::runModal(Dialog& dialog) {
     dialog.destroy();
   }
   return dialog.modalResult();
+}
+
+void QtServices::setClipboard(const ClipboardContent& content) {
+  auto* data = new QMimeData;
+  data->setText(QString::fromStdString(content.text));
+  const Size size = content.pictureSize;
+  if (content.paint && size.cx > 0 && size.cy > 0) {
+    QImage picture(size.cx, size.cy, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    {
+      QPainter painter(&picture);
+      QtPainter adapter(painter);
+      content.paint(adapter);
+    }
+    data->setImageData(picture);
+  }
+  QApplication::clipboard()->setMimeData(data);
 }
 
 }  // namespace ui::qt

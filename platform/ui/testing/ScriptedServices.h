@@ -29,15 +29,19 @@ class ScriptedServices final : public Services {
 
   const std::vector<RecordedBox>& boxes() const { return boxes_; }
   const std::vector<int>& modalRuns() const { return modalRuns_; }  // template ids, in order
+  // Every content put on the clipboard, in order.
+  const std::vector<ClipboardContent>& clipboard() const { return clipboard_; }
 
   int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
   int runModal(Dialog& dialog) override;
+  void setClipboard(const ClipboardContent& content) override { clipboard_.push_back(content); }
 
  private:
   std::deque<int> answers_;
   std::map<int, std::deque<Script>> scripts_;
   std::vector<RecordedBox> boxes_;
   std::vector<int> modalRuns_;
+  std::vector<ClipboardContent> clipboard_;
 };
 
 }  // namespace ui::testing

@@ -266,6 +266,15 @@ TEST(HeadlessRun, DialogEndedInInitIsNeverShown) {
   EXPECT_EQ(d.shows, 0);
 }
 
+TEST(MainDialogRun, NoDialogToRunEndsWithCodeOneAndOpensNothing) {
+  ui::testing::ScriptedServices scripted;
+  ScopedServices installed(scripted);
+  EXPECT_EQ(runMainDialog([] { return std::unique_ptr<Dialog>(); }), 1);
+  scripted.onModal(LoggingDialog().dialogTemplate().id, [](Dialog& d) { d.pressEnter(); });
+  EXPECT_EQ(runMainDialog([] { return std::make_unique<LoggingDialog>(); }), 0);
+  EXPECT_EQ(scripted.modalRuns().size(), 1u);
+}
+
 TEST(ScriptedServicesTest, RecordsBoxesAndRunsSubDialogsFromScripts) {
   ui::testing::ScriptedServices scripted;
   ScopedServices installed(scripted);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <utility>
 
 #include "TestDialog.h"
@@ -37,6 +38,7 @@ TEST(DialogObserverTest, EveryModelChangeIsReported) {
   d.Invalidate();
   d.SetTimer(3, 50);
   d.KillTimer(3);
+  d.SetTimer(4, -5);  // as often as possible, told apart from a kill
   d.EndDialog(1);
   using C = ControlChange;
   const std::vector<std::pair<int, ControlChange>> expected{
@@ -46,7 +48,8 @@ TEST(DialogObserverTest, EveryModelChangeIsReported) {
   EXPECT_EQ(r.controls, expected);
   EXPECT_EQ(r.dialogs, (std::vector<DialogChange>{DialogChange::Caption, DialogChange::Size,
                                                   DialogChange::Invalidate, DialogChange::Ended}));
-  EXPECT_EQ(r.timers, (std::vector<std::pair<int, int>>{{3, 50}, {3, 0}}));
+  EXPECT_EQ(r.timers, (std::vector<std::pair<int, int>>{{3, 50}, {3, kTimerKilled}, {4, 0}}));
+  EXPECT_EQ(d.timers(), (std::map<int, int>{{4, 0}}));
   EXPECT_EQ(d.GetWindowText(), "New");
   d.setObserver(nullptr);
   d.destroy();

@@ -19,10 +19,10 @@ class IpcSnapshot : public IpcTest {
     word = "/SHMKEY:" + block.key();
   }
 
-  int snapshot(void** buffer, int bank) {
+  int snapshot(void** buffer, int bank, int* copied = nullptr) {
     const std::vector<std::string> words{word, "-dyn"};
     const auto argv = argvOf(words);
-    return lyrIpcSnapshot(static_cast<int>(argv.size()), argv.data(), buffer, bank);
+    return lyrIpcSnapshot(static_cast<int>(argv.size()), argv.data(), buffer, bank, copied);
   }
 
   void expectDetached() {
@@ -61,6 +61,24 @@ TEST_F(IpcSnapshot, MakesAPlainOrATrackedBuffer) {
   EXPECT_EQ(bank, 7);
   lyrMemFree(tracked);
   expectDetached();
+}
+
+TEST_F(IpcSnapshot, TellsHowManyBytesItCopiedOnlyWhenItCopied) {
+  void* buffer = nullptr;
+  int copied = -5;
+  ASSERT_EQ(snapshot(&buffer, 0, &copied), 0);
+  EXPECT_EQ(copied, 24);
+  std::free(buffer);
+
+  buffer = nullptr;
+  copied = -5;
+  word = "/SHMKEY:" + uniqueKey("kvnone");
+  stderrOf([&] { EXPECT_EQ(snapshot(&buffer, 0, &copied), 3); });
+  EXPECT_EQ(copied, -5);
+  lyrTesting::failRawAllocations(1);
+  word = "/SHMKEY:" + block.key();
+  stderrOf([&] { EXPECT_EQ(snapshot(&buffer, 0, &copied), -1); });
+  EXPECT_EQ(copied, -5);
 }
 
 TEST_F(IpcSnapshot, NoBufferIsReportedAndTheBlockIsDetachedAgain) {

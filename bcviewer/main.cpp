@@ -1,0 +1,6 @@
+#include "bcviewer/CBcViewerApp.h"
+
+int main(int argc, char** argv) {
+  CBcViewerApp app;
+  return app.InitInstance(argc, argv);
+}

@@ -1,0 +1,8 @@
+// curveplotb: a result curve on a logarithmic value axis of whole decades.
+#include "curveplot/CCurvePlotApp.h"
+#include "curveplot/CCurvePlotLogDlg.h"
+
+int main(int argc, char** argv) {
+  CCurvePlotApp app([] { return std::make_unique<CCurvePlotLogDlg>(); });
+  return app.InitInstance(argc, argv);
+}
