@@ -4,9 +4,8 @@
 // read back and the frame handed to the encoder on its second thread, the file finished at the
 // end of each batch. Batches of both alternate, so that a machine shared with others slows both
 // alike; the time is the export's, the counters give both per frame and their ratio.
-#include <benchmark/benchmark.h>
-
 #include <GL/gl.h>
+#include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -47,7 +46,8 @@ struct Scene {
   shakeplay::ConsoleServices services;
   shakeplay::CShakeplayDoc doc{services};
   std::unique_ptr<OffscreenModelView> model;
-  std::filesystem::path folder = std::filesystem::temp_directory_path() / ("shakeplay-export-bench-" + std::to_string(::getpid()));
+  std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("shakeplay-export-bench-" + std::to_string(::getpid()));
 };
 
 Scene& scene() {

@@ -1,7 +1,6 @@
 #include "shakeplay/export/ExportOptions.h"
 
 #include <CLI/CLI.hpp>
-
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -124,8 +123,8 @@ ParsedOptions parseExportOptions(const std::vector<std::string>& words) {
   if (!size.empty()) {
     const auto sides = parseSize(size);
     if (!sides) {
-      return refuse("--size " + size + ": give WIDTHxHEIGHT in pixels, each from " + std::to_string(kMinSide) +
-                    " to " + std::to_string(kMaxSide));
+      return refuse("--size " + size + ": give WIDTHxHEIGHT in pixels, each from " + std::to_string(kMinSide) + " to " +
+                    std::to_string(kMaxSide));
     }
     std::tie(options.width, options.height) = *sides;
   }
@@ -137,8 +136,10 @@ ParsedOptions parseExportOptions(const std::vector<std::string>& words) {
   const auto kind = outputKindOf(options.outPath);
   if (!kind) return refuse("--out " + options.outPath + ": the name must end in .png, .gif, .mp4 or .vtu");
   options.kind = *kind;
-  if (options.vtkFrame && options.kind != OutputKind::Vtu) return refuse("--vtk writes a .vtu file: give --out FILE.vtu");
-  if (!options.vtkFrame && options.kind == OutputKind::Vtu) return refuse("a .vtu file holds one frame: give --vtk FRAME");
+  if (options.vtkFrame && options.kind != OutputKind::Vtu)
+    return refuse("--vtk writes a .vtu file: give --out FILE.vtu");
+  if (!options.vtkFrame && options.kind == OutputKind::Vtu)
+    return refuse("a .vtu file holds one frame: give --vtk FRAME");
   return {options, 0, {}};
 }
 

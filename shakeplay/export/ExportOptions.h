@@ -18,13 +18,13 @@ enum class OutputKind { PngSeries, Gif, Mp4, Vtu };
 
 struct ExportOptions {
   std::string resultPath;
-  int component = 3;                // 0 X, 1 Y, 2 Z, 3 magnitude
-  bool deformed = false;            // DEFORMED ticked
-  std::optional<int> coefEntry;     // COEF list entry 1..10; none: as loaded
-  std::optional<int> smoothEntry;   // SMOOTH list entry 1..6; none: as loaded
-  int width = 685, height = 550;    // the model view's own size
+  int component = 3;               // 0 X, 1 Y, 2 Z, 3 magnitude
+  bool deformed = false;           // DEFORMED ticked
+  std::optional<int> coefEntry;    // COEF list entry 1..10; none: as loaded
+  std::optional<int> smoothEntry;  // SMOOTH list entry 1..6; none: as loaded
+  int width = 685, height = 550;   // the model view's own size
   std::vector<ViewTurn> turns;
-  std::optional<int> frames;        // none: one loop of the animation
+  std::optional<int> frames;  // none: one loop of the animation
   int framesPerSecond = 25;
   bool colourBar = false;
   std::optional<int> vtkFrame;

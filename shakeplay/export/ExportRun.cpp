@@ -30,12 +30,15 @@ int refuse(const std::string& text) {
   return 1;
 }
 
-std::unique_ptr<FrameWriter> makeWriter(const ExportOptions& options, int height, int frames, const std::string& ffmpeg) {
+std::unique_ptr<FrameWriter> makeWriter(const ExportOptions& options, int height, int frames,
+                                        const std::string& ffmpeg) {
   switch (options.kind) {
-    case OutputKind::Gif: return std::make_unique<GifFile>(options.outPath, options.width, height, options.framesPerSecond);
+    case OutputKind::Gif:
+      return std::make_unique<GifFile>(options.outPath, options.width, height, options.framesPerSecond);
     case OutputKind::Mp4:
       return std::make_unique<Mp4Pipe>(ffmpeg, options.outPath, options.width, height, options.framesPerSecond);
-    default: return std::make_unique<PngSeries>(options.outPath, frames);
+    default:
+      return std::make_unique<PngSeries>(options.outPath, frames);
   }
 }
 
@@ -55,7 +58,8 @@ int writeVtkFrame(CShakeplayDoc& doc, const ExportOptions& options) {
 int writeAnimation(CShakeplayDoc& doc, const ExportOptions& options, const std::string& ffmpeg) {
   const int frames = options.frames.value_or(loopLength(doc));
   std::string error;
-  const std::unique_ptr<OffscreenModelView> model = OffscreenModelView::create(doc, options.width, options.height, error);
+  const std::unique_ptr<OffscreenModelView> model =
+      OffscreenModelView::create(doc, options.width, options.height, error);
   if (!model) return refuse("no OpenGL without a display: " + error);
   std::optional<FrameImage> bar;
   if (options.colourBar) {
@@ -82,10 +86,10 @@ int writeAnimation(CShakeplayDoc& doc, const ExportOptions& options, const std::
   }
   encoder.finish();
   progress.finish();
-  const std::string written = options.kind == OutputKind::PngSeries
-                                  ? seriesFileName(options.outPath, 0, frames) + " .. " +
-                                        seriesFileName(options.outPath, frames - 1, frames)
-                                  : options.outPath;
+  const std::string written =
+      options.kind == OutputKind::PngSeries
+          ? seriesFileName(options.outPath, 0, frames) + " .. " + seriesFileName(options.outPath, frames - 1, frames)
+          : options.outPath;
   std::printf("%s: %d frames of %d x %d\n", written.c_str(), frames, options.width, height);
   return 0;
 }
@@ -97,8 +101,9 @@ int runExport(const ExportOptions& options) {
   if (options.kind == OutputKind::Mp4) {
     const auto found = findFfmpeg();
     if (!found) {
-      return refuse("an MP4 is made by the ffmpeg program, which is not installed (Debian: apt install ffmpeg); "
-                    "a GIF (--out FILE.gif) or a PNG series (--out FILE.png) needs nothing more");
+      return refuse(
+          "an MP4 is made by the ffmpeg program, which is not installed (Debian: apt install ffmpeg); "
+          "a GIF (--out FILE.gif) or a PNG series (--out FILE.png) needs nothing more");
     }
     ffmpeg = *found;
   }

@@ -54,7 +54,8 @@ void GifFile::fail(int error) {
 }
 
 void GifFile::write(const FrameImage& frame) {
-  if (frame.width != width_ || frame.height != height_) throw ExportError("cannot write " + path_ + ": frames differ in size");
+  if (frame.width != width_ || frame.height != height_)
+    throw ExportError("cannot write " + path_ + ": frames differ in size");
   IndexedFrame indexed = indexFrame(frame);
   const int bits = mapBits(indexed.palette.size());
   std::vector<GifColorType> colours(std::size_t{1} << bits, GifColorType{0, 0, 0});

@@ -78,7 +78,8 @@ std::vector<Box> medianCut(const Histogram& h, std::vector<int>& order) {
     if (widest->last - widest->first < 2) break;
     Box box = *widest;
     const int c = box.widestChannel;
-    std::sort(order.begin() + static_cast<std::ptrdiff_t>(box.first), order.begin() + static_cast<std::ptrdiff_t>(box.last),
+    std::sort(order.begin() + static_cast<std::ptrdiff_t>(box.first),
+              order.begin() + static_cast<std::ptrdiff_t>(box.last),
               [c](int a, int b) { return channel(a, c) < channel(b, c); });
     std::uint64_t total = 0;
     for (std::size_t i = box.first; i < box.last; ++i) total += h.count[static_cast<std::size_t>(order[i])];

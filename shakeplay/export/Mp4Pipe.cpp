@@ -32,10 +32,29 @@ std::optional<std::string> findFfmpeg() {
 
 std::vector<std::string> ffmpegWords(const std::string& program, int width, int height, int framesPerSecond,
                                      const std::string& outPath) {
-  return {program,   "-hide_banner", "-loglevel", "error", "-y", "-f", "rawvideo", "-pixel_format", "rgb24",
-          "-video_size", std::to_string(width) + "x" + std::to_string(height), "-framerate",
-          std::to_string(framesPerSecond), "-i", "-", "-vf", "pad=ceil(iw/2)*2:ceil(ih/2)*2", "-pix_fmt",
-          "yuv420p", "-movflags", "+faststart", "--", outPath};
+  return {program,
+          "-hide_banner",
+          "-loglevel",
+          "error",
+          "-y",
+          "-f",
+          "rawvideo",
+          "-pixel_format",
+          "rgb24",
+          "-video_size",
+          std::to_string(width) + "x" + std::to_string(height),
+          "-framerate",
+          std::to_string(framesPerSecond),
+          "-i",
+          "-",
+          "-vf",
+          "pad=ceil(iw/2)*2:ceil(ih/2)*2",
+          "-pix_fmt",
+          "yuv420p",
+          "-movflags",
+          "+faststart",
+          "--",
+          outPath};
 }
 
 Mp4Pipe::Mp4Pipe(const std::string& program, const std::string& outPath, int width, int height, int framesPerSecond)

@@ -11,9 +11,12 @@ namespace {
 
 Matrix4 turnMatrix(const ViewTurn& turn) {
   switch (turn.axis) {
-    case 'x': return rotation(turn.degrees, 1.0f, 0.0f, 0.0f);
-    case 'y': return rotation(turn.degrees, 0.0f, 1.0f, 0.0f);
-    default: return rotation(turn.degrees, 0.0f, 0.0f, 1.0f);
+    case 'x':
+      return rotation(turn.degrees, 1.0f, 0.0f, 0.0f);
+    case 'y':
+      return rotation(turn.degrees, 0.0f, 1.0f, 0.0f);
+    default:
+      return rotation(turn.degrees, 0.0f, 0.0f, 1.0f);
   }
 }
 

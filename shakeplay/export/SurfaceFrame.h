@@ -15,7 +15,7 @@ class CShakeplayDoc;
 namespace shakeplay::exporting {
 
 struct SurfaceFrame {
-  std::vector<std::array<float, 3>> points;           // where the file puts them, moved as drawn
+  std::vector<std::array<float, 3>> points;            // where the file puts them, moved as drawn
   std::vector<std::array<std::int32_t, 3>> triangles;  // indices into points
   std::vector<float> colourValue;                      // the value that picks the colour, 0 .. 250
   std::vector<std::array<float, 3>> displacement;      // in the model's units, without the coefficient

@@ -1,8 +1,8 @@
 // shakeplay-export as a user runs it: the plate sample out as a PNG series with the colour bar,
 // as a GIF read back with giflib, through a stand-in ffmpeg, one frame as .vtu; and every kind
 // of bad input refused with a message and exit code 1.
-#include <gtest/gtest.h>
 #include <gif_lib.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <QImage>
@@ -26,8 +26,8 @@ namespace fs = std::filesystem;
 using host::test::HostRun;
 
 void writeBytes(const fs::path& file, const std::vector<unsigned char>& bytes) {
-  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                               static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(file, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // Channels within `tolerance`.
@@ -46,7 +46,8 @@ class ExportProgram : public ::testing::Test {
   void SetUp() override {
     plate = folder.file("plate.res").string();
     small = folder.file("small.res").string();
-    writeBytes(plate, host::results::encodeResultFile(host::results::encodeResultModel(host::results::makePlateModel())));
+    writeBytes(plate,
+               host::results::encodeResultFile(host::results::encodeResultModel(host::results::makePlateModel())));
     writeBytes(small, host::results::encodeResultFile(test::smallResult()));
   }
   HostRun run(const std::vector<std::string>& arguments) {
@@ -76,6 +77,42 @@ TEST_F(ExportProgram, APngSeriesHasOneFilePerFrameWithTheColourBarUnderTheModel)
   // The plate rings: its colours change from frame to frame, the bar does not.
   EXPECT_NE(frames[0].copy(0, 0, 320, 200), frames[2].copy(0, 0, 320, 200));
   EXPECT_EQ(frames[0].copy(0, 200, 320, 37), frames[2].copy(0, 200, 320, 37));
+}
+
+// The rows and columns where the picture is not the plate's background.
+QRect modelBox(const QImage& picture) {
+  const QRgb background = qRgb(0, 0, 89);
+  QRect box;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      if (picture.pixel(x, y) != background) box |= QRect(x, y, 1, 1);
+    }
+  }
+  return box;
+}
+
+TEST_F(ExportProgram, TurnsAreAboutTheScreensAxesInTheOrderGiven) {
+  // The plate, 1.0 x 0.4 in the x-y plane, lies on columns 110 .. 574 and rows 182 .. 367 of
+  // the 685 x 550 view. A quarter turn about the screen's z axis stands it upright on columns
+  // 250 .. 434, rows 43 .. 506. Turned about the x axis first it is seen edge on, then stood up:
+  // a line down the middle column, 342.
+  struct Turned {
+    const char* view;
+    QRect box;
+  };
+  const std::vector<Turned> cases{{"z0.0", QRect(QPoint(110, 182), QPoint(574, 367))},
+                                  {"z90", QRect(QPoint(250, 43), QPoint(434, 506))},
+                                  {"z90,z-90", QRect(QPoint(110, 182), QPoint(574, 367))},
+                                  {"x90,z90", QRect(QPoint(341, 43), QPoint(343, 506))}};
+  for (const Turned& turned : cases) {
+    const HostRun result = run({plate, "--view", turned.view, "--frames", "1", "--out", file("t.png")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const QRect box = modelBox(QImage(QString::fromStdString(file("t-0000.png"))));
+    EXPECT_NEAR(box.left(), turned.box.left(), 1) << turned.view;
+    EXPECT_NEAR(box.top(), turned.box.top(), 1) << turned.view;
+    EXPECT_NEAR(box.right(), turned.box.right(), 1) << turned.view;
+    EXPECT_NEAR(box.bottom(), turned.box.bottom(), 1) << turned.view;
+  }
 }
 
 TEST_F(ExportProgram, AGifReadBackHasEveryFrameAtItsSizeAndLoops) {
@@ -120,7 +157,8 @@ TEST_F(ExportProgram, OneFrameAsVtuNamesItsCounts) {
   const HostRun result = run({small, "--component", "0", "--vtk", "4", "--out", file("f.vtu")});
   ASSERT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out, file("f.vtu") + ": frame 4, 4 points, 2 triangles\n");
-  EXPECT_EQ(host::test::readFile(file("f.vtu")).rfind("<?xml version=\"1.0\"?>\n<VTKFile type=\"UnstructuredGrid\"", 0), 0u);
+  EXPECT_EQ(host::test::readFile(file("f.vtu")).rfind("<?xml version=\"1.0\"?>\n<VTKFile type=\"UnstructuredGrid\"", 0),
+            0u);
 }
 
 // A stand-in for ffmpeg in a folder of its own: it keeps its words and what it was fed.
@@ -145,8 +183,9 @@ class PathFor {
 };
 
 TEST_F(ExportProgram, AnMp4IsEncodedByFfmpegFromRawFramesOnItsInput) {
-  const std::string bin = fakeFfmpeg(folder, "printf '%s\\n' \"$@\" > \"$(dirname \"$0\")/words\"\n"
-                                             "cat > \"$(dirname \"$0\")/frames.raw\"\n");
+  const std::string bin = fakeFfmpeg(folder,
+                                     "printf '%s\\n' \"$@\" > \"$(dirname \"$0\")/words\"\n"
+                                     "cat > \"$(dirname \"$0\")/frames.raw\"\n");
   HostRun result{};
   {
     const PathFor path(bin + ":/usr/bin:/bin");
@@ -161,7 +200,8 @@ TEST_F(ExportProgram, AnMp4IsEncodedByFfmpegFromRawFramesOnItsInput) {
 }
 
 TEST_F(ExportProgram, AnFfmpegThatGivesUpFailsTheExportAndLeavesNoFile) {
-  const std::string bin = fakeFfmpeg(folder, "echo 'Unknown encoder' >&2\ntouch \"$(dirname \"$0\")/../m.mp4\"\nexit 3\n");
+  const std::string bin =
+      fakeFfmpeg(folder, "echo 'Unknown encoder' >&2\ntouch \"$(dirname \"$0\")/../m.mp4\"\nexit 3\n");
   HostRun result{};
   {
     const PathFor path(bin + ":/usr/bin:/bin");

@@ -40,7 +40,8 @@ QImage settledModelView(const ShakeplayRun& run, QRgb background) {
 QImage differences(const QImage& a, const QImage& b) {
   QImage marked(a.size(), QImage::Format_RGB32);
   for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) marked.setPixel(x, y, a.pixel(x, y) == b.pixel(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    for (int x = 0; x < a.width(); ++x)
+      marked.setPixel(x, y, a.pixel(x, y) == b.pixel(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
   }
   return marked;
 }
@@ -50,14 +51,16 @@ TEST(ExportBesideWindow, TheFirstFrameIsTheWindowsModelViewPixelForPixel) {
   const std::string plate = folder.file("plate.res").string();
   const std::vector<unsigned char> bytes =
       host::results::encodeResultFile(host::results::encodeResultModel(host::results::makePlateModel()));
-  std::ofstream(plate, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(plate, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 
   const host::test::HostRun exported = host::test::runProgram(
       host::test::binFolder() / "shakeplay-export",
       {plate, "--component", "3", "--size", "685x550", "--frames", "1", "--out", folder.file("first.png").string()},
       folder);
   ASSERT_EQ(exported.exitCode, 0) << exported.err;
-  QImage frame = QImage(QString::fromStdString(folder.file("first-0000.png").string())).convertToFormat(QImage::Format_RGB32);
+  QImage frame =
+      QImage(QString::fromStdString(folder.file("first-0000.png").string())).convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(frame.size(), QSize(685, 550));
   frame = frame.copy(kModelArea);
 
@@ -67,7 +70,9 @@ TEST(ExportBesideWindow, TheFirstFrameIsTheWindowsModelViewPixelForPixel) {
   frame.save(QString::fromStdString(testsupport::picturePath("shakeplay-export-first-frame.png")));
   window.save(QString::fromStdString(testsupport::picturePath("shakeplay-window-first-frame.png")));
   const int differing = differingPixels(window, frame);
-  if (differing != 0) differences(window, frame).save(QString::fromStdString(testsupport::picturePath("shakeplay-export-differences.png")));
+  if (differing != 0)
+    differences(window, frame)
+        .save(QString::fromStdString(testsupport::picturePath("shakeplay-export-differences.png")));
   EXPECT_EQ(differing, 0);
 }
 

@@ -32,9 +32,9 @@ TEST(PngSeriesNames, FourDigitsOrAsManyAsTheLastFrameNeeds) {
 
 TEST(GifDelay, HundredthsOfASecondRoundedNeverBelowTwo) {
   EXPECT_EQ(gifDelay(25), 4);
-  EXPECT_EQ(gifDelay(12), 8);   // 8.33
-  EXPECT_EQ(gifDelay(30), 3);   // 3.33
-  EXPECT_EQ(gifDelay(7), 14);   // 14.29
+  EXPECT_EQ(gifDelay(12), 8);  // 8.33
+  EXPECT_EQ(gifDelay(30), 3);  // 3.33
+  EXPECT_EQ(gifDelay(7), 14);  // 14.29
   EXPECT_EQ(gifDelay(50), 2);
   EXPECT_EQ(gifDelay(100), 2);  // 1 would be slowed down by viewers
 }
@@ -44,7 +44,8 @@ class RecordingWriter final : public FrameWriter {
  public:
   explicit RecordingWriter(int failAt = -1) : failAt_(failAt) {}
   void write(const FrameImage& frame) override {
-    if (static_cast<int>(firstBytes.size()) == failAt_) throw ExportError("disk full at frame " + std::to_string(failAt_));
+    if (static_cast<int>(firstBytes.size()) == failAt_)
+      throw ExportError("disk full at frame " + std::to_string(failAt_));
     firstBytes.push_back(frame.rgb.at(0));
   }
   void finish() override { ++finishes; }
