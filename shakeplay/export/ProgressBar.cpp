@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace shakeplay::exporting {
 namespace {
@@ -15,11 +16,13 @@ std::string progressLine(int done, int total, int width) {
   const long long clamped = std::clamp(done, 0, std::max(total, 0));
   const long long filled = total > 0 ? clamped * width / total : width;
   const long long percent = total > 0 ? clamped * 100 / total : 100;
-  std::string line = "[" + std::string(static_cast<std::size_t>(filled), '#') +
-                     std::string(static_cast<std::size_t>(width - filled), '.') + "] ";
-  const std::string percentText = std::to_string(percent) + "%";
-  line += std::string(4 - std::min<std::size_t>(4, percentText.size()), ' ') + percentText;
-  line += "  " + std::to_string(clamped) + "/" + std::to_string(total) + " frames";
+  std::string line(static_cast<std::size_t>(width) + 2, '.');
+  line.front() = '[';
+  line.back() = ']';
+  std::fill_n(line.begin() + 1, filled, '#');
+  char counts[64];
+  std::snprintf(counts, sizeof counts, " %3lld%%  %lld/%d frames", percent, clamped, total);
+  line.append(counts);
   return line;
 }
 
