@@ -12,6 +12,7 @@ const std::vector<NamedLayout>& allLayouts() {
       bcViewerLayout(),
       curvePlotLayout(),
       curvePlotLogLayout(),
+      curveditLayout(),
   };
   return layouts;
 }

@@ -17,6 +17,7 @@ NamedLayout loadEntryLayout();
 NamedLayout bcViewerLayout();
 NamedLayout curvePlotLayout();
 NamedLayout curvePlotLogLayout();
+NamedLayout curveditLayout();
 
 // All layouts, in the order of LayoutRegistry.cpp.
 const std::vector<NamedLayout>& allLayouts();

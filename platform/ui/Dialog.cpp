@@ -26,6 +26,7 @@ void Dialog::EndDialog(int result) {
 
 void Dialog::create() {
   controls_.clear();
+  systemMenu_.clear();
   for (const ControlTemplate& t : template_.controls) {
     ControlState c;
     c.id = t.id;
@@ -311,6 +312,10 @@ int Dialog::MessageBox(const std::string& text, const std::string& caption, unsi
   return services().messageBox(text, caption, flags);
 }
 
+void Dialog::AppendSystemMenu(unsigned id, const std::string& text) {
+  systemMenu_.push_back({id, text});
+}
+
 void Dialog::on(Notify what, int id, std::function<void()> handler) {
   handlers_[{what, id}] = std::move(handler);
 }
@@ -344,7 +349,9 @@ void Dialog::OnPaint(Painter&) {}
 void Dialog::OnSize(int, int) {}
 void Dialog::OnTimer(int) {}
 void Dialog::OnEditCopy() {}
+void Dialog::OnEditPaste() {}
 void Dialog::OnDestroy() {}
+void Dialog::OnSysCommand(unsigned) {}
 void Dialog::DoDataExchange(DataExchange&) {}
 
 std::optional<Colours> Dialog::OnCtlColor(const ControlState* control, ColourKind) {

@@ -40,6 +40,13 @@ enum class Notify {
 
 inline constexpr int kNoFocus = 0;
 
+// An item of a dialog's system menu; a separator has id 0 and no text.
+struct MenuItem {
+  unsigned id = 0;
+  std::string text;  // '&' marks the mnemonic
+  friend bool operator==(const MenuItem&, const MenuItem&) = default;
+};
+
 // Pixels that the frame and caption of a dialog add to its client area (borders of 3 pixels,
 // a caption of 19): what SetDialogSize takes off the window size.
 inline constexpr Size kFrameExtra{6, 25};
@@ -76,10 +83,15 @@ class Dialog {
   void pressEnter();
   void pressEscape();
   void closeBox();
-  void copy();  // the copy key (Ctrl+C) pressed where no control takes it
+  // The copy and paste keys (Ctrl+C, Ctrl+V) pressed where no control takes them: OnEditCopy,
+  // OnEditPaste. An edit with the focus keeps both for its own text.
+  void copy();
+  void paste();
   void resize(int cx, int cy);  // the user resized the window: new client size in pixels
   void tick(int timerId);
   void paint(Painter& painter);
+  // A command of the system menu: OnSysCommand.
+  bool systemCommand(unsigned id);
   // The delta an arrow sends: +1 towards the upper end of the range, -1 towards the lower end.
   int arrowDelta(int id, bool up) const;
   // Whether typing ch into the control is admitted by its numeric filter.
@@ -103,6 +115,8 @@ class Dialog {
   std::optional<Colours> effectiveColours(int index);
   std::optional<Colours> dialogColours();
   const std::map<int, int>& timers() const { return timers_; }
+  // The items the dialog added to its system menu (the platform's own are not listed).
+  const std::vector<MenuItem>& systemMenu() const { return systemMenu_; }
   void setObserver(DialogObserver* observer) { observer_ = observer; }
 
   // ---- Operations for tools (MFC names) -----------------------------------------------------
@@ -147,6 +161,8 @@ class Dialog {
   void KillTimer(int timerId);
   void Invalidate();
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+  // GetSystemMenu()->AppendMenu: an item, or a separator for id 0 and no text.
+  void AppendSystemMenu(unsigned id, const std::string& text);
 
   // ---- Handler registration (the message map) -----------------------------------------------
   void on(Notify what, int id, std::function<void()> handler);
@@ -167,8 +183,10 @@ class Dialog {
   virtual void OnPaint(Painter& painter);
   virtual void OnSize(int cx, int cy);
   virtual void OnTimer(int timerId);
-  virtual void OnEditCopy();  // the copy command; by default nothing is copied
+  virtual void OnEditCopy();   // the copy command; by default nothing is copied
+  virtual void OnEditPaste();  // the paste command; by default nothing is pasted
   virtual void OnDestroy();
+  virtual void OnSysCommand(unsigned id);  // the dialog's own items; the default does nothing
   virtual void DoDataExchange(DataExchange& exchange);
   // Colours of a control (null with kind Dialog for the dialog itself). The default hands the
   // question to the control: its own colours, or none.
@@ -182,6 +200,7 @@ class Dialog {
   void fire(Notify what, int id);
   void command(int id);  // WM_COMMAND: the clicked handler, else OnOK / OnCancel for 1 / 2
   void moveFocus(int index);  // -1: no control
+  bool editHasFocus() const;
   void setUsable(int id, bool ControlState::*flag, bool on, ControlChange what);
   void applyAutoCheck(int index);
   void recomputeClientSize();
@@ -194,6 +213,7 @@ class Dialog {
   std::map<std::pair<Notify, int>, std::function<void()>> handlers_;
   std::map<int, std::function<bool(int, int)>> deltaPosHandlers_;
   std::map<int, int> timers_;  // id -> interval in ms
+  std::vector<MenuItem> systemMenu_;
   DialogObserver* observer_ = nullptr;
   std::string caption_;
   HICON bigIcon_ = nullptr;

@@ -196,8 +196,17 @@ void Dialog::closeBox() {
   if (running()) command(IDCANCEL);
 }
 
+bool Dialog::editHasFocus() const {
+  return focusIndex_ >= 0 &&
+         controls_[static_cast<std::size_t>(focusIndex_)].kind == ControlKind::Edit;
+}
+
 void Dialog::copy() {
-  if (running()) OnEditCopy();
+  if (running() && !editHasFocus()) OnEditCopy();
+}
+
+void Dialog::paste() {
+  if (running() && !editHasFocus()) OnEditPaste();
 }
 
 void Dialog::resize(int cx, int cy) {
@@ -212,6 +221,12 @@ void Dialog::tick(int timerId) {
 
 void Dialog::paint(Painter& painter) {
   if (created_) OnPaint(painter);
+}
+
+bool Dialog::systemCommand(unsigned id) {
+  if (!running()) return false;
+  OnSysCommand(id);
+  return true;
 }
 
 }  // namespace ui

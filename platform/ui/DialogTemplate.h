@@ -38,6 +38,8 @@ inline constexpr unsigned Horizontal = 1u << 11;  // up-down: left/right arrows
 inline constexpr unsigned ArrowKeys = 1u << 12;   // up-down: arrow keys step it
 inline constexpr unsigned AutoBuddy = 1u << 13;   // up-down: the previous control is its buddy
 inline constexpr unsigned AlignRight = 1u << 14;  // up-down: sits at the right of its buddy
+// Static: shows the icon whose resource id is its text, in the icon's own size.
+inline constexpr unsigned Icon = 1u << 15;
 // Dialogs.
 inline constexpr unsigned Caption = 1u << 16;
 inline constexpr unsigned SystemMenu = 1u << 17;  // system menu and close box

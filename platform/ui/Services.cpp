@@ -25,6 +25,7 @@ std::string& storedName() {
 }  // namespace
 
 void Services::setClipboard(const ClipboardContent&) {}
+std::string Services::clipboardText() { return {}; }
 
 int defaultAnswer(unsigned flags) {
   switch (flags & MB_BUTTONS_MASK) {

@@ -16,8 +16,8 @@ class Painter;
 // `paint` draws (no picture when it is empty).
 struct ClipboardContent {
   std::string text;
-  Size pictureSize;
-  std::function<void(Painter&)> paint;
+  Size pictureSize{};
+  std::function<void(Painter&)> paint{};
 };
 
 // Message box flags and results, with the platform's values.
@@ -50,6 +50,8 @@ class Services {
   // Replaces what the clipboard holds. Without a window system there is no clipboard, and the
   // content is dropped.
   virtual void setClipboard(const ClipboardContent& content);
+  // The text the clipboard holds (empty when it holds none, and without a window system).
+  virtual std::string clipboardText();
 };
 
 // The services in use. Until some are installed: message boxes go to the standard error stream

@@ -1,20 +1,33 @@
 #include "runtime/skeleton/NumberText.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 
 namespace skeleton {
-
-std::string formatNumber(const char* format, double value) {
-  // Long enough for any double in these conversions ("%11.6e" of -DBL_MAX takes 14 characters,
-  // "%e" conversions never print more than a sign, 1 + precision digits and a 3-digit exponent).
-  char buffer[64];
-  const int length = std::snprintf(buffer, sizeof buffer, format, value);
-  if (length < 0) return {};
-  return std::string(buffer, static_cast<std::size_t>(length) < sizeof buffer
-                                 ? static_cast<std::size_t>(length)
-                                 : sizeof buffer - 1);
+namespace {
+std::string formatList(const char* format, std::va_list arguments) {
+  std::va_list measure;
+  va_copy(measure, arguments);
+  const int length = std::vsnprintf(nullptr, 0, format, measure);
+  va_end(measure);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  std::vsnprintf(text.data(), text.size(), format, arguments);
+  text.pop_back();
+  return text;
 }
+}  // namespace
+
+std::string formatText(const char* format, ...) {
+  std::va_list arguments;
+  va_start(arguments, format);
+  std::string text = formatList(format, arguments);
+  va_end(arguments);
+  return text;
+}
+
+std::string formatNumber(const char* format, double value) { return formatText(format, value); }
 
 double readNumber(const std::string& text) { return std::atof(text.c_str()); }
 

@@ -1,11 +1,14 @@
-// Numbers as the dialogs show and read them: printf conversions out, atof back in.
+// Numbers and messages as the dialogs show them: printf conversions out, atof back in.
 #pragma once
 
 #include <string>
 
 namespace skeleton {
 
-// value formatted with one printf conversion of a double ("%11.4e", "%7.2f", ...).
+// The text of a printf conversion: formatText("%d. Value of 'dt' (%10.4e)", 1, span). Never cut.
+std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// value formatted with one printf conversion of a double ("%11.4e", "%7.2f", "%10.3e", ...).
 std::string formatNumber(const char* format, double value);
 
 // The standard atof reading: the leading number of the text, 0 for text that is not one.

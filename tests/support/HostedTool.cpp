@@ -43,9 +43,10 @@ std::string shell(const std::string& command) {
 }
 
 HostedTool::HostedTool(const std::string& tool, const std::string& inputJson,
-                       const std::string& windowTitle)
+                       const std::string& windowTitle, WindowMatch match)
     : folder_(fs::temp_directory_path() / (tool + "-e2e-" + std::to_string(getpid()))),
-      windowTitle_(windowTitle) {
+      windowSearch_(std::string(match == WindowMatch::Title ? "--name '" : "--class '") +
+                    windowTitle + "'") {
   fs::create_directories(folder_);
   std::ofstream(folder_ / "in.json") << inputJson;
   const std::string host = (binFolder() / "korvena-host").string();
@@ -55,12 +56,13 @@ HostedTool::HostedTool(const std::string& tool, const std::string& inputJson,
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
   if (posix_spawn(&pid_, host.c_str(), nullptr, nullptr, argv.data(), environ) != 0) pid_ = -1;
-  window_ = shell("timeout 20 xdotool search --sync --name '" + windowTitle_ + "' | head -n 1");
+  window_ = shell("timeout 20 xdotool search --sync --onlyvisible " + windowSearch_ +
+                  " | head -n 1");
 }
 
 HostedTool::~HostedTool() {
   if (pid_ > 0) {
-    shell("xdotool search --name '" + windowTitle_ + "' key --window %@ Escape 2>/dev/null");
+    shell("xdotool search --onlyvisible " + windowSearch_ + " key --window %@ Escape 2>/dev/null");
     waitpid(pid_, nullptr, 0);
   }
   fs::remove_all(folder_);

@@ -18,9 +18,14 @@ std::string shell(const std::string& command);
 
 class HostedTool {
  public:
-  // Starts `korvena-host run tool --in <inputJson> --out ...` and waits (up to 20 s) for a window
-  // with the given title.
-  HostedTool(const std::string& tool, const std::string& inputJson, const std::string& windowTitle);
+  // How the tool's window is found: by its title, or by its window class (the program's name),
+  // for a window whose title is empty. Either is a regular expression.
+  enum class WindowMatch { Title, Class };
+
+  // Starts `korvena-host run tool --in <inputJson> --out ...` and waits (up to 20 s) for a
+  // visible window with the given title (or class).
+  HostedTool(const std::string& tool, const std::string& inputJson, const std::string& windowTitle,
+             WindowMatch match = WindowMatch::Title);
   ~HostedTool();  // a window still open gets Escape; the host is waited for
   HostedTool(const HostedTool&) = delete;
   HostedTool& operator=(const HostedTool&) = delete;
@@ -41,7 +46,8 @@ class HostedTool {
 
  private:
   std::filesystem::path folder_;
-  std::string windowTitle_;
+  std::string windowSearch_;  // what xdotool search matches: "--name '<title>'" or "--class ..."
+
   pid_t pid_ = -1;
   std::string window_;
 };

@@ -3,14 +3,17 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <cstdlib>
 
 #include "platform/ui/qt/QtFonts.h"
 #include "platform/ui/qt/QtIcon.h"
@@ -184,7 +187,14 @@ void DialogWindow::sync(int index, ControlChange what) {
   switch (what) {
     case ControlChange::Text:
       if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);
-      if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
+      if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (c.style & style::Icon) {
+          const HICON icon = LoadIcon(std::atoi(c.text.c_str()));
+          label->setPixmap(icon ? QPixmap::fromImage(toImage(*icon)) : QPixmap());
+        } else {
+          label->setText(text);
+        }
+      }
       if (auto* group = qobject_cast<QGroupBox*>(widget)) group->setTitle(text);
       if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && edit->text() != text) {
         edit->setText(text);
@@ -339,7 +349,32 @@ void DialogWindow::timerChanged(int timerId, int intervalMs) {
   found->second->start(intervalMs);
 }
 
+void DialogWindow::showSystemMenu(const QPoint& globalPosition) {
+  if (model_.systemMenu().empty() || !model_.running()) return;
+  if (systemMenu_ == nullptr) systemMenu_ = new QMenu(this);
+  systemMenu_->clear();
+  for (const MenuItem& item : model_.systemMenu()) {
+    if (item.id == 0 && item.text.empty()) {
+      systemMenu_->addSeparator();
+      continue;
+    }
+    const unsigned id = item.id;
+    systemMenu_->addAction(QString::fromStdString(item.text), this,
+                           [this, id] { model_.systemCommand(id); });
+  }
+  systemMenu_->popup(globalPosition);
+}
+
+bool DialogWindow::routeSystemMenuKey(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
+    showSystemMenu(mapToGlobal(QPoint(0, 0)));
+    return true;
+  }
+  return false;
+}
+
 bool DialogWindow::routeKey(int index, QKeyEvent* event) {
+  if (routeSystemMenuKey(event)) return true;
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -389,13 +424,20 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
+void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
+  showSystemMenu(event->globalPos());
+}
+
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
+  if (routeSystemMenuKey(event)) return;
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     model_.pressEnter();
   } else if (event->key() == Qt::Key_Escape) {
     model_.pressEscape();
   } else if (event->matches(QKeySequence::Copy)) {
     model_.copy();
+  } else if (event->matches(QKeySequence::Paste)) {
+    model_.paste();
   } else {
     QDialog::keyPressEvent(event);
   }
@@ -418,10 +460,14 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
   model_.closeBox();
 }
 
+int DialogWindow::paintDepth_ = 0;
+
 void DialogWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   QtPainter adapter(painter);
+  ++paintDepth_;
   model_.paint(adapter);
+  --paintDepth_;
 }
 
 void DialogWindow::resizeEvent(QResizeEvent* event) {

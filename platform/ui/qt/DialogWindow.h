@@ -1,7 +1,8 @@
 // The generic binder: a QDialog with real widgets for any dialog model. It builds the widgets
 // at the template's pixel geometry, mirrors every model change into them (DialogObserver), and
 // turns the user's input into the model's events; Enter, Escape and the close box go to the
-// model, never to QDialog's own accept or reject.
+// model, never to QDialog's own accept or reject. The items a model adds to its system menu pop
+// up on a right click in the dialog and on Alt+Space (the window manager keeps its own menu).
 #pragma once
 
 #include <QDialog>
@@ -12,6 +13,7 @@
 
 #include "platform/ui/Dialog.h"
 
+class QMenu;
 class QTimer;
 
 namespace ui::qt {
@@ -31,8 +33,15 @@ class DialogWindow final : public QDialog, public DialogObserver {
   void dialogChanged(DialogChange what) override;
   void timerChanged(int timerId, int intervalMs) override;
 
+  // Pops up the items the model added to its system menu (if any) at the global position.
+  void showSystemMenu(const QPoint& globalPosition);
+
+  // Whether some dialog is painting now: no modal window may run before its paint is over.
+  static bool painting() { return paintDepth_ > 0; }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -49,6 +58,7 @@ class DialogWindow final : public QDialog, public DialogObserver {
   void applyGeometry(int index);
   void applyFocus();
   bool routeKey(int index, QKeyEvent* event);
+  bool routeSystemMenuKey(QKeyEvent* event);  // Alt+Space
   const ControlState& stateAt(int index) const;
 
   Dialog& model_;
@@ -56,7 +66,9 @@ class DialogWindow final : public QDialog, public DialogObserver {
   std::vector<QWidget*> widgets_;
   std::map<int, int> arrowKeyBuddies_;  // buddy index -> up-down index
   std::map<int, QTimer*> timers_;
+  QMenu* systemMenu_ = nullptr;
   int syncing_ = 0;  // focus events caused by mirroring are not user input
+  static int paintDepth_;
   bool modelClosing_ = false;
 };
 

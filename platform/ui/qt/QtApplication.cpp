@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QStringList>
+#include <clocale>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ namespace ui::qt {
 int runApplication(int argc, char** argv,
                    const std::function<std::unique_ptr<Dialog>()>& makeMainDialog) {
   QApplication application(argc, argv);
+  // Qt takes the user's locale for everything; numbers are read and written the C library's
+  // default way ("1.5", never "1,5"), whatever the user's language.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setStyle(QStringLiteral("Fusion"));
   std::vector<std::string> words;
   for (const QString& word : QApplication::arguments()) words.push_back(word.toStdString());

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QTimer>
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/qt/DialogWindow.h"
@@ -41,14 +42,25 @@ int resultOf(int button) {
     default: return IDOK;
   }
 }
-}  // namespace
 
-int QtServices::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
+int showBox(const std::string& text, const std::string& caption, unsigned flags) {
   QMessageBox box(iconOf(flags), QString::fromStdString(caption), QString::fromStdString(text),
                   buttonsOf(flags), QApplication::activeWindow());
   const auto buttons = buttonsOf(flags);
   if (buttons & QMessageBox::Cancel) box.setEscapeButton(QMessageBox::Cancel);
   return resultOf(box.exec());
+}
+}  // namespace
+
+// A box asked for while a window paints cannot run its own event loop there (the window system
+// would paint the window again inside its paint): it is shown as soon as the paint is over, and
+// the paint goes on as if its first button had been pressed.
+int QtServices::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  if (DialogWindow::painting()) {
+    QTimer::singleShot(0, qApp, [text, caption, flags] { showBox(text, caption, flags); });
+    return defaultAnswer(flags);
+  }
+  return showBox(text, caption, flags);
 }
 
 int QtServices::runModal(Dialog& dialog) {
@@ -81,6 +93,10 @@ void QtServices::setClipboard(const ClipboardContent& content) {
     data->setImageData(picture);
   }
   QApplication::clipboard()->setMimeData(data);
+}
+
+std::string QtServices::clipboardText() {
+  return QApplication::clipboard()->text().toStdString();
 }
 
 }  // namespace ui::qt

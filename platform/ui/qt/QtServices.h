@@ -11,6 +11,7 @@ class QtServices final : public Services {
   int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
   int runModal(Dialog& dialog) override;
   void setClipboard(const ClipboardContent& content) override;
+  std::string clipboardText() override;
 };
 
 }  // namespace ui::qt

@@ -35,6 +35,8 @@ class ScriptedServices final : public Services {
   int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
   int runModal(Dialog& dialog) override;
   void setClipboard(const ClipboardContent& content) override { clipboard_.push_back(content); }
+  // The text of the last content put on the clipboard.
+  std::string clipboardText() override { return clipboard_.empty() ? "" : clipboard_.back().text; }
 
  private:
   std::deque<int> answers_;
