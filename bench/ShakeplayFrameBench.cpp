@@ -16,66 +16,41 @@
 #include "host/results/ResultData.h"
 #include "host/results/ResultModel.h"
 #include "host/results/SampleModels.h"
-#include "platform/gl/EglPbuffer.h"
 #include "shakeplay/ByteSource.h"
 #include "shakeplay/Services.h"
 #include "shakeplay/ShakeplayDoc.h"
-#include "shakeplay/views/ShakeplayView.h"
+#include "shakeplay/export/OffscreenModelView.h"
 
 namespace {
 
 constexpr int kWidth = 685, kHeight = 550;
 
-// The model view's window on the pbuffer: the pbuffer's context; nothing posted.
-class PbufferViewWindow final : public shakeplay::ModelViewWindow {
- public:
-  explicit PbufferViewWindow(gl::EglPbuffer& pbuffer) : pbuffer_(pbuffer) {}
-  bool makeCurrent() override { return pbuffer_.makeCurrent(); }
-  void swapBuffers() override { pbuffer_.swapBuffers(); }
-  void invalidate() override {}
-  void postSizeAndPaint() override {}
-  void widenControlPanel() override {}
-  void repaintOrientationBox() override {}
-
- private:
-  gl::EglPbuffer& pbuffer_;
-};
-
 // A loaded synthetic model shown in a model view on its own pbuffer, past the start-up renders.
 struct Scene {
   explicit Scene(int points) {
-    std::string error;
-    pbuffer = gl::EglPbuffer::create(kWidth, kHeight, error);
-    if (!pbuffer) return;
-    window = std::make_unique<PbufferViewWindow>(*pbuffer);
     const std::vector<unsigned char> bytes =
         host::results::encodeResultFile(host::results::encodeResultModel(host::results::makeSyntheticModel(points, 2, 3)));
     shakeplay::MemorySource source(bytes.data(), bytes.size());
     if (doc.ReadModelFrom(source) != 0) return;
-    view = std::make_unique<shakeplay::CShakeplayView>(doc, *window);
-    doc.modelView = view.get();
-    view->CreateContext(true);
-    view->OnSize(kWidth, kHeight);
-    view->RenderScene();
-    view->OnSize(kWidth, kHeight);
-    view->RenderScene();
+    std::string error;
+    model = shakeplay::exporting::OffscreenModelView::create(doc, kWidth, kHeight, error);
+    if (!model) return;
+    model->startUp({});
     doc.deformed = 1;
     doc.ResetAnimation();
   }
-  bool ready() const { return view != nullptr; }
+  bool ready() const { return model != nullptr; }
 
   shakeplay::ConsoleServices services;
   shakeplay::CShakeplayDoc doc{services};
-  std::unique_ptr<gl::EglPbuffer> pbuffer;
-  std::unique_ptr<PbufferViewWindow> window;
-  std::unique_ptr<shakeplay::CShakeplayView> view;
+  std::unique_ptr<shakeplay::exporting::OffscreenModelView> model;
 };
 
 Scene& sceneOf(int points) {
   static std::map<int, std::unique_ptr<Scene>> scenes;
   auto& scene = scenes[points];
   if (!scene) scene = std::make_unique<Scene>(points);
-  if (scene->pbuffer) scene->pbuffer->makeCurrent();
+  if (scene->model) scene->model->pbuffer().makeCurrent();
   return *scene;
 }
 
@@ -98,7 +73,7 @@ void drawFloor(Scene& scene) {
   glFinish();
   glDisableClientState(GL_COLOR_ARRAY);
   glDisableClientState(GL_VERTEX_ARRAY);
-  scene.view->InitGLState();
+  scene.model->view().InitGLState();
 }
 
 // One frame: the tick, which renders the state at once, until OpenGL has finished.

@@ -6,7 +6,8 @@
 
 namespace gl {
 
-std::unique_ptr<EglPbuffer> EglPbuffer::create(int width, int height, std::string& error) {
+std::unique_ptr<EglPbuffer> EglPbuffer::create(int width, int height, std::string& error, int depthBits,
+                                               int alphaBits) {
   EGLDisplay display = eglGetPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
   if (display == EGL_NO_DISPLAY || eglInitialize(display, nullptr, nullptr) == EGL_FALSE) {
     error = "no EGL display on the surfaceless platform";
@@ -14,7 +15,8 @@ std::unique_ptr<EglPbuffer> EglPbuffer::create(int width, int height, std::strin
   }
   const EGLint configAttributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
                                      EGL_RED_SIZE,     8,               EGL_GREEN_SIZE,      8,
-                                     EGL_BLUE_SIZE,    8,               EGL_DEPTH_SIZE,      16,
+                                     EGL_BLUE_SIZE,    8,               EGL_DEPTH_SIZE,      depthBits,
+                                     EGL_ALPHA_SIZE,   alphaBits,
                                      EGL_NONE};
   EGLConfig config = nullptr;
   EGLint found = 0;

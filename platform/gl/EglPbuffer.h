@@ -11,9 +11,11 @@ namespace gl {
 
 class EglPbuffer {
  public:
-  // A compatibility-profile context on a width x height pbuffer with 8-bit RGB and a depth
-  // buffer, made current. Null with the reason in `error` when EGL cannot give one.
-  static std::unique_ptr<EglPbuffer> create(int width, int height, std::string& error);
+  // A compatibility-profile context on a width x height pbuffer with 8-bit RGB, at least
+  // `alphaBits` of alpha and a depth buffer of at least `depthBits`, made current. Null with the
+  // reason in `error` when EGL cannot give one.
+  static std::unique_ptr<EglPbuffer> create(int width, int height, std::string& error, int depthBits = 16,
+                                            int alphaBits = 0);
   ~EglPbuffer();
   EglPbuffer(const EglPbuffer&) = delete;
   EglPbuffer& operator=(const EglPbuffer&) = delete;

@@ -46,9 +46,9 @@ std::string readFile(const std::filesystem::path& file) {
   return text.str();
 }
 
-pid_t startHost(const std::vector<std::string>& arguments, const std::filesystem::path& out,
-                const std::filesystem::path& err) {
-  std::vector<std::string> words{hostProgram().string()};
+pid_t startProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                   const std::filesystem::path& out, const std::filesystem::path& err) {
+  std::vector<std::string> words{program.string()};
   words.insert(words.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
@@ -60,8 +60,13 @@ pid_t startHost(const std::vector<std::string>& arguments, const std::filesystem
   pid_t child = 0;
   const int error = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
-  if (error != 0) throw std::runtime_error("cannot start korvena-host");
+  if (error != 0) throw std::runtime_error("cannot start " + program.string());
   return child;
+}
+
+pid_t startHost(const std::vector<std::string>& arguments, const std::filesystem::path& out,
+                const std::filesystem::path& err) {
+  return startProgram(hostProgram(), arguments, out, err);
 }
 
 int waitForExit(pid_t child) {
@@ -71,9 +76,14 @@ int waitForExit(pid_t child) {
 }
 
 HostRun runHost(const std::vector<std::string>& arguments, const TempFolder& folder) {
+  return runProgram(hostProgram(), arguments, folder);
+}
+
+HostRun runProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                   const TempFolder& folder) {
   const auto out = folder.file("host.out");
   const auto err = folder.file("host.err");
-  const pid_t pid = startHost(arguments, out, err);
+  const pid_t pid = startProgram(program, arguments, out, err);
   const int exitCode = waitForExit(pid);
   return {exitCode, pid, readFile(out), readFile(err)};
 }

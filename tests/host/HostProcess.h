@@ -29,6 +29,9 @@ class TempFolder {
 void writeFile(const std::filesystem::path& file, const std::string& text);
 std::string readFile(const std::filesystem::path& file);
 
+// Starts `program` with `arguments`, its standard output and error going to the files.
+pid_t startProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                   const std::filesystem::path& out, const std::filesystem::path& err);
 // Starts korvena-host with `arguments`, its standard output and error going to the files.
 pid_t startHost(const std::vector<std::string>& arguments, const std::filesystem::path& out,
                 const std::filesystem::path& err);
@@ -43,6 +46,9 @@ struct HostRun {
   std::string err;
 };
 HostRun runHost(const std::vector<std::string>& arguments, const TempFolder& folder);
+// Runs `program` to its end, its output kept in the folder.
+HostRun runProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                   const TempFolder& folder);
 
 // The /dev/shm entries that a host process with this pid created ("KvHost<pid>n...").
 std::vector<std::string> mappingsOf(pid_t hostPid);

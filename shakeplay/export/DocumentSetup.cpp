@@ -1,0 +1,28 @@
+#include "shakeplay/export/DocumentSetup.h"
+
+#include <algorithm>
+
+#include "shakeplay/ShakeplayDoc.h"
+
+namespace shakeplay::exporting {
+
+bool loadDocument(CShakeplayDoc& doc, const ExportOptions& options) {
+  doc.resultPath = options.resultPath;
+  doc.component = options.component;
+  if (doc.ReadModel(std::string()) != 0) return false;
+  applySettings(doc, options);
+  return true;
+}
+
+void applySettings(CShakeplayDoc& doc, const ExportOptions& options) {
+  doc.deformed = options.deformed ? 1 : 0;
+  if (options.coefEntry) doc.coef = static_cast<float>(*options.coefEntry) * doc.coefBase;
+  if (options.smoothEntry) doc.ApplySmoothSelection(*options.smoothEntry - 1);
+}
+
+int loopLength(const CShakeplayDoc& doc) {
+  const long long frames = static_cast<long long>(doc.endFrame) - doc.startFrame;
+  return static_cast<int>(std::clamp<long long>(frames, 1, kMaxFrames));
+}
+
+}  // namespace shakeplay::exporting

@@ -1,0 +1,25 @@
+// shakeplay-export: shakeplay's model view rendered with no display into animation files.
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+
+#include "shakeplay/export/ExportOptions.h"
+#include "shakeplay/export/ExportRun.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> words(argv, argv + argc);
+  const shakeplay::exporting::ParsedOptions parsed = shakeplay::exporting::parseExportOptions(words);
+  if (!parsed.options) {
+    std::fputs(parsed.message.c_str(), parsed.exitCode == 0 ? stdout : stderr);
+    return parsed.exitCode;
+  }
+  // The colour bar's labels take their glyphs from Qt's fonts: a GUI application with no
+  // display, nothing shown.
+  std::optional<QGuiApplication> glyphs;
+  if (parsed.options->colourBar) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    glyphs.emplace(argc, argv);
+  }
+  return shakeplay::exporting::runExport(*parsed.options);
+}
