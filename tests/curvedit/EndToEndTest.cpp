@@ -87,7 +87,7 @@ TEST(CurveditEndToEnd, LogOfZeroIsToldAndTheToolGoesOn) {
   run.clickControl(curveEditTemplate(), IDC_XSCALE);
   run.xdotool("sleep 0.6 key Down Return");
   const std::string box =
-      testsupport::shell("timeout 10 xdotool search --sync --onlyvisible --name '^Korvena Error$'");
+      testsupport::findWindow("--onlyvisible --name '^Korvena Error$'", 10);
   EXPECT_FALSE(box.empty()) << "no warning";
   run.xdotool("key Return");
   run.xdotool("windowfocus --sync " + run.window() + " key Escape");

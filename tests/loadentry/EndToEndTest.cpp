@@ -23,10 +23,9 @@ constexpr const char* kInput = R"({"BLOCK": {"status": 7, "distribution": 3,
 
 constexpr const char* kBoxTitle = "Korvena: BC Check";
 
-// Ids of the windows whose title is `title` (empty when there are none).
+// A window whose title is `title`, waited for up to ten seconds or looked for once (empty: none).
 std::string windowsNamed(const std::string& title, bool wait) {
-  return testsupport::shell(std::string(wait ? "timeout 10 xdotool search --sync" : "xdotool search") +
-                            " --name '" + title + "' 2>/dev/null");
+  return testsupport::findWindow("--name '" + title + "'", wait ? 10 : 0);
 }
 
 TEST(LoadEntryEndToEnd, DisplacementUnderAFunctionIsCorrectedThenWrittenBySecondOk) {

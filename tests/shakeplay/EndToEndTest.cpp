@@ -230,7 +230,7 @@ TEST(ShakeplayEndToEnd, AtSpeedFiveTheLargestModelStillAnswersDragsEscapeAndStop
 TEST(ShakeplayEndToEnd, MissingResultFileSaysSoAndEndsWithCodeOneBeforeAnyWindow) {
   ShakeplayRun run({"shakeplay", "/nonexistent/plate.res", "2"}, "KORVENA: Dynamic Analysis");
   ASSERT_TRUE(run.started()) << "no message box appeared";
-  EXPECT_EQ(testsupport::shell("xdotool search --name 'KORVENA 3.52'"), "");
+  EXPECT_EQ(testsupport::findWindow("--name 'KORVENA 3.52'", 0), "");
   run.savePicture("shakeplay-e2e-not-found.png");
   run.xdotool("key Return");
   EXPECT_EQ(run.finish(), 1);

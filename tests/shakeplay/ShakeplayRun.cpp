@@ -62,7 +62,7 @@ ShakeplayRun::ShakeplayRun(const std::vector<std::string>& words, const std::str
   }
   envp.push_back(nullptr);
   if (posix_spawn(&pid_, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
-  window_ = testsupport::shell("timeout 20 xdotool search --sync --name '" + caption + "' | head -n 1");
+  window_ = testsupport::findWindow("--name '" + caption + "'", 20);
 }
 
 ShakeplayRun::~ShakeplayRun() {

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -43,6 +44,15 @@ std::string shell(const std::string& command) {
   return output;
 }
 
+std::string findWindow(const std::string& criteria, double seconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  for (;;) {
+    const std::string found = shell("xdotool search " + criteria + " 2>/dev/null | head -n 1");
+    if (!found.empty() || std::chrono::steady_clock::now() >= end) return found;
+    usleep(100000);
+  }
+}
+
 HostedTool::HostedTool(const std::string& tool, const std::string& inputJson,
                        const std::string& windowTitle, WindowMatch match)
     : folder_(fs::temp_directory_path() / (tool + "-e2e-" + std::to_string(getpid()))),
@@ -57,8 +67,7 @@ HostedTool::HostedTool(const std::string& tool, const std::string& inputJson,
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
   if (posix_spawn(&pid_, host.c_str(), nullptr, nullptr, argv.data(), environ) != 0) pid_ = -1;
-  window_ = shell("timeout 20 xdotool search --sync --onlyvisible " + windowSearch_ +
-                  " | head -n 1");
+  window_ = findWindow("--onlyvisible " + windowSearch_, 20);
 }
 
 HostedTool::~HostedTool() {
@@ -107,7 +116,7 @@ void HostedTool::holdClickControl(const ui::DialogTemplate& dialog, int id) cons
 }
 
 std::string HostedTool::waitForWindow(const std::string& title) {
-  return shell("timeout 10 xdotool search --sync --name '^" + title + "$' | head -n 1");
+  return findWindow("--name '^" + title + "$'", 10);
 }
 
 void HostedTool::closeWithKey(const std::string& title, const std::string& key) const {
@@ -115,7 +124,7 @@ void HostedTool::closeWithKey(const std::string& title, const std::string& key) 
   ASSERT_FALSE(shown.empty()) << "no window \"" << title << "\"";
   xdotool("windowfocus --sync " + shown + " key " + key);
   for (int tries = 0; tries < 200; ++tries) {
-    if (shell("xdotool search --name '^" + title + "$'").empty()) return;
+    if (findWindow("--name '^" + title + "$'", 0).empty()) return;
     usleep(50000);
   }
   ADD_FAILURE() << "\"" << title << "\" is still open after " << key;

@@ -16,6 +16,11 @@ namespace testsupport {
 // Runs a shell command; its standard output without the trailing line break.
 std::string shell(const std::string& command);
 
+// The first window that `xdotool search <criteria>` finds, looked for every 100 ms until one
+// shows or `seconds` have passed (0: looked for once); empty when none did. A window that goes
+// away while xdotool walks the tree ends that search with an X error; the next one looks again.
+std::string findWindow(const std::string& criteria, double seconds);
+
 class HostedTool {
  public:
   // How the tool's window is found: by its title, or by its window class (the program's name),
