@@ -18,6 +18,8 @@ function(korvena_add_test)
     set(T_KIND model)
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
+  # A test's files are compiled together: they share the same heavy headers (GoogleTest, Qt).
+  set_target_properties(${T_NAME} PROPERTIES UNITY_BUILD ON)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   set(env "XDG_RUNTIME_DIR=${KORVENA_TEST_RUNTIME_DIR}"

@@ -33,7 +33,7 @@ const FieldSpec& fieldNamed(const BlockSpec& block, const std::string& name) {
   throw std::runtime_error("no field " + name);
 }
 
-std::string faultOf(const Json& input) {
+std::string arrayFaultOf(const Json& input) {
   try {
     applyNamedValues(arrayLayout().description, input);
   } catch (const DescriptionError& error) {
@@ -89,8 +89,8 @@ TEST(NamedArraysTest, RefusesElementsThatDoNotFit) {
       {R"({"DATA": {"rows": [{"label": "123456789"}]}})", "more than the width 8"},
   };
   for (const auto& c : cases) {
-    EXPECT_NE(faultOf(Json::parse(c.input)).find(c.fault), std::string::npos)
-        << c.input << " -> " << faultOf(Json::parse(c.input));
+    EXPECT_NE(arrayFaultOf(Json::parse(c.input)).find(c.fault), std::string::npos)
+        << c.input << " -> " << arrayFaultOf(Json::parse(c.input));
   }
 }
 

@@ -13,9 +13,9 @@
 namespace shakeplay {
 namespace {
 
-constexpr std::uint32_t kBack = test::rgb(0, 0, 89);       // the plate's background, 0.35
+constexpr std::uint32_t kPlateBack = test::rgb(0, 0, 89);       // the plate's background, 0.35
 constexpr std::uint32_t kFirstBack = test::rgb(0, 0, 138);  // the clear colour before, 0.5411
-bool isModel(std::uint32_t p) { return p != kBack; }
+bool isModel(std::uint32_t p) { return p != kPlateBack; }
 // The near-white edge colour, blended by the smoothed lines: bright in all three channels.
 bool isEdge(std::uint32_t p) { return ((p >> 16) & 0xFFu) > 120 && ((p >> 8) & 0xFFu) > 120 && (p & 0xFFu) > 120; }
 
@@ -58,9 +58,9 @@ TEST_F(ModelView, PlateLiesWhereTheProjectionPutsIt) {
   const test::Picture picture(*pbuffer);
   picture.save("shakeplay-model-view.png");
   expectBox(picture.boxOf(isModel), 110, 182, 574, 367);
-  EXPECT_EQ(picture.at(3, 3), kBack);
+  EXPECT_EQ(picture.at(3, 3), kPlateBack);
   const std::uint32_t centre = picture.at(342, 275);
-  EXPECT_NE(centre, kBack);
+  EXPECT_NE(centre, kPlateBack);
   EXPECT_FALSE(isEdge(centre));
 }
 
@@ -76,7 +76,7 @@ TEST_F(ModelView, FirstRenderClearsDarkBlueAndPostsTheStartUpSequence) {
   view.OnSize(685, 550);
   EXPECT_EQ(view.navigation.skipNextSize, 0);
   view.RenderScene();
-  EXPECT_EQ(test::Picture(*pbuffer).at(3, 3), kBack);
+  EXPECT_EQ(test::Picture(*pbuffer).at(3, 3), kPlateBack);
   EXPECT_EQ(window.panelWidenings, 1);
   EXPECT_EQ(window.boxRepaints, 1);
   view.RenderScene();
@@ -124,7 +124,7 @@ TEST_F(ModelView, EdgesOnlyLeavesTheSurfaceOut) {
   view.RenderScene();
   const test::Picture picture(*pbuffer);
   picture.save("shakeplay-model-view-edges.png");
-  EXPECT_EQ(picture.at(342, 275), kBack);
+  EXPECT_EQ(picture.at(342, 275), kPlateBack);
   EXPECT_EQ(picture.count(112, 184, 572, 365, isModel), 0);  // inside the outline
   // The left and the bottom edge lines (the smoothed joints of the strip are fainter).
   EXPECT_GT(picture.count(108, 200, 112, 350, isEdge), 120);
@@ -139,7 +139,7 @@ TEST_F(ModelView, TrianglesNotShownAreLeftOutOfTheirRun) {
   startUp();
   const test::Picture picture(*pbuffer);
   EXPECT_EQ(picture.count(150, 363, 540, 365, isModel), 0);
-  EXPECT_EQ(picture.count(150, 340, 540, 359, [](std::uint32_t p) { return p == kBack; }), 0);
+  EXPECT_EQ(picture.count(150, 340, 540, 359, [](std::uint32_t p) { return p == kPlateBack; }), 0);
 }
 
 }  // namespace

@@ -13,6 +13,9 @@
 #include "runtime/array/InjectedFailures.h"
 #include "runtime/array/TrackedMemory.h"
 
+// What the runtime tells when an allocation fails.
+constexpr const char* kNoResources = "lyrIpc: Can not allocate memory. Not sufficient resources.";
+
 // A tool's words: its program path, then the given words.
 inline std::vector<const char*> argvOf(const std::vector<std::string>& words) {
   std::vector<const char*> argv{"/usr/bin/korvena-tool"};

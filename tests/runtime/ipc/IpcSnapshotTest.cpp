@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr const char* kNoResources = "lyrIpc: Can not allocate memory. Not sufficient resources.";
-
 class IpcSnapshot : public IpcTest {
  protected:
   IpcSnapshot() : block(24, 1) {

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr const char* kNoResources = "lyrIpc: Can not allocate memory. Not sufficient resources.";
-
 class IpcTag : public IpcTest {
  protected:
   void TearDown() override {
