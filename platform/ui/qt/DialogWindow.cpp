@@ -326,8 +326,11 @@ void DialogWindow::dialogChanged(DialogChange what) {
       break;
     case DialogChange::Colours:
       applyDialogColours();
+      modelPictureStale_ = true;
+      update();
       break;
     case DialogChange::Invalidate:
+      modelPictureStale_ = true;
       update();
       break;
     case DialogChange::Ended:
@@ -400,6 +403,9 @@ bool DialogWindow::routeKey(int index, QKeyEvent* event) {
       break;
   }
   const ControlState& c = stateAt(index);
+  // The copy and paste keys are the dialog's wherever the focus is, except in an edit, which
+  // keeps them for its own text.
+  if (c.kind != ControlKind::Edit && routeCommandKey(event)) return true;
   const QString text = event->text();
   if (c.kind == ControlKind::Edit && text.size() == 1 && text[0].isPrint() &&
       !model_.acceptsChar(c.id, text[0].toLatin1())) {
@@ -450,13 +456,21 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
     model_.pressEnter();
   } else if (event->key() == Qt::Key_Escape) {
     model_.pressEscape();
-  } else if (event->matches(QKeySequence::Copy)) {
-    model_.copy();
-  } else if (event->matches(QKeySequence::Paste)) {
-    model_.paste();
-  } else {
+  } else if (!routeCommandKey(event)) {
     QDialog::keyPressEvent(event);
   }
+}
+
+bool DialogWindow::routeCommandKey(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    model_.copy();
+    return true;
+  }
+  if (event->matches(QKeySequence::Paste)) {
+    model_.paste();
+    return true;
+  }
+  return false;
 }
 
 void DialogWindow::reject() {
@@ -478,8 +492,23 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
 
 int DialogWindow::paintDepth_ = 0;
 
+// The model paints only when the dialog itself was invalidated (shown, resized, recoloured,
+// Invalidate): a child's own repaint takes the surface beneath it from the kept picture, as a
+// control paints itself on the original platform without the dialog's WM_PAINT.
 void DialogWindow::paintEvent(QPaintEvent*) {
+  const qreal ratio = devicePixelRatioF();
+  if (modelPictureStale_ || modelPicture_.size() != size() * ratio) paintModelPicture();
   QPainter painter(this);
+  painter.drawImage(QPoint(0, 0), modelPicture_);
+}
+
+void DialogWindow::paintModelPicture() {
+  modelPictureStale_ = false;  // an Invalidate from inside OnPaint asks for the next paint
+  const qreal ratio = devicePixelRatioF();
+  modelPicture_ = QImage(size() * ratio, QImage::Format_RGB32);
+  modelPicture_.setDevicePixelRatio(ratio);
+  modelPicture_.fill(palette().color(QPalette::Window));
+  QPainter painter(&modelPicture_);
   QtPainter adapter(painter);
   ++paintDepth_;
   model_.paint(adapter);
@@ -488,11 +517,13 @@ void DialogWindow::paintEvent(QPaintEvent*) {
 
 void DialogWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
+  modelPictureStale_ = true;
   model_.resize(width(), height());
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  modelPictureStale_ = true;
   applyFocus();
 }
 

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QImage>
 #include <map>
 #include <optional>
 #include <vector>
@@ -59,6 +60,8 @@ class DialogWindow final : public QDialog, public DialogObserver {
   void applyFocus();
   bool routeKey(int index, QKeyEvent* event);
   bool routeSystemMenuKey(QKeyEvent* event);  // Alt+Space
+  bool routeCommandKey(QKeyEvent* event);     // Ctrl+C, Ctrl+V
+  void paintModelPicture();
   const ControlState& stateAt(int index) const;
 
   Dialog& model_;
@@ -70,6 +73,11 @@ class DialogWindow final : public QDialog, public DialogObserver {
   int syncing_ = 0;  // focus events caused by mirroring are not user input
   static int paintDepth_;
   bool modelClosing_ = false;
+  // What the model's OnPaint drew, kept until the dialog is invalidated: a child control that
+  // repaints itself (each keystroke, each blink of the caret) shows the dialog's surface beneath
+  // it from here, without running OnPaint again.
+  QImage modelPicture_;
+  bool modelPictureStale_ = true;
 };
 
 }  // namespace ui::qt

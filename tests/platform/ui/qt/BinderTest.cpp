@@ -136,6 +136,21 @@ TEST_F(Binder, ColoursAndPaintingReachThePixels) {
   EXPECT_GT(countNear(image, group, QColor(255, 0, 0), 8), 80);
 }
 
+// A control repaints itself as the user types and its caret blinks; the dialog's OnPaint runs
+// only when the dialog itself is invalidated, and what it drew stays beneath the controls.
+TEST_F(Binder, ChildRepaintsLeaveTheDialogsPaintAloneUntilItIsInvalidated) {
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.paints > 0; }));
+  const int paints = dialog.paints;
+  QTest::keyClicks(window->widgetOf(kPlainEdit), "typed");
+  dialog.SetDlgItemText(kPlainLabel, "Relabelled");
+  QTest::qWait(2 * QApplication::cursorFlashTime());
+  EXPECT_EQ(dialog.paints, paints);
+  const QRect group = pixels(kGroup);
+  EXPECT_GT(countNear(grab(), group, QColor(255, 0, 0), 8), 80) << "the kept picture";
+  dialog.Invalidate();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.paints == paints + 1; }));
+}
+
 // The platform draws an up-down's arrows dark on a light button face; the dialog's colour table
 // does not reach them.
 TEST_F(Binder, UpDownArrowsAreDarkOnALightFace) {

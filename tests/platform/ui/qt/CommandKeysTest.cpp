@@ -25,6 +25,8 @@ using namespace ui;
 
 constexpr int kEdit = 1000;
 constexpr int kPicture = 1001;
+constexpr int kCheckBox = 1002;
+constexpr int kDropDown = 1003;
 constexpr int kIconId = 3107;
 
 const DialogTemplate& commandTemplate() {
@@ -36,6 +38,8 @@ const DialogTemplate& commandTemplate() {
           {kEdit, ControlKind::Edit, "edit text", {10, 10, 80, 12}, style::Border},
           {kPicture, ControlKind::Static, std::to_string(kIconId), {10, 30, 20, 20}, style::Icon},
           {1, ControlKind::DefPushButton, "OK", {100, 10, 40, 14}},
+          {kCheckBox, ControlKind::AutoCheckBox, "Check", {100, 30, 50, 10}},
+          {kDropDown, ControlKind::DropDownList, "", {100, 45, 50, 40}, 0, {"ONE", "TWO"}},
       }};
   return t;
 }
@@ -108,12 +112,18 @@ TEST_F(CommandKeys, CopyAndPasteGoToTheDialogUnlessTheEditKeepsThem) {
   EXPECT_EQ(QApplication::clipboard()->text(), "edit text") << "the edit's own copy";
   QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(dialog.pastes, 0) << "the edit's own paste";
-  dialog.SetFocus(1);
-  QTest::keyClick(window->widgetOf(1), Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QApplication::clipboard()->text(), "table");
-  EXPECT_EQ(services_.clipboardText(), "table");
-  QTest::keyClick(window->widgetOf(1), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(dialog.pastes, 1);
+  // A button, a check box, a list, and no control at all: the keys are the dialog's.
+  int pastes = 0;
+  for (const int id : {1, kCheckBox, kDropDown, kNoFocus}) {
+    QApplication::clipboard()->clear();
+    dialog.SetFocus(id);
+    QWidget* target = id == kNoFocus ? window : window->widgetOf(id);
+    QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "table") << id;
+    EXPECT_EQ(services_.clipboardText(), "table") << id;
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dialog.pastes, ++pastes) << id;
+  }
 }
 
 TEST_F(CommandKeys, MessageBoxAskedForInAPaintIsShownAfterIt) {
@@ -129,6 +139,7 @@ TEST_F(CommandKeys, MessageBoxAskedForInAPaintIsShownAfterIt) {
   });
   closer.start(20);
   dialog.boxInPaint = true;
+  dialog.Invalidate();
   window->repaint();
   EXPECT_EQ(dialog.boxAnswer, IDOK) << "the paint goes on with the first button";
   EXPECT_TRUE(shownText.isEmpty()) << "not shown inside the paint";

@@ -66,6 +66,7 @@ void SampleDialog::DoDataExchange(ui::DataExchange& dx) {
 }
 
 void SampleDialog::OnPaint(ui::Painter& painter) {
+  ++paints;
   const ui::Rect group = controlRectPixels(kGroup);
   const int x = group.x + group.cx / 2;
   const int y = group.y + group.cy / 2 + 4;

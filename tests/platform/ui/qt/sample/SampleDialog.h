@@ -25,6 +25,7 @@ class SampleDialog : public CPrettyDialog {
   std::string numberText = "1.5";
   int listIndex = 0;
   int ticks = 0;
+  int paints = 0;
 
  protected:
   void DoDataExchange(ui::DataExchange& dx) override;
