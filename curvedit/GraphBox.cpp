@@ -67,16 +67,8 @@ void GraphBox::paintPass(ui::Painter& painter, const PointList& points, int sele
   painter.SetTextColor(graphstyle::kWhite);
   painter.SetBkColor(graphstyle::kField);
   const Frame frame = layOut();
-  int horizontalLines = kLinearHorizontalLines;
-  if (y.log) {
-    horizontalLines = roundLogAxis(y);
-    events_.logLimitsRounded(AxisName::Y);
-  }
-  int verticalLines = kLinearVerticalLines;
-  if (x.log) {
-    verticalLines = roundLogAxis(x);
-    events_.logLimitsRounded(AxisName::X);
-  }
+  const int horizontalLines = y.log ? roundLogLimits(AxisName::Y, y) : kLinearHorizontalLines;
+  const int verticalLines = x.log ? roundLogLimits(AxisName::X, x) : kLinearVerticalLines;
   if (curveFirst) drawCurve(painter, points, selectedPoint);
   drawHorizontalLines(painter, frame, horizontalLines);
   drawVerticalLines(painter, frame, verticalLines);
@@ -96,6 +88,13 @@ GraphBox::Frame GraphBox::layOut() {
   plotWidth = frame.width - 2 * kInset;
   plotHeight = frame.height - 2 * kInset;
   return frame;
+}
+
+int GraphBox::roundLogLimits(AxisName name, Axis& axis) {
+  const Axis before = axis;
+  const int lines = roundLogAxis(axis);
+  if (axis.min != before.min || axis.max != before.max) events_.logLimitsRounded(name);
+  return lines;
 }
 
 void GraphBox::checkLogDomain(AxisName name, Axis& axis, double value) {

@@ -19,7 +19,8 @@ class GraphEvents {
   // A point lies at zero (or below) on a logarithmic axis that may still warn: the dialog tells
   // the user and switches the axis back to linear.
   virtual void logOfZero(AxisName axis) = 0;
-  // The limits of a logarithmic axis were rounded to whole decades: the dialog shows them.
+  // The rounding to whole decades changed the limits of a logarithmic axis: the dialog shows
+  // them.
   virtual void logLimitsRounded(AxisName axis) = 0;
 };
 
@@ -72,6 +73,9 @@ class GraphBox {
   void drawHorizontalLines(ui::Painter& painter, const Frame& frame, int lines);
   void drawVerticalLines(ui::Painter& painter, const Frame& frame, int lines);
   void checkLogDomain(AxisName name, Axis& axis, double value);
+  // Rounds a logarithmic axis to whole decades, telling the dialog when its limits changed;
+  // the number of grid lines.
+  int roundLogLimits(AxisName name, Axis& axis);
 
   GraphEvents& events_;
 };
