@@ -44,6 +44,7 @@ std::string upperCase(std::string text) {
 CLoadBcInputDlg::CLoadBcInputDlg()
     : CPrettyDialog(loadInputTemplate()),
       grid_(*this, kGridIds, ui::Colours{skeleton::kWhite, skeleton::kDialogBack}) {
+  SubclassDlgItem(IDC_CSYS_NAME, csysEdit_);
   onClicked(IDC_RESET, [this] { reset(); });
   icon_ = ui::LoadIcon(IDR_MAINFRAME);
   ParseCommandLine();

@@ -8,6 +8,7 @@
 #include "loadbc/ValueGrid.h"
 #include "loadentry/LoadBcInputBlock.h"
 #include "loadentry/LoadRules.h"
+#include "runtime/skeleton/CPrettyControls.h"
 #include "runtime/skeleton/CPrettyDialog.h"
 
 class CLoadBcInputDlg : public CPrettyDialog {
@@ -42,6 +43,7 @@ class CLoadBcInputDlg : public CPrettyDialog {
   void reset();
 
   loadbc::ValueGrid grid_;
+  CPrettyEdit csysEdit_;  // the coordinate system's name: a text, in the edits' colours
   void* data_ = nullptr;  // the attached data area
   LoadBcInputBlock* block_ = nullptr;
   bool attachFailed_ = false;

@@ -102,13 +102,21 @@ TEST_F(LoadEntryTest, TextsWithoutTheirEndingZeroStopAtTheFieldsWidth) {
   });
 }
 
-TEST_F(LoadEntryTest, ValueFieldsTakeNumbersInCourierUnderWhiteHeaders) {
+TEST_F(LoadEntryTest, ValueFieldsTakeNumbersInCourierUnderWhiteHeadersAndTheNameIsAGreyEdit) {
   run([](CLoadBcInputDlg& dialog) {
+    const ui::Colours editColours{{0, 0, 0}, {150, 150, 150}};
     for (int p = 0; p < 3; ++p) {
       EXPECT_EQ(dialog.effectiveColours(dialog.indexOf(kGridIds.headers[p])),
                 (ui::Colours{{255, 255, 255}, {0, 0, 140}}));
-      for (int d = 0; d < 3; ++d) EXPECT_EQ(dialog.control(valueId(p, d)).fontFace, "Courier");
+      for (int d = 0; d < 3; ++d) {
+        EXPECT_EQ(dialog.control(valueId(p, d)).fontFace, "Courier");
+        EXPECT_EQ(dialog.effectiveColours(dialog.indexOf(valueId(p, d))), editColours);
+      }
     }
+    // The name is a pretty edit too, read-only and not numeric: the edits' colours, the
+    // dialog's face.
+    EXPECT_EQ(dialog.effectiveColours(dialog.indexOf(IDC_CSYS_NAME)), editColours);
+    EXPECT_EQ(dialog.control(IDC_CSYS_NAME).fontFace, "");
     EXPECT_FALSE(dialog.typeChar(valueId(1, 2), 'x'));
     EXPECT_TRUE(dialog.typeChar(valueId(1, 2), 'E'));
     EXPECT_FALSE(dialog.typeChar(IDC_CSYS_NAME, '1')) << "the name is read-only";
