@@ -51,7 +51,9 @@ void Painter::AngleArc(int x, int y, int radius, double startDegrees, double swe
   // Sweeps beyond a full turn retrace the circle.
   const double drawn = std::fabs(sweepDegrees) >= 360.0 ? std::copysign(360.0, sweepDegrees)
                                                         : sweepDegrees;
-  drawArc(x - radius, y - radius, x + radius, y + radius, startDegrees, drawn);
+  // The circle passes through (x ± radius, y) and (x, y ± radius): its box takes in the right
+  // and bottom edges that a box of the drawing calls leaves out.
+  drawArc(x - radius, y - radius, x + radius + 1, y + radius + 1, startDegrees, drawn);
   state_.position = onCircle(x, y, radius, startDegrees + sweepDegrees);
 }
 

@@ -72,8 +72,8 @@ class Painter {
   // Counter-clockwise elliptic arc in the box, from its radial through (xStart, yStart) to its
   // radial through (xEnd, yEnd); equal radials give the whole ellipse. No current position.
   void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
-  // A line from the current position to the arc's start, then the arc of the circle about
-  // (x, y) from startDegrees over sweepDegrees (counter-clockwise for positive sweeps). The
+  // A line from the current position to the arc's start, then the arc of the circle of the
+  // given radius about (x, y), through (x + radius, y), from startDegrees over sweepDegrees (counter-clockwise for positive sweeps). The
   // arc's end becomes the current position.
   void AngleArc(int x, int y, int radius, double startDegrees, double sweepDegrees);
   // Fills the polygon with the brush (PaintRgn of a polygon region), no outline.

@@ -77,7 +77,7 @@ TEST_F(PlotTest, CurveFromTheSecondRecordOnAndTheFirstPeakMarked) {
   EXPECT_EQ(linesOf(painter, kRed), marker);
   const std::vector<PaintCall> arcs = painter.callsOf(PaintOp::Arc);
   ASSERT_EQ(arcs.size(), 1u);
-  EXPECT_EQ(arcs[0].points, (std::vector<ui::Point>{{240, 114}, {260, 134}}));
+  EXPECT_EQ(arcs[0].points, (std::vector<ui::Point>{{240, 114}, {261, 135}}));
   EXPECT_EQ(textsOf(painter, kRed), (std::vector<Text>{{{210, 422}, " 2.000e+00"}}));
   // Resizing invalidates the window and moves the red text with the client height.
   int invalidated = 0;

@@ -1,8 +1,10 @@
-// The Painter on a QPainter draws lines the way LineTo does: up to, not including, the end point.
+// The Painter on a QPainter draws lines the way LineTo does (up to, not including, the end point)
+// and circles through the points their radius gives.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/ui/qt/QtPainter.h"
 
@@ -29,6 +31,37 @@ TEST(QtPainterTest, LinesLeaveTheirEndPointOut) {
   EXPECT_EQ(image.pixelColor(9, 11), red);
   EXPECT_EQ(image.pixelColor(9, 12), black);
   EXPECT_EQ(image.pixelColor(14, 14), black);
+}
+
+// A circle of radius 10 about (20, 20) passes through (10, 20), (30, 20), (20, 10) and (20, 30):
+// it spans 21 pixels each way, centred on its point.
+TEST(QtPainterTest, AngleArcCirclePassesThroughItsFourRadialPoints) {
+  QImage image(41, 41, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  {
+    QPainter qpainter(&image);
+    ui::qt::QtPainter painter(qpainter);
+    painter.SelectPen({ui::PenStyle::Solid, 1, {255, 0, 0}});
+    painter.MoveTo(30, 20);
+    painter.AngleArc(20, 20, 10, 0.0, 360.0);
+  }
+  int left = 41, right = -1, top = 41, bottom = -1;
+  for (int y = 0; y < 41; ++y) {
+    for (int x = 0; x < 41; ++x) {
+      if (image.pixelColor(x, y) != QColor(255, 0, 0)) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  EXPECT_EQ(left, 10);
+  EXPECT_EQ(right, 30);
+  EXPECT_EQ(top, 10);
+  EXPECT_EQ(bottom, 30);
+  for (const QPoint p : {QPoint(10, 20), QPoint(30, 20), QPoint(20, 10), QPoint(20, 30)}) {
+    EXPECT_EQ(image.pixelColor(p), QColor(255, 0, 0)) << p.x() << "," << p.y();
+  }
 }
 
 }  // namespace
