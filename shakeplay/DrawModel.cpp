@@ -18,7 +18,7 @@ void CShakeplayDoc::DrawModel(int edgesOnly, PrimitiveSink& sink) {
       }
     }
   }
-  const float* rgb = whiteBackground ? edgeColourOnWhite.data() : edgeColour.data();
+  const float* rgb = lineColour();
   int offset = 0;
   for (int chain = 0; chain < chainCount; ++chain) {
     const int length = chainLength[chain];

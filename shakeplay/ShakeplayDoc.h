@@ -70,6 +70,8 @@ class CShakeplayDoc : public CHmDoc {
   int whiteBackground = 0;
   std::array<float, 3> edgeColourOnWhite{0.0f, 0.0f, 0.0f};
   std::array<float, 3> edgeColour{1.0f, 0.98f, 0.98f};
+  // The colour of the edges, outlines and labels drawn over the background.
+  const float* lineColour() const { return whiteBackground ? edgeColourOnWhite.data() : edgeColour.data(); }
   int resultCsys = -1;
   std::array<double, 9> resultCsysAxes{};
   // points

@@ -92,7 +92,7 @@ void CColourBarView::OnPaint() {
   horizontalLine(w, 0.5 - h / 2);
   glColor3fv(doc_.edgeColourOnWhite.data());
   horizontalLine(w, 1.5 - h / 2);
-  glColor3fv(doc_.edgeColour.data());
+  glColor3fv(doc_.lineColour());  // readable on a white background too
   for (int i = 0; i < kLabels; ++i) {
     glRasterPos2d(LabelX(i), 3 - h / 2);
     gl::drawListText(fontBase, LabelText(i).c_str());

@@ -65,8 +65,7 @@ void CGLBoxView::SetClearColour() {
 void CGLBoxView::OnPaint() {
   if (!ready() || !surface().makeCurrent()) return;
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  const float* edge = doc_.whiteBackground ? doc_.edgeColourOnWhite.data() : doc_.edgeColour.data();
-  glColor3fv(edge);
+  glColor3fv(doc_.lineColour());
   const float o = kOutline;
   vertices(GL_LINE_LOOP, {{-o, -o, 0.0f}, {o, -o, 0.0f}, {o, o, 0.0f}, {-o, o, 0.0f}});
 
@@ -76,7 +75,7 @@ void CGLBoxView::OnPaint() {
   rotation = doc_.rotation;
   glMultMatrixf(rotation.data());
   cube();
-  glColor3fv(edge);
+  glColor3fv(doc_.lineColour());
   cubeEdgesAndAxes();
   const float a = kEdge;
   glRasterPos3f(kAxisEnd, -a, -a);

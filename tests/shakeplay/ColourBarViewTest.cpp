@@ -51,13 +51,14 @@ class ColourBar : public ::testing::Test {
     return test::Picture(*pbuffer);
   }
   // The text of the label whose first character's ink starts at column x, read from the
-  // heights of the glyph bars.
-  static std::string readLabel(const test::Picture& picture, int x, int length) {
+  // heights of the glyph bars (above the two lines at the bottom).
+  static std::string readLabel(const test::Picture& picture, int x, int length,
+                               std::uint32_t ink = kLabel) {
     std::string text;
     for (int k = 0; k < length; ++k) {
       const int column = x + k * kAdvance + 1;
-      const int height = picture.count(column, 0, column, picture.height() - 1,
-                                       isLabel);
+      const int height = picture.count(column, 0, column, picture.height() - 3,
+                                       [ink](std::uint32_t pixel) { return test::near(pixel, ink); });
       text += height < static_cast<int>(kAlphabet.size()) ? kAlphabet[static_cast<std::size_t>(height)] : '?';
     }
     return text;
@@ -128,6 +129,16 @@ TEST_F(ColourBar, EightLabelsFromMinimumToMaximumReadBackAtTheirPlaces) {
   EXPECT_TRUE(isLabel(picture.at(6, 36 - 16)));
   EXPECT_FALSE(isLabel(picture.at(6, 36 - 17)));
   EXPECT_FALSE(isLabel(picture.at(6, 36 - 2)));
+}
+
+// On a white background the labels take the black of the lines there, not the near-white edge
+// colour they would vanish in.
+TEST_F(ColourBar, OnAWhiteBackgroundTheLabelsAreBlack) {
+  doc.backColour = {1.0f, 1.0f, 1.0f};
+  doc.whiteBackground = 1;
+  const test::Picture picture = paint(684, 37);
+  EXPECT_EQ(readLabel(picture, 5, 10, test::rgb(0, 0, 0)), "-1.000e+00");
+  EXPECT_EQ(picture.count(0, 0, 683, 36, isLabel), 0);
 }
 
 TEST_F(ColourBar, EqualMinimumAndMaximumPrintEightEqualLabels) {
