@@ -22,17 +22,22 @@ CCurvePlotLogDlg::CCurvePlotLogDlg() : CCurvePlotBase(logPlotTemplate(), kFirstR
 
 void CCurvePlotLogDlg::OnFirstShow() { SetWindowText(input.caption); }
 
+// The heights follow the decade lines: the curve is mapped again whenever the base line or the
+// height of a decade has changed since it was last mapped.
 void CCurvePlotLogDlg::mapCurve(const PlotFrame& frame) {
   const int perDecade = pixelsPerDecade(frame.base, frame.height, axis_.decades());
+  if (curveMapped_ && frame.base == mappedBase_ && perDecade == mappedPerDecade_) return;
   mapped_ = mapToHeights(work, axis_, frame.base, perDecade);
   if (peak_) peakHeight_ = heightOf(peak_->value, axis_, frame.base, perDecade);
+  mappedBase_ = frame.base;
+  mappedPerDecade_ = perDecade;
   curveMapped_ = true;
 }
 
 void CCurvePlotLogDlg::DrawPlot(ui::Painter& painter, int width, int height) {
   PlotFrame frame = plotFrame(width, height);
   beginPlot(painter, frame);
-  if (!curveMapped_) mapCurve(frame);
+  mapCurve(frame);
   drawCaption(painter, frame);
   drawAbscissaLabels(painter, frame, abscissa);
   if (input.dispersion >= 0) {

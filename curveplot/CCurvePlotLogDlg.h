@@ -1,5 +1,6 @@
 // curveplotb's window: the curve on a logarithmic value axis of whole decades. The values are
-// mapped to pixel heights at the first paint and keep them; the abscissas follow the window.
+// mapped to pixel heights at the first paint and again when the plot's height changes; the
+// abscissas follow the window.
 #pragma once
 
 #include <optional>
@@ -33,4 +34,6 @@ class CCurvePlotLogDlg : public CCurvePlotBase {
   bool curveMapped_ = false;
   std::vector<curveplot::MappedSegment> mapped_;
   double peakHeight_ = 0.0;
+  int mappedBase_ = 0;  // the base line and decade height the heights were mapped for
+  int mappedPerDecade_ = 0;
 };

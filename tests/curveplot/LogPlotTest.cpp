@@ -67,7 +67,8 @@ TEST_F(PlotTest, DecadesTheirLabelsAndTicks) {
 
 // Record 0 is cut where it crosses the base line, record 3 has no logarithm, record 4 is cut at
 // its end, record 5 starts at the lowest abscissa and is left out. Enlarging the window then
-// moves the decade lines and the abscissas, not the curve's heights.
+// moves the decade lines and the abscissas, and the curve's heights with the decades (base 437,
+// 78 pixels a decade: 3 at 437 - 1.477 x 78, 1500 at 437 - 4.176 x 78).
 TEST_F(PlotTest, CurveCutAtTheBaseLineDrawTestsAndResize) {
   LogPlot plot(responseCurve());
   const RecordingPainter first = plot.paint();
@@ -80,7 +81,8 @@ TEST_F(PlotTest, CurveCutAtTheBaseLineDrawTestsAndResize) {
 
   plot.dialog->resize(700, 520);
   const RecordingPainter enlarged = plot.paint();
-  EXPECT_EQ(linesOf(enlarged, kCurvePen).at(1), (Line{{173, 309}, {252, 106}}));
+  EXPECT_EQ(linesOf(enlarged, kCurvePen).at(1), (Line{{173, 321}, {252, 111}}));
+  EXPECT_TRUE(contains(linesOf(enlarged, kRed), Line{{252, 111}, {252, 442}})) << "the peak's marker too";
   EXPECT_TRUE(contains(linesOf(enlarged, kAxisPen), Line{{88, 437}, {646, 437}}));
 }
 
@@ -97,7 +99,7 @@ TEST_F(PlotTest, MaximumWithThePeakMagnitudeAndTheMarkerUpAndLeft) {
   EXPECT_EQ(linesOf(painter, kRed), marker);
   const std::vector<PaintCall> arcs = painter.callsOf(PaintOp::Arc);
   ASSERT_EQ(arcs.size(), 1u);
-  EXPECT_EQ(arcs[0].points, (std::vector<ui::Point>{{216, 91}, {236, 111}}));
+  EXPECT_EQ(arcs[0].points, (std::vector<ui::Point>{{216, 91}, {237, 112}}));
 }
 
 TEST_F(PlotTest, MarkerRulesOnTheDecadeAxis) {
