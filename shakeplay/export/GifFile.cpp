@@ -1,9 +1,13 @@
 #include "shakeplay/export/GifFile.h"
 
+#include <fcntl.h>
 #include <gif_lib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include "shakeplay/export/GifPalette.h"
@@ -28,9 +32,16 @@ int gifDelay(int framesPerSecond) { return std::max(2, (100 + framesPerSecond / 
 
 GifFile::GifFile(const std::string& path, int width, int height, int framesPerSecond)
     : path_(path), width_(width), height_(height), delay_(gifDelay(framesPerSecond)) {
+  // Created as the other outputs are, readable by others as the umask allows (giflib's own
+  // open would make it private to its owner).
+  const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (file < 0) throw ExportError("cannot write " + path_ + ": " + std::strerror(errno));
   int error = 0;
-  gif_ = EGifOpenFileName(path.c_str(), false, &error);
-  if (gif_ == nullptr) fail(error);
+  gif_ = EGifOpenFileHandle(file, &error);
+  if (gif_ == nullptr) {
+    ::close(file);
+    fail(error);
+  }
   EGifSetGifVersion(gif_, true);
   if (EGifPutScreenDesc(gif_, width, height, 8, 0, nullptr) == GIF_ERROR) fail(gif_->Error);
   // The application extension that makes viewers loop: NETSCAPE2.0, sub-block 1, 0 repeats = for ever.
