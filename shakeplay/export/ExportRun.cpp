@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 
+#include "host/results/frd/FrdFile.h"
 #include "shakeplay/Services.h"
 #include "shakeplay/ShakeplayDoc.h"
 #include "shakeplay/export/ColourBarStrip.h"
@@ -106,6 +107,10 @@ int runExport(const ExportOptions& options) {
           "a GIF (--out FILE.gif) or a PNG series (--out FILE.png) needs nothing more");
     }
     ffmpeg = *found;
+  }
+  if (host::results::isFrdFile(options.resultPath)) {
+    return refuse(options.resultPath + " is a CalculiX .frd file, not a result file: convert it first with "
+                  "korvena-host make-result --from-frd " + options.resultPath + " --out RESULT.res");
   }
   ConsoleServices services;
   CShakeplayDoc doc(services);

@@ -33,8 +33,13 @@ struct FrdFile {
   int laterFrequencySteps = 0;  // frequency steps after the first, whose modes are not read
 };
 
-// Reads the whole file; throws FrdError naming the line of the first fault.
+// Reads the whole file; throws FrdError naming the line of the first fault (a directory, a
+// file that cannot be opened and an empty file are named as such).
 FrdFile readFrd(std::istream& in, const std::string& name);
 FrdFile readFrdFile(const std::string& path);
+
+// Whether the file begins as a .frd file does, with its model header record ("    1C"),
+// whatever its name; false for a file that cannot be read.
+bool isFrdFile(const std::string& path);
 
 }  // namespace host::results

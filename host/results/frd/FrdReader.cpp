@@ -4,6 +4,7 @@
 // element numbers take 5 columns (short) or 10 (long); the binary forms are not read.
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <optional>
@@ -39,12 +40,16 @@ bool isHeaderKeyword(std::string_view word) {
   return false;
 }
 
+// The record that opens a .frd file: key 1, code C.
+bool isModelHeader(const FrdLines& lines) { return lines.field(0, 5) == "1" && lines.field(5, 1) == "C"; }
+
 class Reader {
  public:
   Reader(std::istream& in, const std::string& name) : lines_(in, name) { file_.name = name; }
 
   FrdFile read() {
-    bool ended = false;
+    if (!lines_.next()) lines_.failAt(0, "is empty");
+    bool ended = readBlock();
     while (!ended && lines_.next()) ended = readBlock();
     if (!ended) lines_.failAt(0, "the file ends without its end record (9999): it may be cut short");
     if (nodeBlockLine_ == 0) lines_.failAt(0, "no node block (2C)");
@@ -63,7 +68,7 @@ class Reader {
     const std::string_view code = lines_.field(5, 1);
     if (key == "9999") return true;
     if (key.empty() && code.empty()) return false;  // a blank line between blocks
-    if (key == "1" && code == "C") return false;    // model header
+    if (isModelHeader(lines_)) return false;
     if (key == "1" && code == "U") {
       readUserHeader();
     } else if (key == "1" && code == "P") {
@@ -286,9 +291,23 @@ class Reader {
 FrdFile readFrd(std::istream& in, const std::string& name) { return Reader(in, name).read(); }
 
 FrdFile readFrdFile(const std::string& path) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) throw FrdError(path, 0, "is a directory, not a .frd file");
   std::ifstream in(path, std::ios::binary);
   if (!in) throw FrdError(path, 0, "cannot be read");
   return readFrd(in, path);
+}
+
+bool isFrdFile(const std::string& path) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) return false;
+  std::ifstream in(path, std::ios::binary);
+  FrdLines lines(in, path);
+  try {
+    return lines.next() && isModelHeader(lines);
+  } catch (const FrdError&) {
+    return false;  // a first line no .frd file has
+  }
 }
 
 }  // namespace host::results

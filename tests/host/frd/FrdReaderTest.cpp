@@ -1,7 +1,11 @@
 // Reading .frd files: what a good file gives, and a clear refusal, naming the line, of each fault.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <sstream>
 
@@ -176,7 +180,7 @@ const Refusal kRefusals[] = {
     {"cut inside a block", [](Lines& l) { l.resize(40); },
      "brick.frd:40: the file ends inside the result block that begins on line 35"},
     {"no end record", [](Lines& l) { l.pop_back(); }, "brick.frd: the file ends without its end record (9999)"},
-    {"empty file", [](Lines& l) { l.clear(); }, "brick.frd: the file ends without its end record (9999)"},
+    {"empty file", [](Lines& l) { l.clear(); }, "brick.frd: is empty"},
     {"no node block", [](Lines& l) { erase(l, 4, 13); }, "brick.frd:4: the element block comes before the node block"},
     {"no element block", [](Lines& l) { erase(l, 14, 17); }, "brick.frd: no element block (3C)"},
     {"no frequency step", [](Lines& l) { erase(l, 34, 80); }, "brick.frd: no mode shapes: no displacement (DISP) block"},
@@ -190,12 +194,47 @@ INSTANTIATE_TEST_SUITE_P(EveryFault, FrdRefusal, testing::ValuesIn(kRefusals), [
   return name;
 });
 
-TEST(FrdReader, RefusesAFileItCannotOpen) {
-  try {
-    readFrdFile("/nonexistent/model.frd");
-    FAIL();
-  } catch (const FrdError& error) {
-    EXPECT_STREQ(error.what(), "/nonexistent/model.frd: cannot be read");
+// Files in a private folder, by their names, with a .frd file's content or another's.
+class FrdFiles : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("korvena-frd-" + std::to_string(::getpid()) + "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(folder_);
+    std::ofstream(path("brick.frd")) << kBrickFrd;
+    std::ofstream(path("named.res")) << kBrickFrd;  // a .frd file whatever its name
+    std::ofstream(path("empty.frd"));
+    std::ofstream(path("result.res"), std::ios::binary) << std::string("KOR\x01\x02\x00\x00", 7);
+    std::filesystem::create_directory(path("folder.frd"));
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+  std::string path(const std::string& name) const { return (folder_ / name).string(); }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+TEST_F(FrdFiles, FilesItCannotReadAreNamedForWhatTheyAre) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"/nonexistent/model.frd", "/nonexistent/model.frd: cannot be read"},
+      {path("folder.frd"), path("folder.frd") + ": is a directory, not a .frd file"},
+      {path("empty.frd"), path("empty.frd") + ": is empty"},
+  };
+  for (const auto& [file, said] : cases) {
+    try {
+      readFrdFile(file);
+      ADD_FAILURE() << file;
+    } catch (const FrdError& error) {
+      EXPECT_EQ(error.what(), said);
+    }
+  }
+}
+
+TEST_F(FrdFiles, AFrdFileIsKnownByItsFirstRecordNotByItsName) {
+  EXPECT_TRUE(isFrdFile(path("brick.frd")));
+  EXPECT_TRUE(isFrdFile(path("named.res")));
+  for (const std::string name : {"empty.frd", "result.res", "folder.frd", "missing.frd"}) {
+    EXPECT_FALSE(isFrdFile(path(name))) << name;
   }
 }
 

@@ -116,7 +116,9 @@ TEST_F(ExportProgram, TurnsAreAboutTheScreensAxesInTheOrderGiven) {
 }
 
 TEST_F(ExportProgram, AGifReadBackHasEveryFrameAtItsSizeAndLoops) {
+  const mode_t mask = ::umask(022);
   const HostRun gif = run({plate, "--size", "200x160", "--frames", "5", "--fps", "12", "--out", file("a.gif")});
+  ::umask(mask);
   ASSERT_EQ(gif.exitCode, 0) << gif.err;
   EXPECT_EQ(gif.out, file("a.gif") + ": 5 frames of 200 x 160\n");
   int error = 0;
@@ -135,6 +137,10 @@ TEST_F(ExportProgram, AGifReadBackHasEveryFrameAtItsSizeAndLoops) {
     loops = loops || (block.ByteCount == 11 && std::string(reinterpret_cast<char*>(block.Bytes), 11) == "NETSCAPE2.0");
   }
   EXPECT_TRUE(loops);
+  // Readable by others as far as the umask (022) lets them, as every other output.
+  struct stat status {};
+  ASSERT_EQ(::stat(file("a.gif").c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0644u);
 
   // The first frame shows what the PNG series shows, within what 256 colours allow.
   ASSERT_EQ(run({plate, "--size", "200x160", "--frames", "1", "--out", file("b.png")}).exitCode, 0);
@@ -227,6 +233,7 @@ TEST_F(ExportProgram, WithoutFfmpegAnMp4IsRefusedBeforeAnythingIsRead) {
 
 TEST_F(ExportProgram, BadInputIsRefusedWithAMessageAndExitCodeOne) {
   writeBytes(file("broken.res"), {'K', 'O', 'R', 1, 2});
+  host::test::writeFile(file("beam.res"), "    1C\n    1UDATE              08.december.2026\n");
   struct Case {
     std::vector<std::string> arguments;
     std::string said;
@@ -234,6 +241,9 @@ TEST_F(ExportProgram, BadInputIsRefusedWithAMessageAndExitCodeOne) {
   const std::vector<Case> cases{
       {{file("nowhere.res"), "--out", file("x.gif")}, "Input File / " + file("nowhere.res") + " /was NOT FOUND !"},
       {{file("broken.res"), "--out", file("x.gif")}, "Cannot"},
+      {{file("beam.res"), "--out", file("x.gif")},
+       "shakeplay-export: " + file("beam.res") + " is a CalculiX .frd file, not a result file: convert it first with "
+       "korvena-host make-result --from-frd"},
       {{small, "--out", file("no-folder/x.gif")}, "shakeplay-export: cannot write " + file("no-folder/x.gif")},
       {{small, "--out", file("no-folder/x.png")}, "shakeplay-export: cannot write " + file("no-folder/x-0000.png")},
       {{small, "--vtk", "29", "--out", file("x.vtu")}, "shakeplay-export: --vtk 29: the animation has frames 0 to 28"},
