@@ -85,7 +85,8 @@ TEST(CurveditEndToEnd, LogOfZeroIsToldAndTheToolGoesOn) {
   HostRun run;
   ASSERT_TRUE(run.started()) << "no window of curvedit appeared";
   run.clickControl(curveEditTemplate(), IDC_XSCALE);
-  run.xdotool("sleep 0.6 key Down Return");
+  run.sync();  // the list is open
+  run.xdotool("key Down Return");
   const std::string box =
       testsupport::findWindow("--onlyvisible --name '^Korvena Error$'", 10);
   EXPECT_FALSE(box.empty()) << "no warning";

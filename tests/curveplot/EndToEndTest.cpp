@@ -21,7 +21,7 @@ void runDemo(const std::string& tool) {
   const std::string caption = input.at("INFO").at("caption");
   testsupport::HostedTool run(tool, input.dump(), caption);
   ASSERT_TRUE(run.started()) << "no window named \"" << caption << "\" appeared";
-  run.xdotool("sleep 0.5");
+  run.sync();
   run.savePicture(tool + "-demo.png");
   run.xdotool("windowfocus --sync " + run.window());
   run.xdotool("key Escape");

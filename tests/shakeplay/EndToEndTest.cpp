@@ -26,7 +26,8 @@ const std::string kCaption = "KORVENA 3.52 : DISPLACEMENT ZCLAMPED PLATE";
 // checked for leaks in process, on an EGL pbuffer, by the drawing tests.
 const std::vector<std::string> kNoLeakCheckAfterGlx{"ASAN_OPTIONS=detect_leaks=0"};
 
-void pause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+// How long a stopped picture is watched for a change: no tick may come after STOP.
+void watchStill() { std::this_thread::sleep_for(std::chrono::seconds(1)); }
 
 // Waits (up to 10 s) until the area shows more than one colour: the view has drawn.
 bool waitForDrawing(const ShakeplayRun& run, const QRect& area) {
@@ -38,21 +39,27 @@ bool waitForDrawing(const ShakeplayRun& run, const QRect& area) {
         if (image.pixel(x, y) != first) return true;
       }
     }
-    pause(100);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
   }
   return false;
 }
 
-// Waits (up to 10 s) until the area differs from `before` in more than `pixels` pixels, or (when
-// `likeness`) in fewer; how many differ in the end.
-int settle(const ShakeplayRun& run, const QRect& area, const QImage& before, int pixels, bool likeness = false) {
+// Waits (up to 10 s) until the area differs from `before` in more than `pixels` pixels: the
+// animation has moved on; how many differ in the end.
+int waitForChange(const ShakeplayRun& run, const QRect& area, const QImage& before, int pixels) {
   int differing = 0;
   for (int i = 0; i < 50; ++i) {
     differing = differingPixels(before, run.grab(area));
-    if (likeness ? differing < pixels : differing > pixels) break;
-    pause(200);
+    if (differing > pixels) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
   }
   return differing;
+}
+
+// The pixels of the area that differ from `before` once shakeplay has handled what it was sent.
+int changedAfterSync(const ShakeplayRun& run, const QRect& area, const QImage& before) {
+  run.sync();
+  return differingPixels(before, run.grab(area));
 }
 
 void middleDrag(const ShakeplayRun& run, int x0, int y0, int x1, int y1) {
@@ -67,47 +74,42 @@ TEST(ShakeplayEndToEnd, DemoTurnsWithTheMiddleButtonLosesItsBoxToEscapeAndCloses
   ASSERT_TRUE(run.started()) << "no window \"" << kCaption << "\" appeared";
   ASSERT_TRUE(waitForDrawing(run, kModelArea));
   ASSERT_TRUE(waitForDrawing(run, kBoxArea));
-  pause(500);
+  run.sync();
   run.savePicture("shakeplay-e2e-start.png");
 
   // A middle drag turns the model and the box with it.
   QImage model = run.grab(kModelArea);
   const QImage box = run.grab(kBoxArea);
   middleDrag(run, 300, 300, 380, 340);
-  EXPECT_GT(settle(run, kModelArea, model, 2000), 2000);
-  EXPECT_GT(settle(run, kBoxArea, box, 100), 100);
-  pause(300);
+  EXPECT_GT(changedAfterSync(run, kModelArea, model), 2000);
+  EXPECT_GT(changedAfterSync(run, kBoxArea, box), 100);
   const QImage turnedModel = run.grab(kModelArea), turnedBox = run.grab(kBoxArea);
   run.savePicture("shakeplay-e2e-turned.png");
 
   // Control held shows the edges only.
   run.xdotool("mousemove --window " + run.window() + " 600 500 click 1");  // the model view takes the keys
-  pause(300);
   run.xdotool("keydown Control_L");
-  EXPECT_GT(settle(run, kModelArea, turnedModel, 2000), 2000);
+  EXPECT_GT(changedAfterSync(run, kModelArea, turnedModel), 2000);
   run.xdotool("keyup Control_L");
-  EXPECT_LT(settle(run, kModelArea, turnedModel, 50, true), 50);
+  EXPECT_LT(changedAfterSync(run, kModelArea, turnedModel), 50);
 
   // A left drag zooms; "&Restore" from the double-click menu takes the zoom back, not the turn.
   run.xdotool("mousemove --window " + run.window() + " 300 300 mousedown 1 mousemove --window " + run.window() +
               " 300 200 mouseup 1");
-  EXPECT_GT(settle(run, kModelArea, turnedModel, 2000), 2000);
+  EXPECT_GT(changedAfterSync(run, kModelArea, turnedModel), 2000);
   run.xdotool("click --repeat 2 --delay 60 1");
-  pause(1000);
+  run.sync();
   run.savePicture("shakeplay-e2e-menu.png");
   run.xdotool("key r");
-  EXPECT_LT(settle(run, kModelArea, turnedModel, 50, true), 50);
+  EXPECT_LT(changedAfterSync(run, kModelArea, turnedModel), 50);
 
   // Escape in the box closes it; the model view goes on turning.
   run.xdotool("mousemove --window " + run.window() + " 605 655 click 1");
-  pause(300);
   run.xdotool("key Escape");
-  EXPECT_GT(settle(run, kBoxArea, turnedBox, 2000), 2000);
-  pause(300);
-  const QImage boxGone = run.grab(kBoxArea);
+  EXPECT_GT(changedAfterSync(run, kBoxArea, turnedBox), 2000);
   model = run.grab(kModelArea);
   middleDrag(run, 300, 300, 250, 200);
-  EXPECT_GT(settle(run, kModelArea, model, 2000), 2000);
+  EXPECT_GT(changedAfterSync(run, kModelArea, model), 2000);
   const QImage afterBox = run.grab(kBoxArea);
   int boxBackground = 0;
   for (int y = 0; y < afterBox.height(); ++y) {
@@ -144,31 +146,28 @@ TEST(ShakeplayEndToEnd, PlayAnimatesStopHoldsStillResetShowsTheStartAgain) {
   ASSERT_TRUE(run.started()) << "no window \"" << kCaption << "\" appeared";
   ASSERT_TRUE(waitForDrawing(run, kModelArea));
   const QRect timeArea = panelControl(IDC_TIME);
-  pause(500);
+  run.sync();
   const QImage front = run.grab(kModelArea);
   middleDrag(run, 300, 200, 340, 350);  // the plate seen from above its front edge
-  EXPECT_GT(settle(run, kModelArea, front, 2000), 2000);
-  pause(300);
+  EXPECT_GT(changedAfterSync(run, kModelArea, front), 2000);
   const QImage startModel = run.grab(kModelArea), startTime = run.grab(timeArea);
 
   clickPanel(run, IDC_DEFORMED);  // the shape moves too
-  pause(300);
   clickPanel(run, IDC_PLAY);
-  EXPECT_GT(settle(run, kModelArea, startModel, 2000), 2000);  // the plate bends and changes colour
-  EXPECT_GT(settle(run, timeArea, startTime, 20), 20);         // the time moves on
-  pause(1500);
+  EXPECT_GT(waitForChange(run, kModelArea, startModel, 2000), 2000);  // the plate bends and changes colour
+  EXPECT_GT(waitForChange(run, timeArea, startTime, 20), 20);         // the time moves on
   run.savePicture("shakeplay-e2e-playing.png");
 
   clickPanel(run, IDC_STOP);
-  pause(500);
+  run.sync();
   const QImage stoppedModel = run.grab(kModelArea), stoppedTime = run.grab(timeArea);
-  pause(1000);
+  watchStill();
   EXPECT_EQ(differingPixels(stoppedModel, run.grab(kModelArea)), 0);
   EXPECT_EQ(differingPixels(stoppedTime, run.grab(timeArea)), 0);
 
   clickPanel(run, IDC_RESET);
-  EXPECT_LT(settle(run, timeArea, startTime, 1, true), 1);
-  EXPECT_LT(settle(run, kModelArea, startModel, 50, true), 50);
+  EXPECT_EQ(changedAfterSync(run, timeArea, startTime), 0);
+  EXPECT_LT(changedAfterSync(run, kModelArea, startModel), 50);
 
   run.closeWindow();
   EXPECT_EQ(run.finish(), 0);
@@ -205,21 +204,21 @@ TEST(ShakeplayEndToEnd, AtSpeedFiveTheLargestModelStillAnswersDragsEscapeAndStop
   const QImage startTime = run.grab(timeArea);
 
   clickPanel(run, IDC_PLAY);
-  EXPECT_GT(settle(run, timeArea, startTime, 20), 20);  // playing
+  EXPECT_GT(waitForChange(run, timeArea, startTime, 20), 20);  // playing
   const QImage box = run.grab(kBoxArea);
   middleDrag(run, 300, 300, 380, 340);
-  EXPECT_GT(settle(run, kBoxArea, box, 100), 100);  // turned while playing
+  EXPECT_GT(changedAfterSync(run, kBoxArea, box), 100);  // turned while playing
   run.savePicture("shakeplay-e2e-largest-playing.png");
 
   run.xdotool("mousemove --window " + run.window() + " 605 655 click 1");
-  pause(300);
   run.xdotool("key Escape");
-  EXPECT_GT(settle(run, kBoxArea, box, 2000), 2000);  // the box is gone, the panel shows there
+  EXPECT_GT(changedAfterSync(run, kBoxArea, box), 2000);  // the box is gone, the panel shows there
 
+  // Once STOP has been handled, the tick that was under way has ended and no other follows.
   clickPanel(run, IDC_STOP);
-  pause(1000);  // a tick under way ends first
+  run.sync();
   const QImage stoppedTime = run.grab(timeArea), stoppedModel = run.grab(kModelArea);
-  pause(1500);
+  watchStill();
   EXPECT_EQ(differingPixels(stoppedTime, run.grab(timeArea)), 0);
   EXPECT_EQ(differingPixels(stoppedModel, run.grab(kModelArea)), 0);
 

@@ -18,7 +18,7 @@
 
 #include "tests/support/HostedTool.h"
 #include "tests/support/Pictures.h"
-#include "tests/shakeplay/WindowClose.h"
+#include "tests/support/WindowMessages.h"
 
 extern char** environ;
 
@@ -103,7 +103,11 @@ void ShakeplayRun::savePicture(const std::string& name) const {
 }
 
 void ShakeplayRun::closeWindow() const {
-  if (!window_.empty()) askWindowToClose(std::stoul(window_));
+  if (!window_.empty()) testsupport::askWindowToClose(std::stoul(window_));
+}
+
+void ShakeplayRun::sync() const {
+  ASSERT_TRUE(testsupport::waitUntilWindowIdle(std::stoul(window_))) << "shakeplay did not answer within a minute";
 }
 
 int ShakeplayRun::finish() {

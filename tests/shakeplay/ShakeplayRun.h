@@ -28,6 +28,9 @@ class ShakeplayRun {
 
   // Runs `xdotool arguments`; a failing command fails the test.
   void xdotool(const std::string& arguments) const;
+  // Returns once the program has handled what was sent to it so far and drawn it (a minute at
+  // most, else the test fails).
+  void sync() const;
   // The part of the window's client area given in window pixels, grabbed from the screen.
   QImage grab(const QRect& area) const;
   void savePicture(const std::string& name) const;

@@ -18,6 +18,7 @@
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/qt/QtFonts.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/WindowMessages.h"
 
 extern char** environ;
 
@@ -88,6 +89,10 @@ void HostedTool::stopHost(int* status) {
 
 void HostedTool::xdotool(const std::string& arguments) const {
   ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
+}
+
+void HostedTool::sync() const {
+  ASSERT_TRUE(waitUntilWindowIdle(std::stoul(window_))) << "the tool did not answer within a minute";
 }
 
 std::string HostedTool::middleOf(const ui::DialogTemplate& dialog, int id) const {

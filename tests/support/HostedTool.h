@@ -40,6 +40,9 @@ class HostedTool {
 
   // Runs `xdotool arguments`; a failing command fails the test.
   void xdotool(const std::string& arguments) const;
+  // Returns once the tool has handled what was sent to its window so far and drawn it (a minute
+  // at most, else the test fails).
+  void sync() const;
   // Gives the window the focus and clicks the middle of a control of the dialog template.
   void clickControl(const ui::DialogTemplate& dialog, int id) const;
   // Clicks the middle of a control as a person does, the button held down for 50 ms, without

@@ -22,18 +22,18 @@ namespace {
 const QRect kModelArea{0, 0, layout::kModelView.cx, layout::kColourBar.y};
 const std::vector<std::string> kNoLeakCheckAfterGlx{"ASAN_OPTIONS=detect_leaks=0"};
 
-// The model view once it has drawn and holds still: its corner shows the `background` (not the
-// screen's black while the window is still being placed) and two grabs a little apart are alike.
-// After 15 s, the last grab.
+// The model view once shakeplay has drawn it and handled its start-up: its corner shows the
+// `background` (not the screen's black while the window is still being placed). After 15 s, the
+// last grab.
 QImage settledModelView(const ShakeplayRun& run, QRgb background) {
-  QImage last;
+  QImage now;
   for (int i = 0; i < 75; ++i) {
-    const QImage now = run.grab(kModelArea);
-    if (!last.isNull() && differingPixels(last, now) == 0 && now.pixel(0, 0) == background) return now;
-    last = now;
+    run.sync();
+    now = run.grab(kModelArea);
+    if (now.pixel(0, 0) == background) return now;
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
   }
-  return last;
+  return now;
 }
 
 // The pixels that differ, white on black, for people to look at.
