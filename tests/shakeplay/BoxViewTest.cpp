@@ -1,8 +1,11 @@
 // The orientation box drawn on a 120 x 120 pbuffer with the system font's glyphs, and the set-up
 // of its OpenGL base.
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <GL/gl.h>
+#include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "platform/gl/FontGlyphs.h"
 #include "shakeplay/ShakeplayDoc.h"
@@ -133,7 +136,8 @@ TEST(FontGlyphs, LatinGlyphsHaveInkAndAdvanceControlCodesNothing) {
   EXPECT_LE(x.yorig, 1.0f);  // "X" stands on the baseline
   const gl::Glyph& g = glyphs['g'];
   EXPECT_GE(g.yorig, x.yorig + 2.0f);  // "g" reaches below it
-  EXPECT_TRUE(glyphs[' '].bits.empty());
+  const std::vector<std::uint8_t>& space = glyphs[' '].bits;
+  EXPECT_TRUE(std::all_of(space.begin(), space.end(), [](std::uint8_t bits) { return bits == 0; })) << "no ink";
   EXPECT_GT(glyphs[' '].advance, 0.0f);
   EXPECT_EQ(glyphs['\n'].advance, 0.0f);
   EXPECT_GT(glyphs[0xE9].width, 0);  // Latin-1 e acute

@@ -15,11 +15,12 @@ namespace ui::qt {
 
 // How the form turns dialog units into pixels.
 enum class FormUnits {
-  // Those of the stand-in for the template's font, as a dialog window does.
+  // Those of the dialog font, as a dialog window does.
   OfStandInFont,
-  // Those of 8-point "MS Sans Serif" at 96 dots per inch (BaseUnits{}), the stand-in font
-  // narrowed to fit them: for a form among windows at fixed pixel places, which must keep the
-  // pixel places the template was drawn for.
+  // Those of 8-point "MS Sans Serif" at 96 dots per inch (BaseUnits{}): for a form among windows
+  // at fixed pixel places, which must keep the pixel places the template was drawn for. The
+  // template font has them; a wider stand-in (when the template font is missing) is narrowed to
+  // fit them.
   OfTemplatePixels,
 };
 

@@ -1,16 +1,49 @@
 #include "platform/ui/qt/QtFonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QStandardPaths>
 
 namespace ui::qt {
 namespace {
 const char* const kSans = "DejaVu Sans";
 const char* const kMono = "DejaVu Sans Mono";
+const char* const kArialLike = "Liberation Sans";
+const char* const kCourierNewLike = "Liberation Mono";
+const char* const kSystem = "System";  // the device context's default font, bold, 16-pixel cells
+
+// The platform's fonts' files under the system's share folders; each one found is loaded once.
+bool loadTemplateFonts() {
+  bool all = true;
+  for (const char* file : {"wine/fonts/ms_sans_serif.ttf", "wine/fonts/courier.ttf", "wine/fonts/system.ttf"}) {
+    const QString path = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QString::fromLatin1(file));
+    all = !path.isEmpty() && QFontDatabase::addApplicationFont(path) >= 0 && all;
+  }
+  return all;
+}
+
+bool fontsReady() {
+  static const bool loaded = loadTemplateFonts();
+  return loaded;
+}
+
+// The family the platform would draw a face in.
+QString familyName(const std::string& face, bool fixedPitch) {
+  fontsReady();
+  const QString name = QString::fromStdString(face);
+  if (QFontDatabase::hasFamily(name)) return name;
+  // "Ariel" (so the original names its label font) is no face of the platform, whose font
+  // mapper gives it Arial, or Courier New when fixed pitch is asked.
+  if (face == "Ariel") {
+    const QString like = fixedPitch ? kCourierNewLike : kArialLike;
+    if (QFontDatabase::hasFamily(like)) return like;
+  }
+  return fixedPitch ? kMono : kSans;
+}
 
 QFont family(const std::string& face, bool fixedPitch) {
-  const QString name = QString::fromStdString(face);
-  QFont font(QFontDatabase::hasFamily(name) ? name : QString(fixedPitch ? kMono : kSans));
+  QFont font(familyName(face, fixedPitch));
   if (fixedPitch) {
     font.setFixedPitch(true);
     font.setStyleHint(QFont::Monospace);
@@ -19,9 +52,11 @@ QFont family(const std::string& face, bool fixedPitch) {
 }
 }  // namespace
 
+bool templateFontsLoaded() { return fontsReady(); }
+
 QFont dialogFont(const std::string& face, int pointSize) {
   QFont font = family(face, false);
-  // Points at 96 dots per inch, as the templates were laid out.
+  // Points at 96 dots per inch, as the templates were laid out; a bitmap face takes its strike.
   font.setPixelSize(std::max(1, (pointSize * 96 + 36) / 72));
   return font;
 }
@@ -35,11 +70,14 @@ QFont controlFont(const std::string& face, const QFont& dialog) {
 }
 
 QFont paintFont(const std::string& face, int cellHeight, bool fixedPitch, bool bold) {
-  QFont font = family(face.empty() ? kSans : face, fixedPitch);
-  font.setBold(bold || face.empty());
-  // DejaVu's line height is about 7/6 of its pixel size.
+  QFont font = family(face.empty() ? kSystem : face, fixedPitch);
+  // The stand-in for the default font is a bold face; the platform's own is bold as it is.
+  font.setBold(bold || (face.empty() && QFontInfo(font).family() != kSystem));
+  // The largest size whose cell (ascent and descent) is no taller than the height asked for.
   const int height = cellHeight > 0 ? cellHeight : (face.empty() ? 16 : 13);
-  font.setPixelSize(std::max(1, height * 6 / 7));
+  int pixels = height;
+  font.setPixelSize(pixels);
+  while (pixels > 1 && QFontMetrics(font).height() > height) font.setPixelSize(--pixels);
   return font;
 }
 

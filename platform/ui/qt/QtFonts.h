@@ -1,7 +1,10 @@
-// Fonts that stand in for the Windows faces on Linux.
-//   "MS Sans Serif" (the dialog font)  -> the face itself if installed, else DejaVu Sans, 11 px
-//   "Courier" (number-entry edits)     -> the face itself if installed, else DejaVu Sans Mono, 12 px
-//   the device context's default font  -> DejaVu Sans bold, 13 px (the bold "System" font)
+// The Windows faces on Linux. The platform's fonts come from Debian's fonts-wine, loaded from their
+// files (Debian's fontconfig refuses bitmap fonts); Arial's place is taken by the metric-compatible
+// Liberation faces of fonts-liberation2. Where a face is missing, DejaVu stands in for it:
+//   "MS Sans Serif" (the dialog font)  -> its 13-pixel strike (base units 6 x 13), else DejaVu Sans 11 px
+//   "Courier" (number-entry edits)     -> its 13-pixel strike, else DejaVu Sans Mono 12 px
+//   "Ariel" (no face of the platform)  -> Liberation Sans, or Liberation Mono when fixed pitch is asked
+//   the device context's default font  -> "System" (bold, 16-pixel cells), else DejaVu Sans bold
 //   any other missing face             -> DejaVu Sans Mono when fixed pitch is asked, else DejaVu Sans
 #pragma once
 
@@ -21,5 +24,9 @@ BaseUnits baseUnitsOf(const QFont& font);
 // `font` narrowed (a smaller stretch, then a smaller size) until its base units are no larger
 // than `base`: texts laid out for another face then fit the controls sized for that face.
 QFont fittedTo(QFont font, BaseUnits base);
+
+// Whether the platform's fonts were found ("MS Sans Serif", "Courier", "System"): dialogs then
+// have their true size.
+bool templateFontsLoaded();
 
 }  // namespace ui::qt

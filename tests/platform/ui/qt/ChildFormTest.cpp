@@ -111,7 +111,8 @@ TEST_F(ChildFormTest, AModelThatEndsHidesOnlyItsFormAndIsDestroyedWithTheParent)
 }
 
 // Among windows at fixed pixel places a form keeps the pixels its template was drawn for
-// (8-point "MS Sans Serif": 6 x 13 pixels per 4 x 8 units), whatever the stand-in font.
+// (8-point "MS Sans Serif": 6 x 13 pixels per 4 x 8 units), in the template font or, where that
+// is missing, in the stand-in narrowed to fit.
 TEST(ChildFormAtTemplatePixels, PlacesControlsByTheTemplateFontAndNarrowsTheStandInToFit) {
   bool destroyed = false;  // outlives the parent, whose end destroys the model
   QWidget parent;
@@ -123,11 +124,15 @@ TEST(ChildFormAtTemplatePixels, PlacesControlsByTheTemplateFontAndNarrowsTheStan
   EXPECT_EQ(form.widgetOf(kPlainEdit)->geometry(), QRect(83, 11, 105, 20));
   EXPECT_EQ(form.widgetOf(kPush)->geometry(), QRect(18, 163, 60, 23));
   EXPECT_EQ(model.clientSize(), ui::dialogToPixels(model.dialogTemplate().size, ui::BaseUnits{}));
-  const ui::BaseUnits fitted = ui::qt::baseUnitsOf(form.dialogFont());
+  EXPECT_EQ(ui::qt::baseUnitsOf(form.dialogFont()), (ui::BaseUnits{6, 13}));
+  EXPECT_EQ(form.widgetOf(kPush)->font(), form.dialogFont());
+  QFont standIn("DejaVu Sans");
+  standIn.setPixelSize(11);
+  ASSERT_GT(ui::qt::baseUnitsOf(standIn).x, 6);
+  const ui::BaseUnits fitted = ui::qt::baseUnitsOf(ui::qt::fittedTo(standIn, ui::BaseUnits{}));
   EXPECT_LE(fitted.x, 6);
   EXPECT_LE(fitted.y, 13);
   EXPECT_GE(fitted.x, 5);  // narrowed, not shrunk past reading
-  EXPECT_EQ(form.widgetOf(kPush)->font(), form.dialogFont());
 }
 
 }  // namespace
