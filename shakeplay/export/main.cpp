@@ -1,5 +1,6 @@
 // shakeplay-export: shakeplay's model view rendered with no display into animation files.
 #include <QGuiApplication>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
   if (parsed.options->colourBar) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     glyphs.emplace(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");  // Qt took the user's locale: the labels keep their points
   }
   return shakeplay::exporting::runExport(*parsed.options);
 }

@@ -6,10 +6,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "platform/CommandLine.h"
 #include "platform/ui/Services.h"
+#include "platform/ui/qt/QtApplication.h"
 #include "platform/ui/qt/QtIcon.h"
 #include "platform/ui/qt/QtServices.h"
 #include "shakeplay/ShakeplayDoc.h"
@@ -21,10 +20,7 @@
 
 int CShakeplayApp::InitInstance(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setStyle(QStringLiteral("Fusion"));
-  std::vector<std::string> words;
-  for (const QString& word : QApplication::arguments()) words.push_back(word.toStdString());
-  platform::setCommandLine(words);
+  ui::qt::startPlatform();
   ui::setApplicationName("shakeplay");
   // Where no window can be seen, messages go to the standard error stream instead of boxes
   // nobody could answer.

@@ -6,12 +6,20 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace ui {
 class Dialog;
 }
 
 namespace ui::qt {
+
+// Once the program's QApplication exists: the platform's look (the Fusion style, and the
+// template's font for message boxes and menus as for dialogs), numbers read and written the C
+// library's default way ("1.5", never "1,5", whatever the user's language), and the command line
+// after Qt has removed its own options (platform::setCommandLine), which it returns.
+std::vector<std::string> startPlatform();
 
 // Creates the QApplication, takes the command line after Qt removed its own options
 // (platform::setCommandLine), names the application after the program, installs the Qt
