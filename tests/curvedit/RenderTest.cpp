@@ -118,6 +118,7 @@ TEST_F(CurveEditRender, AboutBoxShowsTheIconTextAndOk) {
   CAboutDlg about;
   ShownDialog shown(about);
   picture(shown, "curvedit-about.png");
+  EXPECT_EQ(shown.window->size(), QSize(326, 89));  // 217 x 55 units: 325.5, 89.4
   EXPECT_EQ(shown.window->windowTitle(), "About curvedit");
   EXPECT_EQ(shown.widget<QPushButton>(1)->text(), "OK");
   const auto labels = shown.window->findChildren<QLabel*>();

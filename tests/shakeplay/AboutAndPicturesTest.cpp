@@ -64,6 +64,7 @@ TEST(AboutBox, ShownByTheBinderWithItsIcon) {
   QApplication::processEvents();
   const QImage picture = window.grab().toImage();
   picture.save(QString::fromStdString(testsupport::picturePath("shakeplay-about.png")));
+  EXPECT_EQ(picture.size(), QSize(326, 89));  // 217 x 55 units: 325.5, 89.4
   const ui::Rect icon = ui::dialogToPixels(CAboutDlg::kIconRect, about.baseUnits());
   // The icon's dark blue ground shows at its top-left corner.
   EXPECT_EQ(picture.pixelColor(icon.x + 1, icon.y + 1), QColor(0, 0, 140));

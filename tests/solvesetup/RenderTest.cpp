@@ -106,9 +106,10 @@ TEST(SettingsRender, WindowShowsTheApplicationIcon) {
       QString::fromStdString(testsupport::picturePath("solvesetup-icon.png"))));
 }
 
-// A damping dialog shown in a real window: its caption, its fields in Courier, a picture.
-void renderDampingDialog(CPrettyDialog& dialog, const std::string& picture) {
+// A damping dialog shown in a real window: its size, its caption, its fields in Courier, a picture.
+void renderDampingDialog(CPrettyDialog& dialog, QSize size, const std::string& picture) {
   ShownDialog shown(dialog);
+  EXPECT_EQ(shown.window->size(), size);
   EXPECT_EQ(shown.window->windowTitle().toStdString(), dialog.dialogTemplate().caption);
   auto* field = shown.widget<QLineEdit>(IDC_COEF_A);
   ASSERT_NE(field, nullptr);
@@ -121,10 +122,10 @@ TEST(SettingsRender, DampingDialogs) {
   CRayleighDlg rayleigh;
   rayleigh.textA = "5.000000e-02";
   rayleigh.textB = "1.026800e-04";
-  renderDampingDialog(rayleigh, "solvesetup-rayleigh.png");
+  renderDampingDialog(rayleigh, {195, 125}, "solvesetup-rayleigh.png");  // 130 x 77 units: 195, 125.1
   CModalDampingDlg modal;
   modal.textPercent = "5.000000e-02";
-  renderDampingDialog(modal, "solvesetup-modal.png");
+  renderDampingDialog(modal, {191, 94}, "solvesetup-modal.png");  // 127 x 58 units: 190.5, 94.3
 }
 
 }  // namespace

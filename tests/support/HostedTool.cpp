@@ -135,14 +135,18 @@ void HostedTool::closeWithKey(const std::string& title, const std::string& key) 
   ADD_FAILURE() << "\"" << title << "\" is still open after " << key;
 }
 
-void HostedTool::savePicture(const std::string& name) const {
+QRect HostedTool::clientArea() const {
   int x = 0, y = 0, width = 0, height = 0;
   const std::string geometry = shell("xdotool getwindowgeometry --shell " + window_);
-  ASSERT_EQ(std::sscanf(geometry.c_str(), "WINDOW=%*d X=%d Y=%d WIDTH=%d HEIGHT=%d", &x, &y,
-                        &width, &height),
-            4)
-      << geometry;
-  const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0, x, y, width, height);
+  if (std::sscanf(geometry.c_str(), "WINDOW=%*d X=%d Y=%d WIDTH=%d HEIGHT=%d", &x, &y, &width, &height) != 4) {
+    ADD_FAILURE() << "no geometry: " << geometry;
+  }
+  return {x, y, width, height};
+}
+
+void HostedTool::savePicture(const std::string& name) const {
+  const QRect area = clientArea();
+  const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
   EXPECT_TRUE(screen.save(QString::fromStdString(picturePath(name))));
 }
 

@@ -5,6 +5,7 @@
 
 #include <sys/types.h>
 
+#include <QRect>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -53,6 +54,9 @@ class HostedTool {
   // Gives a window (a sub-dialog or a message box) the focus, presses the key there through the
   // server and waits, up to ten seconds, until no window has that title.
   void closeWithKey(const std::string& title, const std::string& key) const;
+  // The window's client area on the screen (with no window manager, the window is its client
+  // area).
+  QRect clientArea() const;
   // Saves the part of the screen that the window covers in the pictures folder.
   void savePicture(const std::string& name) const;
 
