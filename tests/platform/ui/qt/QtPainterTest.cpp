@@ -5,24 +5,31 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <functional>
 
 #include "platform/ui/qt/QtPainter.h"
 
 namespace {
 
-TEST(QtPainterTest, LinesLeaveTheirEndPointOut) {
-  QImage image(20, 20, QImage::Format_RGB32);
+// What `draw` draws in a red pen on a black square of `side` pixels.
+QImage drawnInRed(int side, const std::function<void(ui::Painter&)>& draw) {
+  QImage image(side, side, QImage::Format_RGB32);
   image.fill(Qt::black);
-  {
-    QPainter qpainter(&image);
-    ui::qt::QtPainter painter(qpainter);
-    painter.SelectPen({ui::PenStyle::Solid, 1, {255, 0, 0}});
+  QPainter qpainter(&image);
+  ui::qt::QtPainter painter(qpainter);
+  painter.SelectPen({ui::PenStyle::Solid, 1, {255, 0, 0}});
+  draw(painter);
+  return image;
+}
+
+TEST(QtPainterTest, LinesLeaveTheirEndPointOut) {
+  const QImage image = drawnInRed(20, [](ui::Painter& painter) {
     painter.MoveTo(3, 2);
     painter.LineTo(9, 2);   // across
     painter.LineTo(9, 12);  // down from there
     painter.MoveTo(14, 14);
     painter.LineTo(14, 14);  // no length
-  }
+  });
   const QColor red(255, 0, 0);
   const QColor black(0, 0, 0);
   EXPECT_EQ(image.pixelColor(3, 2), red);
@@ -36,15 +43,10 @@ TEST(QtPainterTest, LinesLeaveTheirEndPointOut) {
 // A circle of radius 10 about (20, 20) passes through (10, 20), (30, 20), (20, 10) and (20, 30):
 // it spans 21 pixels each way, centred on its point.
 TEST(QtPainterTest, AngleArcCirclePassesThroughItsFourRadialPoints) {
-  QImage image(41, 41, QImage::Format_RGB32);
-  image.fill(Qt::black);
-  {
-    QPainter qpainter(&image);
-    ui::qt::QtPainter painter(qpainter);
-    painter.SelectPen({ui::PenStyle::Solid, 1, {255, 0, 0}});
+  const QImage image = drawnInRed(41, [](ui::Painter& painter) {
     painter.MoveTo(30, 20);
     painter.AngleArc(20, 20, 10, 0.0, 360.0);
-  }
+  });
   int left = 41, right = -1, top = 41, bottom = -1;
   for (int y = 0; y < 41; ++y) {
     for (int x = 0; x < 41; ++x) {
