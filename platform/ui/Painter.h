@@ -73,8 +73,8 @@ class Painter {
   // radial through (xEnd, yEnd); equal radials give the whole ellipse. No current position.
   void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
   // A line from the current position to the arc's start, then the arc of the circle of the
-  // given radius about (x, y), through (x + radius, y), from startDegrees over sweepDegrees (counter-clockwise for positive sweeps). The
-  // arc's end becomes the current position.
+  // given radius about (x, y), through (x + radius, y), from startDegrees over sweepDegrees
+  // (counter-clockwise for positive sweeps). The arc's end becomes the current position.
   void AngleArc(int x, int y, int radius, double startDegrees, double sweepDegrees);
   // Fills the polygon with the brush (PaintRgn of a polygon region), no outline.
   void PaintRgn(const std::vector<Point>& polygon);

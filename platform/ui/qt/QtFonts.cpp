@@ -23,14 +23,9 @@ bool loadTemplateFonts() {
   return all;
 }
 
-bool fontsReady() {
-  static const bool loaded = loadTemplateFonts();
-  return loaded;
-}
-
 // The family the platform would draw a face in.
 QString familyName(const std::string& face, bool fixedPitch) {
-  fontsReady();
+  templateFontsLoaded();
   const QString name = QString::fromStdString(face);
   if (QFontDatabase::hasFamily(name)) return name;
   // "Ariel" (so the original names its label font) is no face of the platform, whose font
@@ -52,7 +47,10 @@ QFont family(const std::string& face, bool fixedPitch) {
 }
 }  // namespace
 
-bool templateFontsLoaded() { return fontsReady(); }
+bool templateFontsLoaded() {
+  static const bool loaded = loadTemplateFonts();
+  return loaded;
+}
 
 QFont dialogFont(const std::string& face, int pointSize) {
   QFont font = family(face, false);
