@@ -4,24 +4,14 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <memory>
 
 namespace testsupport {
 namespace {
 
-// A display of our own, closed with the object.
-class OwnDisplay {
- public:
-  OwnDisplay() : display_(XOpenDisplay(nullptr)) {}
-  ~OwnDisplay() {
-    if (display_ != nullptr) XCloseDisplay(display_);
-  }
-  OwnDisplay(const OwnDisplay&) = delete;
-  OwnDisplay& operator=(const OwnDisplay&) = delete;
-  Display* get() const { return display_; }
-
- private:
-  Display* display_;
-};
+// A display of our own, closed with the pointer.
+using OwnDisplay = std::unique_ptr<Display, int (*)(Display*)>;
+OwnDisplay openDisplay() { return OwnDisplay(XOpenDisplay(nullptr), XCloseDisplay); }
 
 XEvent protocolMessage(Display* display, unsigned long window, const char* protocol, long stamp) {
   XEvent event{};
@@ -58,7 +48,7 @@ bool ping(Display* display, unsigned long window, long stamp, std::chrono::stead
 }  // namespace
 
 void askWindowToClose(unsigned long window) {
-  const OwnDisplay display;
+  const OwnDisplay display = openDisplay();
   if (display.get() == nullptr) return;
   XEvent event = protocolMessage(display.get(), window, "WM_DELETE_WINDOW", CurrentTime);
   XSendEvent(display.get(), window, False, NoEventMask, &event);
@@ -68,7 +58,7 @@ bool waitUntilWindowIdle(unsigned long window, double seconds) {
   // Three rounds: the first answer comes when the events before it are taken in, the later ones
   // once what those events posted (repaints, queued input) has been handled too.
   constexpr int kRounds = 3;
-  const OwnDisplay display;
+  const OwnDisplay display = openDisplay();
   if (display.get() == nullptr) return false;
   const auto end = std::chrono::steady_clock::now() + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                                                           std::chrono::duration<double>(seconds));

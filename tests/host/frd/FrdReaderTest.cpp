@@ -194,48 +194,36 @@ INSTANTIATE_TEST_SUITE_P(EveryFault, FrdRefusal, testing::ValuesIn(kRefusals), [
   return name;
 });
 
-// Files in a private folder, by their names, with a .frd file's content or another's.
-class FrdFiles : public testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("korvena-frd-" + std::to_string(::getpid()) + "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
-    std::ofstream(path("brick.frd")) << kBrickFrd;
-    std::ofstream(path("named.res")) << kBrickFrd;  // a .frd file whatever its name
-    std::ofstream(path("empty.frd"));
-    std::ofstream(path("result.res"), std::ios::binary) << std::string("KOR\x01\x02\x00\x00", 7);
-    std::filesystem::create_directory(path("folder.frd"));
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-  std::string path(const std::string& name) const { return (folder_ / name).string(); }
-
- private:
-  std::filesystem::path folder_;
-};
-
-TEST_F(FrdFiles, FilesItCannotReadAreNamedForWhatTheyAre) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"/nonexistent/model.frd", "/nonexistent/model.frd: cannot be read"},
-      {path("folder.frd"), path("folder.frd") + ": is a directory, not a .frd file"},
-      {path("empty.frd"), path("empty.frd") + ": is empty"},
+// Files by their content, not their names: whether each is known as a .frd file, and what reading
+// it says when it cannot be read ("" for a file that reads).
+TEST(FrdFiles, AreKnownByTheirFirstRecordAndNamedForWhatTheyAreWhenUnreadable) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / ("korvena-frd-" + std::to_string(::getpid()));
+  fs::create_directories(folder / "folder.frd");
+  std::ofstream(folder / "named.res") << kBrickFrd;
+  std::ofstream(folder / "result.res") << "KOR";
+  const struct {
+    std::string file;
+    bool frd;
+    std::string said;
+  } cases[] = {
+      {"named.res", true, ""},
+      {"result.res", false, "result.res:1: 'KOR' does not begin a block of a .frd file"},
+      {"folder.frd", false, "folder.frd: is a directory, not a .frd file"},
+      {"missing.frd", false, "missing.frd: cannot be read"},
   };
-  for (const auto& [file, said] : cases) {
+  for (const auto& c : cases) {
+    const std::string path = (folder / c.file).string();
+    EXPECT_EQ(isFrdFile(path), c.frd) << c.file;
+    std::string said;
     try {
-      readFrdFile(file);
-      ADD_FAILURE() << file;
+      readFrdFile(path);
     } catch (const FrdError& error) {
-      EXPECT_EQ(error.what(), said);
+      said = error.what();
     }
+    EXPECT_EQ(said, c.said.empty() ? "" : (folder / c.said).string()) << c.file;
   }
-}
-
-TEST_F(FrdFiles, AFrdFileIsKnownByItsFirstRecordNotByItsName) {
-  EXPECT_TRUE(isFrdFile(path("brick.frd")));
-  EXPECT_TRUE(isFrdFile(path("named.res")));
-  for (const std::string name : {"empty.frd", "result.res", "folder.frd", "missing.frd"}) {
-    EXPECT_FALSE(isFrdFile(path(name))) << name;
-  }
+  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -12,36 +12,32 @@ namespace {
 
 using namespace ui::qt;
 
-TEST(TemplateFonts, DialogCourierAndSystemFontsHaveTheOriginalMetrics) {
+TEST(TemplateFonts, EachFaceHasThePlatformsFamilyAndMetrics) {
   ASSERT_TRUE(templateFontsLoaded()) << "install fonts-wine";
   const QFont dialog = dialogFont("MS Sans Serif", 8);
-  EXPECT_EQ(QFontInfo(dialog).family(), "MS Sans Serif");
-  EXPECT_EQ(baseUnitsOf(dialog), (ui::BaseUnits{6, 13}));  // 323 pixels for the 52 letters
-  EXPECT_EQ(QFontMetrics(dialog).horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"), 323);
-  const QFont courier = controlFont("Courier", dialog);
-  EXPECT_EQ(QFontInfo(courier).family(), "Courier");
-  EXPECT_EQ(QFontMetrics(courier).horizontalAdvance("-1.2500e+03"), 11 * 8);
   EXPECT_EQ(controlFont("", dialog), dialog);
-  const QFont system = paintFont("", 0, false, false);  // the device context's default
-  EXPECT_EQ(QFontInfo(system).family(), "System");
-  EXPECT_EQ(QFontMetrics(system).height(), 16);
-  EXPECT_EQ(baseUnitsOf(system), (ui::BaseUnits{8, 16}));
-}
-
-// A painter's height is the cell's (ascent and descent): the largest size that fits in it.
-TEST(TemplateFonts, ArielIsLiberationSansOrMonoInTheLargestSizeThatFitsTheCell) {
   struct Case {
-    bool fixedPitch;
-    int cell;
+    QFont font;
     const char* family;
+    int cell;              // ascent and descent: a painter's height is the largest that fits it
+    ui::BaseUnits base;    // {0, 0}: not checked
+  } const cases[] = {
+      {dialog, "MS Sans Serif", 13, {6, 13}},  // 323 pixels for the 52 letters
+      {controlFont("Courier", dialog), "Courier", 13, {8, 13}},
+      {paintFont("", 0, false, false), "System", 16, {8, 16}},  // the device context's default
+      {paintFont("Ariel", 14, true, false), "Liberation Mono", 14, {0, 0}},
+      {paintFont("Ariel", 12, false, false), "Liberation Sans", 12, {0, 0}},
   };
-  for (const Case& c : {Case{true, 14, "Liberation Mono"}, Case{false, 14, "Liberation Sans"},
-                        Case{false, 12, "Liberation Sans"}}) {
-    QFont font = paintFont("Ariel", c.cell, c.fixedPitch, false);
-    EXPECT_EQ(QFontInfo(font).family(), c.family) << c.cell;
-    EXPECT_LE(QFontMetrics(font).height(), c.cell) << c.family;
-    font.setPixelSize(font.pixelSize() + 1);
-    EXPECT_GT(QFontMetrics(font).height(), c.cell) << c.family << " one pixel larger no longer fits";
+  for (const Case& c : cases) {
+    EXPECT_EQ(QFontInfo(c.font).family(), c.family);
+    EXPECT_LE(QFontMetrics(c.font).height(), c.cell) << c.family;
+    if (c.base.x != 0) {
+      EXPECT_EQ(baseUnitsOf(c.font), c.base) << c.family;
+    } else {
+      QFont larger = c.font;
+      larger.setPixelSize(c.font.pixelSize() + 1);
+      EXPECT_GT(QFontMetrics(larger).height(), c.cell) << c.family << " one pixel larger no longer fits";
+    }
   }
 }
 
