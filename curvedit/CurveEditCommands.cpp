@@ -7,12 +7,13 @@
 #include "curvedit/CCurveEditDlg.h"
 #include "curvedit/CurveditResources.h"
 #include "curvedit/PointRules.h"
+#include "platform/FormatText.h"
 #include "platform/ui/Services.h"
 #include "runtime/skeleton/NumberText.h"
 
 using namespace curvedit;
 using skeleton::formatNumber;
-using skeleton::formatText;
+using platform::formatText;
 
 namespace {
 constexpr const char* kErrorCaption = "Korvena Error";

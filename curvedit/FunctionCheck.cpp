@@ -4,11 +4,12 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/FormatText.h"
 #include "runtime/skeleton/NumberText.h"
 
 namespace curvedit {
 namespace {
-using skeleton::formatText;
+using platform::formatText;
 
 // Values at or below this count as zero where the function rises or falls.
 constexpr double kZeroLevel = 1e-16;

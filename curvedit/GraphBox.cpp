@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "platform/FormatText.h"
 #include "runtime/skeleton/NumberText.h"
 
 namespace curvedit {
@@ -148,7 +149,7 @@ void GraphBox::drawHorizontalLines(ui::Painter& painter, const Frame& frame, int
     painter.TextOut(kLabelLeft, truncatePixel(r - kCharHeight / 2), label);
     if (!y.log && m == lines - 1) {
       painter.TextOut(static_cast<int>(0.7 * frame.margin), truncatePixel(r - kNoteRoom),
-                      skeleton::formatText("Value x 1.e%d", exponent));
+                      platform::formatText("Value x 1.e%d", exponent));
     }
     if (m == lines - 1) continue;
     for (int k = 1; k <= 4; ++k) {

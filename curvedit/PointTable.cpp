@@ -7,11 +7,12 @@
 
 #include "curvedit/FunctionBlocks.h"
 #include "curvedit/PointRules.h"
+#include "platform/FormatText.h"
 #include "runtime/skeleton/NumberText.h"
 
 namespace curvedit {
 namespace {
-using skeleton::formatText;
+using platform::formatText;
 
 constexpr const char* kSeparators = "\t ,;\r";
 

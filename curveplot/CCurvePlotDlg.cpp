@@ -4,6 +4,7 @@
 
 #include "curveplot/CurvePlotResources.h"
 #include "curveplot/PlotDrawing.h"
+#include "platform/FormatText.h"
 
 using namespace curveplot;
 
@@ -43,7 +44,7 @@ void CCurvePlotDlg::DrawPlot(ui::Painter& painter, int width, int height) {
   painter.TextOut(frame.captionX, frame.captionY, "Value x 1.e" + std::to_string(axis_.exponent));
   drawAbscissaLabels(painter, frame, abscissa);
   if (input.dispersion > 0) {
-    painter.TextOut(frame.mid - 50, frame.labelRow, formatted("Dispersion : %9.3e", input.dispersion));
+    painter.TextOut(frame.mid - 50, frame.labelRow, platform::formatText("Dispersion : %9.3e", input.dispersion));
   }
   drawValueAxis(painter, frame);
   drawAbscissaLines(painter, frame);
@@ -61,7 +62,7 @@ void CCurvePlotDlg::DrawPlot(ui::Painter& painter, int width, int height) {
 void CCurvePlotDlg::drawValueAxis(ui::Painter& painter, const PlotFrame& frame) const {
   for (int i = 0; i <= 5; ++i) {
     painter.TextOut(frame.valueLabelX, frame.base - i * frame.step + 5,
-                    formatted("%6.3f", axis_.label(i)));
+                    platform::formatText("%6.3f", axis_.label(i)));
   }
   painter.SelectPen(solidPen(kAxisColour));
   painter.MoveTo(frame.gridStart, frame.base);

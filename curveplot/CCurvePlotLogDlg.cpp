@@ -4,6 +4,7 @@
 
 #include "curveplot/CurvePlotResources.h"
 #include "curveplot/PlotDrawing.h"
+#include "platform/FormatText.h"
 
 using namespace curveplot;
 
@@ -41,7 +42,7 @@ void CCurvePlotLogDlg::DrawPlot(ui::Painter& painter, int width, int height) {
   drawCaption(painter, frame);
   drawAbscissaLabels(painter, frame, abscissa);
   if (input.dispersion >= 0) {
-    painter.TextOut(frame.mid - 50, frame.topMargin, formatted("Dispersion : %9.3e", input.dispersion));
+    painter.TextOut(frame.mid - 50, frame.topMargin, platform::formatText("Dispersion : %9.3e", input.dispersion));
   }
   drawDecades(painter, frame);
 
@@ -63,7 +64,7 @@ void CCurvePlotLogDlg::drawCaption(ui::Painter& painter, const PlotFrame& frame)
   if (!peak_) return;
   painter.SetTextColor(kMarkerColour);
   painter.TextOut(frame.captionX + kMaximumTextOffset, frame.captionY,
-                  formatted(" = %9.3e", peak_->magnitude));
+                  platform::formatText(" = %9.3e", peak_->magnitude));
   painter.SetTextColor(kPlotText);
 }
 
@@ -74,7 +75,7 @@ void CCurvePlotLogDlg::drawDecades(ui::Painter& painter, const PlotFrame& frame)
   const int perDecade = pixelsPerDecade(frame.base, frame.height, decades);
   for (int r = 0; r <= decades; ++r) {
     painter.TextOut(frame.valueLabelX, frame.base - r * perDecade + 5,
-                    formatted("%6.1e", std::pow(10.0, r + axis_.bottomDecade)));
+                    platform::formatText("%6.1e", std::pow(10.0, r + axis_.bottomDecade)));
   }
   const int ticks = axis_.ticksPerDecade();
   for (int r = 0; r <= decades; ++r) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
+#include "platform/FormatText.h"
 #include "runtime/skeleton/PrettyColours.h"
 
 namespace curveplot {
@@ -43,12 +43,6 @@ bool clipToFar(double& x0, double& y0, double& x1, double& y1) {
 
 ui::Pen solidPen(ui::Rgb colour) { return ui::Pen{ui::PenStyle::Solid, 1, colour}; }
 
-std::string formatted(const char* format, double value) {
-  char text[128];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
-
 void beginPlot(ui::Painter& painter, const PlotFrame& frame) {
   painter.SelectBrush(ui::Brush{skeleton::kDialogBack});
   painter.PaintRgn(0, 0, frame.width, frame.height);
@@ -58,9 +52,9 @@ void beginPlot(ui::Painter& painter, const PlotFrame& frame) {
 }
 
 void drawAbscissaLabels(ui::Painter& painter, const PlotFrame& frame, const AbscissaRange& range) {
-  painter.TextOut(frame.left - 10, frame.labelRow, formatted("%10.3e", range.min));
-  painter.TextOut(frame.mid - 50, frame.labelRow, formatted("%10.3e", (range.min + range.max) / 2));
-  painter.TextOut(frame.right - 45, frame.labelRow, formatted("%10.3e", range.max));
+  painter.TextOut(frame.left - 10, frame.labelRow, platform::formatText("%10.3e", range.min));
+  painter.TextOut(frame.mid - 50, frame.labelRow, platform::formatText("%10.3e", (range.min + range.max) / 2));
+  painter.TextOut(frame.right - 45, frame.labelRow, platform::formatText("%10.3e", range.max));
 }
 
 void drawAbscissaLines(ui::Painter& painter, const PlotFrame& frame) {
@@ -91,7 +85,7 @@ void drawSegment(ui::Painter& painter, const PlotFrame& frame, double x0, double
 void drawPeakAbscissa(ui::Painter& painter, const PlotFrame& frame, const AbscissaRange& range,
                       double peakArg, int y) {
   const double column = frame.left + (frame.right - frame.left) * peakArg;
-  painter.TextOut(toPixel(column - 40), y, formatted("%10.3e", peakArg * range.span + range.min));
+  painter.TextOut(toPixel(column - 40), y, platform::formatText("%10.3e", peakArg * range.span + range.min));
 }
 
 }  // namespace curveplot

@@ -2,7 +2,6 @@
 // labels, lines and ticks, the curve's segments, and the pens.
 #pragma once
 
-#include <string>
 
 #include "curveplot/CurveGeometry.h"
 #include "curveplot/PlotFrame.h"
@@ -16,9 +15,6 @@ inline constexpr ui::Rgb kMarkerColour{255, 0, 0};
 inline constexpr ui::Rgb kPlotText{255, 255, 255};
 
 ui::Pen solidPen(ui::Rgb colour);
-
-// One printf conversion of a double ("%10.3e", "Dispersion : %9.3e" ...).
-std::string formatted(const char* format, double value);
 
 // The client area filled with the dialog's dark blue; text white on an opaque dark blue.
 void beginPlot(ui::Painter& painter, const PlotFrame& frame);

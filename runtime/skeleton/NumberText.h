@@ -5,9 +5,6 @@
 
 namespace skeleton {
 
-// The text of a printf conversion: formatText("%d. Value of 'dt' (%10.4e)", 1, span). Never cut.
-std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
 // value formatted with one printf conversion of a double ("%11.4e", "%7.2f", "%10.3e", ...).
 std::string formatNumber(const char* format, double value);
 

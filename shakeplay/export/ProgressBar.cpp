@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/FormatText.h"
+
 namespace shakeplay::exporting {
 namespace {
 
@@ -20,9 +22,7 @@ std::string progressLine(int done, int total, int width) {
   line.front() = '[';
   line.back() = ']';
   std::fill_n(line.begin() + 1, filled, '#');
-  char counts[64];
-  std::snprintf(counts, sizeof counts, " %3lld%%  %lld/%d frames", percent, clamped, total);
-  line.append(counts);
+  line.append(platform::formatText(" %3lld%%  %lld/%d frames", percent, clamped, total));
   return line;
 }
 

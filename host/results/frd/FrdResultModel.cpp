@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 
@@ -10,19 +9,13 @@
 #include "host/results/frd/Joined.h"
 #include "host/results/frd/ModalMotion.h"
 #include "host/results/frd/SurfaceMesh.h"
+#include "platform/FormatText.h"
 
 namespace host::results {
 namespace {
 
 constexpr int kMostSteps = 20000;
 constexpr double kMostPeriods = 10000.0;
-
-// A number as printf's `pattern` (one conversion) writes it.
-std::string number(const char* pattern, double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, pattern, value);
-  return text;
-}
 
 void checkAnimation(const FrdAnimation& a, std::size_t modeCount) {
   if (a.periods && !(*a.periods > 0.0 && *a.periods <= kMostPeriods)) {
@@ -122,7 +115,7 @@ void setMotion(const FrdFile& file, const FrdAnimation& a, const std::vector<int
     const double highest = *std::max_element(f.begin(), f.end());
     const double stepsPerPeriod = (steps - 1) / (impulseDuration(f, periods) * highest);
     if (highest > 0.0 && stepsPerPeriod < 8.0) {
-      out.notes.push_back(joined(number("%.3g", stepsPerPeriod), " steps a period of the highest mode (", number("%.5g", highest),
+      out.notes.push_back(joined(platform::formatText("%.3g", stepsPerPeriod), " steps a period of the highest mode (", platform::formatText("%.5g", highest),
                                  " Hz): give more --steps for a smooth motion"));
     }
     motion = impulseMotion(f, amplitudes, a.damping, periods, steps);
@@ -142,8 +135,8 @@ void setMotion(const FrdFile& file, const FrdAnimation& a, const std::vector<int
 std::string titleOf(const FrdFile& file, const FrdAnimation& a) {
   if (!a.title.empty()) return joined(" - ", a.title);
   const std::string base = !file.heading.empty() ? file.heading : std::filesystem::path(file.name).stem().string();
-  if (!a.impulse) return joined(" - ", base, ": mode ", a.mode, " at ", number("%.5g", file.modes[a.mode - 1].frequency), " Hz");
-  return joined(" - ", base, ": modes 1-", file.modes.size(), " after an impulse, damping ", number("%.3g", 100.0 * a.damping), "%");
+  if (!a.impulse) return joined(" - ", base, ": mode ", a.mode, " at ", platform::formatText("%.5g", file.modes[a.mode - 1].frequency), " Hz");
+  return joined(" - ", base, ": modes 1-", file.modes.size(), " after an impulse, damping ", platform::formatText("%.3g", 100.0 * a.damping), "%");
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "runtime/skeleton/NumberText.h"
 
 namespace {
@@ -9,15 +7,6 @@ namespace {
 TEST(NumberText, FormatsWithThePrintfConversions) {
   EXPECT_EQ(skeleton::formatNumber("%10.3e", 2.5), " 2.500e+00");
   EXPECT_EQ(skeleton::formatNumber("%2.3f", -0.4), "-0.400");
-  EXPECT_EQ(skeleton::formatText("%d. Value of 'dt' (%10.4e) is less than (%10.4e)", 2, 0.5, -0.75),
-            "2. Value of 'dt' (5.0000e-01) is less than (-7.5000e-01)");
-}
-
-TEST(NumberText, LongTextsAreNeverCut) {
-  const std::string word(300, 'w');
-  EXPECT_EQ(skeleton::formatText("<%s>", word.c_str()), "<" + word + ">");
-  EXPECT_EQ(skeleton::formatNumber("%.2f", 1e300).size(), 304u);
-  EXPECT_EQ(skeleton::formatText("%s", ""), "");
 }
 
 TEST(NumberText, ReadsTheLeadingNumberLikeAtof) {
