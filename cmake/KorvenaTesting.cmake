@@ -2,6 +2,7 @@
 #   model : plain test, no display needed
 #   widget: Qt widgets on the offscreen platform
 #   xvfb  : real X server (GL widgets, end-to-end runs with xdotool), one at a time
+# Every GoogleTest case becomes a CTest test of its own.
 include(GoogleTest)
 
 set(KORVENA_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/xdg-runtime)
@@ -27,17 +28,17 @@ function(korvena_add_test)
           "KORVENA_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
           "KORVENA_PICTURE_DIR=${KORVENA_PICTURE_DIR}"
           "LSAN_OPTIONS=suppressions=${KORVENA_LSAN_SUPPRESSIONS}:print_suppressions=0")
+  set(properties TIMEOUT 300 LABELS ${T_KIND})
   if(T_KIND STREQUAL "widget")
     list(APPEND env "QT_QPA_PLATFORM=offscreen" "DISPLAY=")
   elseif(T_KIND STREQUAL "xvfb")
-    list(APPEND env "QT_QPA_PLATFORM=xcb")
+    # Each case on an X server of its own, one case at a time.
+    list(APPEND env "QT_QPA_PLATFORM=xcb" xvfb-run -a -s "-screen 0 1280x1024x24")
+    list(APPEND properties RESOURCE_LOCK xserver)
   endif()
-  if(T_KIND STREQUAL "xvfb")
-    add_test(NAME ${T_NAME}
-             COMMAND xvfb-run -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${T_NAME}>)
-    set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK xserver)
-  else()
-    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-  endif()
-  set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300 LABELS ${T_KIND})
+  # The environment goes on the command line (env VAR=value ... program): the discovered cases'
+  # properties are handed over as one flat list, in which a list-valued ENVIRONMENT falls apart.
+  set_target_properties(${T_NAME} PROPERTIES CROSSCOMPILING_EMULATOR "env;${env}")
+  # Every case a test of its own: `ctest -R Suite.Case` runs one behaviour.
+  gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES ${properties})
 endfunction()
