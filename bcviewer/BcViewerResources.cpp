@@ -2,6 +2,7 @@
 
 #include "loadbc/LoadIcon.h"
 #include "platform/ui/Icon.h"
+#include "platform/ui/Services.h"
 
 namespace bcviewer {
 
@@ -11,10 +12,9 @@ namespace style = ui::style;
 
 namespace {
 constexpr unsigned kShownText = style::Border | style::AutoHScroll | style::ReadOnly;
-
-// The icon is part of the program like its dialog template: it is in the table from the start.
-[[maybe_unused]] const bool iconFiled = ui::RegisterIcon(IDR_MAINFRAME, loadbc::loadIcon());
 }  // namespace
+
+void registerIcon() { ui::RegisterIcon(IDR_MAINFRAME, loadbc::loadIcon()); }
 
 const ui::DialogTemplate& loadInfoTemplate() {
   static const ui::DialogTemplate t{
@@ -23,7 +23,7 @@ const ui::DialogTemplate& loadInfoTemplate() {
       .size = {349, 106},
       .style = style::Caption | style::SystemMenu | style::ModalFrame | style::AppWindow,
       .controls = {
-          {1, ControlKind::DefPushButton, "OK", {151, 85, 47, 14}},
+          {ui::IDOK, ControlKind::DefPushButton, "OK", {151, 85, 47, 14}},
           {IDC_CSYS_CAPTION, ControlKind::Static, "csys name : ", {7, 7, 48, 12}},
           {IDC_CSYS_NAME, ControlKind::Edit, "", {61, 7, 61, 13}, kShownText},
           {IDC_FUNCTION_CAPTION, ControlKind::Static, "load func :", {134, 7, 35, 12}},

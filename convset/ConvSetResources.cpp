@@ -1,6 +1,7 @@
 #include "convset/ConvSetResources.h"
 
 #include "convset/ConvSetIcon.h"
+#include "platform/ui/Services.h"
 
 namespace convset {
 
@@ -10,10 +11,9 @@ namespace style = ui::style;
 namespace {
 constexpr unsigned kNumberField = style::Border | style::AutoHScroll;
 constexpr unsigned kLevelSpin = style::AutoBuddy | style::AlignRight | style::ArrowKeys;
-
-// The icon is part of the program like its dialog template: it is in the table from the start.
-[[maybe_unused]] const bool iconFiled = ui::RegisterIcon(IDR_MAINFRAME, convergenceIcon());
 }  // namespace
+
+void registerIcon() { ui::RegisterIcon(IDR_MAINFRAME, convergenceIcon()); }
 
 const ui::DialogTemplate& convergenceTemplate() {
   static const ui::DialogTemplate t{
@@ -46,8 +46,8 @@ const ui::DialogTemplate& convergenceTemplate() {
           {IDC_LEVEL_MAX_SPIN, ControlKind::UpDown, "", {203, 145, 9, 16}, kLevelSpin},
           {IDC_PASSES_CAPTION, ControlKind::Static, "Max No of Passes", {18, 176, 64, 11}},
           {IDC_PASSES, ControlKind::Edit, "", {141, 173, 70, 13}, kNumberField},
-          {1, ControlKind::DefPushButton, "Accept", {28, 205, 50, 14}},
-          {2, ControlKind::PushButton, "Cancel", {89, 205, 50, 14}},
+          {ui::IDOK, ControlKind::DefPushButton, "Accept", {28, 205, 50, 14}},
+          {ui::IDCANCEL, ControlKind::PushButton, "Cancel", {89, 205, 50, 14}},
           {IDC_DEFAULT, ControlKind::PushButton, "Default", {150, 205, 50, 14}},
       }};
   return t;

@@ -9,8 +9,10 @@
 
 namespace convset {
 
-// The application icon (resource 128), filed in the icon table before the program starts.
+// The application icon (resource 128).
 inline constexpr int IDR_MAINFRAME = 128;
+// Files the application icon in the icon table; main does it before the first window opens.
+void registerIcon();
 
 // The convergence dialog (resource 102).
 inline constexpr int IDD_CONVERGENCE = 102;

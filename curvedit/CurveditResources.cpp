@@ -1,6 +1,7 @@
 #include "curvedit/CurveditResources.h"
 
 #include "curvedit/CurveditIcon.h"
+#include "platform/ui/Services.h"
 
 namespace curvedit {
 
@@ -10,10 +11,9 @@ namespace style = ui::style;
 
 namespace {
 constexpr unsigned kNumberField = style::Border | style::AutoHScroll;
-
-// The icon is part of the program like its dialog templates: it is in the table from the start.
-[[maybe_unused]] const bool iconFiled = ui::RegisterIcon(IDR_MAINFRAME, curveditIcon());
 }  // namespace
+
+void registerIcon() { ui::RegisterIcon(IDR_MAINFRAME, curveditIcon()); }
 
 const ui::DialogTemplate& curveEditTemplate() {
   static const ui::DialogTemplate t{
@@ -22,8 +22,8 @@ const ui::DialogTemplate& curveEditTemplate() {
       .size = {370, 327},
       .style = style::Caption | style::SystemMenu | style::ModalFrame | style::AppWindow,
       .controls = {
-          {1, ControlKind::PushButton, "APPLY", {240, 306, 50, 14}},
-          {2, ControlKind::PushButton, "CANCEL", {316, 306, 50, 14}},
+          {ui::IDOK, ControlKind::PushButton, "APPLY", {240, 306, 50, 14}},
+          {ui::IDCANCEL, ControlKind::PushButton, "CANCEL", {316, 306, 50, 14}},
           {IDC_CAPTION, ControlKind::Static, "FREQUENCY function : Some Freq Name",
            {3, 311, 230, 9}},
           {kAnonymous, ControlKind::Static, "GRAPH BOX", {65, 5, 43, 8}},
@@ -66,7 +66,7 @@ const ui::DialogTemplate& aboutTemplate() {
           {kAnonymous, ControlKind::Static, std::to_string(IDR_MAINFRAME), {11, 17, 20, 20},
            style::Icon},
           {kAnonymous, ControlKind::Static, "curvedit Version 1.0", {40, 10, 119, 8}},
-          {1, ControlKind::DefPushButton, "OK", {178, 7, 32, 14}, style::Group},
+          {ui::IDOK, ControlKind::DefPushButton, "OK", {178, 7, 32, 14}, style::Group},
       }};
   return t;
 }

@@ -8,8 +8,10 @@
 
 namespace curvedit {
 
-// The application icon (resource 128), filed in the icon table before the program starts.
+// The application icon (resource 128).
 inline constexpr int IDR_MAINFRAME = 128;
+// Files the application icon in the icon table; main does it before the first window opens.
+void registerIcon();
 
 // The About box (resource 100) and its item in the system menu (string 101, command 0x0010).
 inline constexpr int IDD_ABOUTBOX = 100;

@@ -24,6 +24,7 @@ constexpr int kLinearHorizontalLines = 6;
 constexpr int kLabelLeft = kGap + kCharWidth;
 constexpr int kLogTicks[] = {2, 4, 6, 8};
 
+// "Ariel", so spelt, is the face the program has always asked for; the platform maps it to a real one.
 const ui::Font kLabelFont{.face = "Ariel", .height = 14, .fixedPitch = true, .bold = false};
 
 ui::Pen pen(ui::Rgb colour) { return ui::Pen{ui::PenStyle::Solid, 1, colour}; }

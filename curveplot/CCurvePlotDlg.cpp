@@ -10,7 +10,9 @@ using namespace curveplot;
 
 namespace {
 constexpr std::size_t kFirstRecordRead = 1;  // record 0 of the "LINE" block is never read
-constexpr double kMarkerSweep = 20340.0;     // degrees: the circle, and the one radius before it
+// Degrees: many turns of the circle, as the program has always drawn it; what shows is the circle
+// and the one radius from its centre that the arc starts with.
+constexpr double kMarkerSweep = 20340.0;
 // Ticks below each value grid line: how far below it, in steps, and how long, in pixels.
 constexpr struct {
   double fraction;

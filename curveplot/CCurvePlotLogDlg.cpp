@@ -10,7 +10,9 @@ using namespace curveplot;
 
 namespace {
 constexpr std::size_t kFirstRecordRead = 0;
-constexpr double kMarkerSweep = 24000.0;  // degrees
+// Degrees: many turns of the circle, as the program has always drawn it (a different count from
+// curveplot's, and the circle off the peak by 5 pixels up and left: both kept as they were).
+constexpr double kMarkerSweep = 24000.0;
 constexpr int kMaximumTextOffset = 72;    // the peak's magnitude stands this far right of "Maximum"
 constexpr int kFrameShift = 10;           // the abscissa's frame stands right of the decade labels
 }  // namespace

@@ -4,10 +4,6 @@
 
 namespace curveplot {
 namespace {
-
-// The icon is part of the program like its dialog templates: it is in the table from the start.
-[[maybe_unused]] const bool iconFiled = ui::RegisterIcon(IDR_MAINFRAME, curvePlotIcon());
-
 ui::DialogTemplate plotTemplate(const char* caption) {
   namespace style = ui::style;
   return {.id = IDD_CURVEPLOT,
@@ -18,6 +14,8 @@ ui::DialogTemplate plotTemplate(const char* caption) {
 }
 
 }  // namespace
+
+void registerIcon() { ui::RegisterIcon(IDR_MAINFRAME, curvePlotIcon()); }
 
 const ui::DialogTemplate& linearPlotTemplate() {
   static const ui::DialogTemplate t = plotTemplate("curveplot");

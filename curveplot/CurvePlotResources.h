@@ -7,6 +7,9 @@
 namespace curveplot {
 
 inline constexpr int IDR_MAINFRAME = 128;
+// Files the application icon in the icon table; main does it before the first window opens.
+void registerIcon();
+
 inline constexpr int IDD_CURVEPLOT = 102;
 
 // Resizable, shown in the task bar, no controls; captioned "curveplot".

@@ -3,6 +3,7 @@
 #include "loadbc/LoadIcon.h"
 #include "loadbc/LoadKinds.h"
 #include "platform/ui/Icon.h"
+#include "platform/ui/Services.h"
 
 namespace loadentry {
 
@@ -13,12 +14,11 @@ namespace style = ui::style;
 namespace {
 constexpr unsigned kValueField = style::Border | style::AutoHScroll;
 
-// The icon is part of the program like its dialog template: it is in the table from the start.
-[[maybe_unused]] const bool iconFiled = ui::RegisterIcon(IDR_MAINFRAME, loadbc::loadIcon());
-
 const std::vector<std::string> kTypeItems(loadbc::kLoadTypeNames.begin(),
                                           loadbc::kLoadTypeNames.end());
 }  // namespace
+
+void registerIcon() { ui::RegisterIcon(IDR_MAINFRAME, loadbc::loadIcon()); }
 
 const ui::DialogTemplate& loadInputTemplate() {
   static const ui::DialogTemplate t{
@@ -27,9 +27,9 @@ const ui::DialogTemplate& loadInputTemplate() {
       .size = {356, 130},
       .style = style::Caption | style::SystemMenu | style::ModalFrame | style::AppWindow,
       .controls = {
-          {1, ControlKind::DefPushButton, "OK", {111, 109, 40, 15}},
+          {ui::IDOK, ControlKind::DefPushButton, "OK", {111, 109, 40, 15}},
           {IDC_RESET, ControlKind::PushButton, "Reset", {158, 109, 40, 14}},
-          {2, ControlKind::PushButton, "Cancel", {205, 109, 40, 14}},
+          {ui::IDCANCEL, ControlKind::PushButton, "Cancel", {205, 109, 40, 14}},
           {kAnonymous, ControlKind::Static, "csys name : ", {7, 10, 52, 9}},
           {IDC_CSYS_NAME, ControlKind::Edit, "", {61, 6, 60, 12}, kValueField | style::ReadOnly},
           {kAnonymous, ControlKind::Static, "Dir.", {7, 25, 41, 12}},

@@ -6,8 +6,10 @@
 
 namespace loadentry {
 
-// The application icon (resource 128), filed in the icon table before the program starts.
+// The application icon (resource 128).
 inline constexpr int IDR_MAINFRAME = 128;
+// Files the application icon in the icon table; main does it before the first window opens.
+void registerIcon();
 
 // The input dialog (resource 102).
 inline constexpr int IDD_LOAD_INPUT = 102;

@@ -1,5 +1,6 @@
 #include "solvesetup/SolveSetupResources.h"
 
+#include "platform/ui/Services.h"
 #include "solvesetup/SolveSetupIcon.h"
 
 namespace solvesetup {
@@ -11,10 +12,9 @@ namespace style = ui::style;
 namespace {
 constexpr unsigned kNumberField = style::Border | style::AutoHScroll;
 constexpr unsigned kSubDialog = style::Caption | style::ModalFrame;
-
-// The icon is part of the program like its dialog templates: it is in the table from the start.
-[[maybe_unused]] const bool iconFiled = ui::RegisterIcon(IDR_MAINFRAME, settingsIcon());
 }  // namespace
+
+void registerIcon() { ui::RegisterIcon(IDR_MAINFRAME, settingsIcon()); }
 
 const ui::DialogTemplate& settingsTemplate() {
   static const ui::DialogTemplate t{
@@ -23,8 +23,8 @@ const ui::DialogTemplate& settingsTemplate() {
       .size = {205, 117},
       .style = style::Caption | style::SystemMenu | style::ModalFrame | style::AppWindow,
       .controls = {
-          {1, ControlKind::DefPushButton, "ACCEPT", {26, 93, 50, 14}},
-          {2, ControlKind::PushButton, "Cancel", {132, 93, 50, 14}},
+          {ui::IDOK, ControlKind::DefPushButton, "ACCEPT", {26, 93, 50, 14}},
+          {ui::IDCANCEL, ControlKind::PushButton, "Cancel", {132, 93, 50, 14}},
           {IDC_SAMPLING_LABEL, ControlKind::Static, "Sampling Time", {7, 10, 51, 10}},
           {IDC_FREQUENCY_LABEL, ControlKind::Static, "Freqency :", {7, 10, 36, 8}},
           {IDC_MINMAX_SPIN, ControlKind::UpDown, "Spin1", {48, 6, 9, 14}, style::ArrowKeys},
@@ -51,8 +51,8 @@ const ui::DialogTemplate& rayleighTemplate() {
       .size = {130, 77},
       .style = kSubDialog,
       .controls = {
-          {1, ControlKind::DefPushButton, "OK", {32, 56, 36, 14}},
-          {2, ControlKind::PushButton, "Cancel", {87, 56, 36, 14}},
+          {ui::IDOK, ControlKind::DefPushButton, "OK", {32, 56, 36, 14}},
+          {ui::IDCANCEL, ControlKind::PushButton, "Cancel", {87, 56, 36, 14}},
           {kAnonymous, ControlKind::Static, "C = a*M + b*K", {7, 7, 116, 11}},
           {kAnonymous, ControlKind::Static, "a :", {7, 24, 20, 9}},
           {kAnonymous, ControlKind::Static, "b :", {7, 38, 20, 9}},
@@ -69,8 +69,8 @@ const ui::DialogTemplate& modalDampingTemplate() {
       .size = {127, 58},
       .style = kSubDialog,
       .controls = {
-          {1, ControlKind::DefPushButton, "OK", {31, 37, 36, 14}},
-          {2, ControlKind::PushButton, "Cancel", {84, 37, 36, 14}},
+          {ui::IDOK, ControlKind::DefPushButton, "OK", {31, 37, 36, 14}},
+          {ui::IDCANCEL, ControlKind::PushButton, "Cancel", {84, 37, 36, 14}},
           {kAnonymous, ControlKind::Static, "CONSTANT,   %", {7, 7, 113, 11}},
           {kAnonymous, ControlKind::Static, "coef:", {7, 21, 20, 9}},
           {IDC_COEF_A, ControlKind::Edit, "", {31, 19, 89, 12}, kNumberField},

@@ -5,8 +5,10 @@
 
 namespace solvesetup {
 
-// The application icon (resource 128), filed in the icon table before the program starts.
+// The application icon (resource 128).
 inline constexpr int IDR_MAINFRAME = 128;
+// Files the application icon in the icon table; main does it before the first window opens.
+void registerIcon();
 
 // The settings dialog (resource 102).
 inline constexpr int IDD_SETTINGS = 102;
@@ -21,7 +23,7 @@ inline constexpr int IDC_SAMPLING_LABEL = 1007;  // "Sampling Time", time mode
 inline constexpr int IDC_HZ = 1008;
 inline constexpr int IDC_MINMAX_SPIN = 1009;
 inline constexpr int IDC_DENSITY_LABEL = 1011;
-inline constexpr int IDC_FREQUENCY_LABEL = 1012;  // "Freqency :", frequency mode
+inline constexpr int IDC_FREQUENCY_LABEL = 1012;  // "Freqency :" (so spelt, as always), frequency mode
 inline constexpr int IDC_RANGE_LABEL = 1013;      // "Max" or "Min"
 
 // The damping dialogs (resources 130 and 131).

@@ -1,6 +1,10 @@
-#include "solvesetup/CSolveSetupApp.h"
+#include <memory>
+
+#include "solvesetup/CSettingsDlg.h"
+#include "solvesetup/SolveSetupResources.h"
+#include "platform/ui/qt/QtApplication.h"
 
 int main(int argc, char** argv) {
-  CSolveSetupApp app;
-  return app.InitInstance(argc, argv);
+  solvesetup::registerIcon();
+  return ui::qt::runApplication(argc, argv, [] { return std::make_unique<CSettingsDlg>(); });
 }

@@ -188,6 +188,7 @@ TEST_F(ViewerTest, WorksOnItsCopyAndNeverWrites) {
 }
 
 TEST_F(ViewerTest, ColoursAndFontsOfTheFields) {
+  bcviewer::registerIcon();
   LoadBcInfoBlock load = twoPointPressure();
   load.distribution = 3;
   InfoBlock block(load);

@@ -12,6 +12,7 @@ class AttachFailureTest : public testing::Test {
   // Runs the dialog on the current command line; the dialog must never be shown. Returns what
   // it wrote on the standard error stream.
   std::string runExpectingFailure() {
+    convset::registerIcon();
     testing::internal::CaptureStderr();
     {
       CConvergenceDlg dialog;
@@ -96,6 +97,7 @@ TEST_P(DetachFailureTest, IsReportedAndTheDialogEndsAnyway) {
 INSTANTIATE_TEST_SUITE_P(AcceptAndCancel, DetachFailureTest, testing::Values(ui::IDOK, ui::IDCANCEL));
 
 TEST_F(ConvergenceTest, InitialisationSetsTheApplicationIconLargeAndSmall) {
+  convset::registerIcon();
   run(kStructural, [](CConvergenceDlg& dialog) {
     ASSERT_NE(ui::LoadIcon(IDR_MAINFRAME), nullptr) << "filed before the program starts";
     EXPECT_EQ(dialog.GetIcon(true), ui::LoadIcon(IDR_MAINFRAME));

@@ -9,6 +9,7 @@ namespace curvedit::test {
 namespace {
 
 TEST_F(CurveEditTest, StartShowsTheFunctionItsLimitsAndTheFirstPoint) {
+  curvedit::registerIcon();
   run([&](CCurveEditDlg& dialog) {
     EXPECT_EQ(dialog.GetDlgItemText(IDC_CAPTION), "TIME function : Ramp hold release");
     EXPECT_EQ(dialog.context.frequencyFunction, 0);

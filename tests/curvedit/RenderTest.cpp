@@ -93,6 +93,7 @@ TEST_F(CurveEditRender, FrequencyFunctionOnLogarithmicAxes) {
 }
 
 TEST_F(CurveEditRender, AboutBoxShowsTheIconTextAndOk) {
+  curvedit::registerIcon();
   CAboutDlg about;
   ShownDialog shown(about);
   picture(shown, "curvedit-about.png");

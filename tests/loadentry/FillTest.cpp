@@ -103,6 +103,7 @@ TEST_F(LoadEntryTest, TextsWithoutTheirEndingZeroStopAtTheFieldsWidth) {
 }
 
 TEST_F(LoadEntryTest, ValueFieldsTakeNumbersInCourierUnderWhiteHeadersAndTheNameIsAGreyEdit) {
+  loadentry::registerIcon();
   run([](CLoadBcInputDlg& dialog) {
     const ui::Colours editColours{{0, 0, 0}, {150, 150, 150}};
     for (int p = 0; p < 3; ++p) {

@@ -11,6 +11,7 @@ constexpr std::uint32_t kDarkBlue = 0xFF00008Cu;
 constexpr std::uint32_t kYellow = 0xFFFFFF00u;
 
 TEST(SettingsIcon, DampedWaveInYellowOnDarkBlue) {
+  solvesetup::registerIcon();
   const ui::HICON icon = ui::LoadIcon(IDR_MAINFRAME);
   ASSERT_NE(icon, nullptr) << "filed before the program starts";
   EXPECT_EQ(icon->width, 32);
@@ -28,6 +29,7 @@ TEST(SettingsIcon, DampedWaveInYellowOnDarkBlue) {
 }
 
 TEST_F(SettingsTest, InitialisationSetsTheApplicationIconLargeAndSmall) {
+  solvesetup::registerIcon();
   fillFrequencyAnalysis(host.data());
   CSettingsDlg dialog;
   dialog.create();
@@ -40,6 +42,7 @@ TEST_F(SettingsTest, InitialisationSetsTheApplicationIconLargeAndSmall) {
 }
 
 TEST(SettingsIconWithoutBlock, DialogThatEndsAtOnceStillHasItsIcon) {
+  solvesetup::registerIcon();
   ui::testing::ScriptedServices services;
   ui::ScopedServices installed(services);
   platform::setCommandLine({"/usr/bin/solvesetup"});

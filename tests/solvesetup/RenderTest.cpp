@@ -93,6 +93,7 @@ TEST(SettingsRender, TimeModeShowsTheSamplingTimeAndItsUnit) {
 }
 
 TEST(SettingsRender, WindowShowsTheApplicationIcon) {
+  solvesetup::registerIcon();
   ShownSettings shown(true);
   const QIcon icon = shown.window->windowIcon();
   ASSERT_FALSE(icon.isNull());

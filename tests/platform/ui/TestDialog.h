@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/ui/Dialog.h"
+#include "platform/ui/Services.h"
 
 namespace ui::test {
 
@@ -27,8 +28,8 @@ inline const DialogTemplate& everyKindTemplate() {
           {1009, ControlKind::UpDown, "", {150, 20, 9, 12}, style::ArrowKeys},
           {1010, ControlKind::GroupBox, "Frame", {110, 40, 80, 40}},
           {1011, ControlKind::PushButton, "Other", {110, 85, 40, 14}},
-          {1, ControlKind::DefPushButton, "OK", {20, 100, 40, 14}},
-          {2, ControlKind::PushButton, "Cancel", {70, 100, 40, 14}},
+          {ui::IDOK, ControlKind::DefPushButton, "OK", {20, 100, 40, 14}},
+          {ui::IDCANCEL, ControlKind::PushButton, "Cancel", {70, 100, 40, 14}},
       }};
   return t;
 }

@@ -5,6 +5,7 @@
 
 #include "platform/CommandLine.h"
 #include "platform/ui/ModalRun.h"
+#include "platform/ui/Services.h"
 #include "runtime/skeleton/CPrettyControls.h"
 #include "runtime/skeleton/CPrettyDialog.h"
 
@@ -23,7 +24,7 @@ const ui::DialogTemplate& prettyTemplate() {
           {1001, ControlKind::Edit, "", {50, 20, 60, 12}},
           {1002, ControlKind::Static, "pretty", {5, 20, 40, 8}},
           {1003, ControlKind::PushButton, "Push", {5, 40, 40, 14}},
-          {1, ControlKind::DefPushButton, "OK", {50, 60, 40, 14}},
+          {ui::IDOK, ControlKind::DefPushButton, "OK", {50, 60, 40, 14}},
       }};
   return t;
 }

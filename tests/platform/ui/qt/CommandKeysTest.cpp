@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "platform/ui/Dialog.h"
+#include "platform/ui/Services.h"
 #include "platform/ui/qt/DialogWindow.h"
 #include "platform/ui/qt/QtServices.h"
 #include "tests/support/ShownDialog.h"
@@ -37,7 +38,7 @@ const DialogTemplate& commandTemplate() {
       .controls = {
           {kEdit, ControlKind::Edit, "edit text", {10, 10, 80, 12}, style::Border},
           {kPicture, ControlKind::Static, std::to_string(kIconId), {10, 30, 20, 20}, style::Icon},
-          {1, ControlKind::DefPushButton, "OK", {100, 10, 40, 14}},
+          {ui::IDOK, ControlKind::DefPushButton, "OK", {100, 10, 40, 14}},
           {kCheckBox, ControlKind::AutoCheckBox, "Check", {100, 30, 50, 10}},
           {kDropDown, ControlKind::DropDownList, "", {100, 45, 50, 40}, 0, {"ONE", "TWO"}},
       }};

@@ -1,6 +1,7 @@
 #include "SampleDialog.h"
 
 #include "platform/ui/Painter.h"
+#include "platform/ui/Services.h"
 
 namespace sample {
 
@@ -29,8 +30,8 @@ const ui::DialogTemplate& sampleTemplate() {
           {kPrettyLabel, ControlKind::Static, "White label", {135, 59, 80, 10}, st::Center},
           {kGroup, ControlKind::GroupBox, "Group", {5, 76, 220, 46}, st::Flat},
           {kPush, ControlKind::PushButton, "Push", {12, 100, 40, 14}},
-          {1, ControlKind::DefPushButton, "OK", {110, 128, 50, 14}},
-          {2, ControlKind::PushButton, "Cancel", {170, 128, 50, 14}},
+          {ui::IDOK, ControlKind::DefPushButton, "OK", {110, 128, 50, 14}},
+          {ui::IDCANCEL, ControlKind::PushButton, "Cancel", {170, 128, 50, 14}},
       }};
   return t;
 }
