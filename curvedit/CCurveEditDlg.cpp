@@ -83,7 +83,7 @@ void CCurveEditDlg::load() {
   for (int i = 0; i < data_->pointCount; ++i) {
     points.push_back({data_->abscissa[i], data_->ordinate[i]});
   }
-  refitEnabled = data_->pointCount > 1 ? 1 : 0;
+  refitEnabled = data_->pointCount > 1;
 }
 
 bool CCurveEditDlg::OnInitDialog() {

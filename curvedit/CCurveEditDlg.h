@@ -35,10 +35,10 @@ class CCurveEditDlg : public CPrettyDialog, private curvedit::GraphEvents {
   // Editing state.
   curvedit::GraphBox graph{*this};
   int selectedPoint = 0;
-  int refitEnabled = 0;
-  int newPointPending = 0;
-  int xScaleUnset = 1;  // the user never defined the X limits
-  int yScaleUnset = 1;
+  bool refitEnabled = false;
+  bool newPointPending = false;
+  bool xScaleUnset = true;  // the user never defined the X limits
+  bool yScaleUnset = true;
 
  protected:
   bool OnInitDialog() override;
@@ -78,7 +78,7 @@ class CCurveEditDlg : public CPrettyDialog, private curvedit::GraphEvents {
   void setSpinRange();
   void setRefit(bool enabled);
   curvedit::Axis& axis(curvedit::AxisName name);
-  int& scaleUnset(curvedit::AxisName name);
+  bool& scaleUnset(curvedit::AxisName name);
   void errorBox(const std::string& text);
 
   // The graph box's questions.

@@ -17,7 +17,7 @@ void CCurveEditDlg::OnEditPaste() {
     return;
   }
   points = std::move(table.points);
-  newPointPending = 0;
+  newPointPending = false;
   selectedPoint = 0;
   setSpinRange();
   SetPos(IDC_SPIN, 0);

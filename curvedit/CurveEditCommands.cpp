@@ -28,7 +28,7 @@ bool allFinite(std::initializer_list<double> values) {
 
 Axis& CCurveEditDlg::axis(AxisName name) { return name == AxisName::X ? graph.x : graph.y; }
 
-int& CCurveEditDlg::scaleUnset(AxisName name) {
+bool& CCurveEditDlg::scaleUnset(AxisName name) {
   return name == AxisName::X ? xScaleUnset : yScaleUnset;
 }
 
@@ -69,7 +69,7 @@ void CCurveEditDlg::setSpinRange() {
 }
 
 void CCurveEditDlg::setRefit(bool enabled) {
-  refitEnabled = enabled ? 1 : 0;
+  refitEnabled = enabled;
   EnableWindow(IDC_REFIT, enabled);
 }
 
@@ -80,8 +80,8 @@ void CCurveEditDlg::define() {
   const double xMin = skeleton::readNumber(GetDlgItemText(IDC_XMIN));
   const double yMax = skeleton::readNumber(GetDlgItemText(IDC_YMAX));
   const double yMin = skeleton::readNumber(GetDlgItemText(IDC_YMIN));
-  xScaleUnset = 0;
-  yScaleUnset = 0;
+  xScaleUnset = false;
+  yScaleUnset = false;
   if (!allFinite({xMax, xMin, yMax, yMin})) {
     errorBox("Cannot define an infinite or undefined value for scale");
     showLimits(AxisName::X);
@@ -147,7 +147,7 @@ void CCurveEditDlg::scaleChanged(AxisName name) {
     if (scaleUnset(name)) {
       a.max = 1.0;
       a.min = 1.0 / kLogRange;
-      scaleUnset(name) = 0;
+      scaleUnset(name) = false;
       showLimits(name);
     }
     a.logWarn = 1;
@@ -168,7 +168,7 @@ void CCurveEditDlg::showNewPointDefaults() {
 
 void CCurveEditDlg::newPoint() {
   showNewPointDefaults();
-  newPointPending = 1;
+  newPointPending = true;
 }
 
 bool CCurveEditDlg::CheckPointRange(double x, double y) {
@@ -194,7 +194,7 @@ void CCurveEditDlg::input() {
     return;
   }
   if (newPointPending) {
-    newPointPending = 0;
+    newPointPending = false;
     if (!CheckPointRange(x, y)) return;
     const int same = indexOfX(points, x);
     if (same >= 0) {
@@ -248,7 +248,7 @@ void CCurveEditDlg::deletePoint() {
 // The point selector shows and selects the point it steps to.
 bool CCurveEditDlg::spinStep(int delta) {
   if (newPointPending) {
-    newPointPending = 0;
+    newPointPending = false;
     setSpinRange();
     SetPos(IDC_SPIN, points.size() == 1 ? 0 : selectedPoint);
   }

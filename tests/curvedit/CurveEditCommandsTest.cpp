@@ -163,7 +163,7 @@ TEST_F(CurveEditTest, NewThenInputAddsThePointInItsPlaceAndSelectsIt) {
   run([&](CCurveEditDlg& dialog) {
     ASSERT_TRUE(dialog.click(IDC_NEW));
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTX), " 0.000e+00");
-    EXPECT_EQ(dialog.newPointPending, 1);
+    EXPECT_TRUE(dialog.newPointPending);
     typePoint(dialog, "1.25", "0.875");
     ASSERT_TRUE(dialog.click(IDC_INPUT));
     EXPECT_EQ(dialog.points,
@@ -172,7 +172,7 @@ TEST_F(CurveEditTest, NewThenInputAddsThePointInItsPlaceAndSelectsIt) {
     EXPECT_EQ(dialog.GetPos(IDC_SPIN), 2);
     EXPECT_EQ(dialog.control(IDC_SPIN).upper, 4);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTX), " 1.250e+00");
-    EXPECT_EQ(dialog.newPointPending, 0);
+    EXPECT_FALSE(dialog.newPointPending);
     dialog.pressEscape();
   });
 }
@@ -281,7 +281,7 @@ TEST_F(CurveEditTest, SecondPointEnablesRefitAndDeletingItDisablesIt) {
     EXPECT_EQ(dialog.selectedPoint, 0);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTX), " 5.000e-01");
     EXPECT_FALSE(dialog.IsWindowEnabled(IDC_REFIT));
-    EXPECT_EQ(dialog.refitEnabled, 0);
+    EXPECT_FALSE(dialog.refitEnabled);
     ASSERT_TRUE(dialog.click(IDC_DELETE));
     EXPECT_TRUE(dialog.points.empty());
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTX), " 0.000e+00");
@@ -307,7 +307,7 @@ TEST_F(CurveEditTest, SelectorShowsThePointItStepsTo) {
     EXPECT_EQ(dialog.selectedPoint, 2);
     ASSERT_TRUE(dialog.click(IDC_NEW));  // stepping leaves the new point
     ASSERT_TRUE(dialog.upDown(IDC_SPIN, -1));
-    EXPECT_EQ(dialog.newPointPending, 0);
+    EXPECT_FALSE(dialog.newPointPending);
     EXPECT_EQ(dialog.selectedPoint, 1);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTY), " 1.000e+00");
     dialog.pressEscape();
@@ -378,7 +378,7 @@ TEST_F(CurveEditTest, PasteReplacesThePointsAndIsAppliedLikeTypedOnes) {
     EXPECT_EQ(dialog.points, pasted);
     EXPECT_EQ(dialog.selectedPoint, 0);
     EXPECT_EQ(dialog.GetPos(IDC_SPIN), 0);
-    EXPECT_EQ(dialog.newPointPending, 0);
+    EXPECT_FALSE(dialog.newPointPending);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTY), " 0.000e+00");
     ASSERT_TRUE(dialog.click(1));
   });
