@@ -58,7 +58,7 @@ std::optional<CCurveEditDlg::FunctionViews> CCurveEditDlg::attachBlocks() {
         BlockView::over(blocks_.Data(kDataTag), blocks_.Size(kDataTag), kFunctionDataSize);
     if (info && data) {
       const auto count = *data->field<std::int32_t>(offsetof(FunctionDataBlock, pointCount));
-      if (count >= 0 && count <= kMaxFunctionPoints) views = FunctionViews{*info, *data};
+      if (count >= 0 && count <= kMaxFunctionPoints) views = FunctionViews{*info, *data, count};
     }
   }
   if (views) {
@@ -86,10 +86,10 @@ void CCurveEditDlg::load(const FunctionViews& blocks) {
   context.minTimeStep = *blocks.info.field<double>(offsetof(FunctionInfoBlock, minTimeStep));
   context.highestNaturalFrequency =
       *blocks.info.field<double>(offsetof(FunctionInfoBlock, highestNaturalFrequency));
-  for (int i = 0; i < data_->pointCount; ++i) {
+  for (int i = 0; i < blocks.pointCount; ++i) {
     points.push_back({data_->abscissa[i], data_->ordinate[i]});
   }
-  refitEnabled = data_->pointCount > 1 ? 1 : 0;
+  refitEnabled = blocks.pointCount > 1 ? 1 : 0;
 }
 
 bool CCurveEditDlg::OnInitDialog() {

@@ -58,6 +58,7 @@ class CCurveEditDlg : public CPrettyDialog, private curvedit::GraphEvents {
   struct FunctionViews {
     lyrBlocks::BlockView info;
     lyrBlocks::BlockView data;
+    int pointCount;  // as checked against the DATA block's arrays
   };
   std::optional<FunctionViews> attachBlocks();
   void detachBlocks();
