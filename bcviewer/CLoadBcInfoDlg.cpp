@@ -2,15 +2,15 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 #include "bcviewer/BcViewerResources.h"
-#include "loadbc/FieldText.h"
 #include "loadbc/LoadKinds.h"
+#include "runtime/ipc/BlockView.h"
 #include "runtime/ipc/IpcSnapshot.h"
 
 using namespace bcviewer;
+using lyrBlocks::fieldText;
 
 namespace {
 constexpr const char* kNotApplicable = "Not Applicable";
@@ -19,7 +19,7 @@ constexpr int kPlainMemory = 0;  // the copy is made with malloc
 // The three pieces of the type names that belong to the directions; a piece is shorter, or
 // empty, where the text ends early.
 std::string typePiece(const LoadBcInfoBlock& block, int direction) {
-  const std::string all = loadbc::fieldText(block.typeNames);
+  const std::string all = fieldText(block.typeNames);
   const std::size_t start = kTypeNameWidth * static_cast<std::size_t>(direction);
   return start < all.size() ? all.substr(start, kTypeNameWidth) : std::string();
 }
@@ -40,13 +40,13 @@ void CLoadBcInfoDlg::takeSnapshot() {
   lyrIpcSnapshot(argCount + 1, argv, &buffer, kPlainMemory, &copied);
   const std::unique_ptr<void, decltype(&std::free)> copy(buffer, &std::free);
   if (copy == nullptr) return;
-  if (copied < static_cast<int>(kLoadBcInfoMinSize)) {
+  const auto view = lyrBlocks::BlockView::over(copy.get(), copied, kLoadBcInfoMinSize);
+  if (!view) {
     std::fprintf(stderr, "bcviewer: the block holds %d bytes, fewer than the %d of its layout.\n",
                  copied, static_cast<int>(kLoadBcInfoMinSize));
     return;
   }
-  block_.emplace();  // zeroed: the padding beyond the layout's last byte is never read
-  std::memcpy(&*block_, copy.get(), kLoadBcInfoMinSize);
+  block_ = view->copy<LoadBcInfoBlock>();  // the padding beyond the layout's last byte is zero
 }
 
 bool CLoadBcInfoDlg::OnInitDialog() {
@@ -65,7 +65,7 @@ void CLoadBcInfoDlg::DoDataExchange(ui::DataExchange& exchange) {
 
 void CLoadBcInfoDlg::OnFirstShow() {
   if (!block_) return;
-  functionText_ = option_ == kStatic ? kNotApplicable : loadbc::fieldText(block_->functionName);
+  functionText_ = option_ == kStatic ? kNotApplicable : fieldText(block_->functionName);
   switch (block_->distribution) {
     case loadbc::kUniform:
       narrowTo(1);
@@ -80,7 +80,7 @@ void CLoadBcInfoDlg::OnFirstShow() {
       break;
     case loadbc::kThreePoints:
       for (int p = 0; p < loadbc::kPoints; ++p) {
-        grid_.setHeader(p, loadbc::fieldText(block_->pointName[p]));
+        grid_.setHeader(p, fieldText(block_->pointName[p]));
       }
       fillRows(3);
       break;
@@ -99,7 +99,7 @@ void CLoadBcInfoDlg::narrowTo(int columns) {
 
 // The coordinate system, the type of each direction and the values of the first `points` points.
 void CLoadBcInfoDlg::fillRows(int points) {
-  csysText_ = loadbc::fieldText(block_->csysName);
+  csysText_ = fieldText(block_->csysName);
   for (int d = 0; d < loadbc::kDirections; ++d) typeTexts_[d] = typePiece(*block_, d);
   for (int p = 0; p < points; ++p) loadbc::formatPoint(valueTexts_, block_->value, p);
 }

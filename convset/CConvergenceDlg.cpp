@@ -6,6 +6,7 @@
 #include "convset/ConvSetResources.h"
 #include "convset/ConvergenceKinds.h"
 #include "platform/ui/Services.h"
+#include "runtime/ipc/BlockView.h"
 #include "runtime/ipc/IpcKey.h"
 #include "runtime/ipc/SharedMemory.h"
 #include "runtime/skeleton/NumberText.h"
@@ -78,7 +79,7 @@ void CConvergenceDlg::attach() {
     return;
   }
   const int size = lyrShmSize(data);
-  if (size < static_cast<int>(kConvergenceBlockSize)) {
+  if (!lyrBlocks::BlockView::over(data, size, kConvergenceBlockSize)) {
     std::fprintf(stderr, "convset: the block holds %d bytes, fewer than the %d of its layout\n",
                  size, static_cast<int>(kConvergenceBlockSize));
     lyrIpcDetachKey(&data);

@@ -2,22 +2,20 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstring>
+#include <cstdint>
 
 #include "curvedit/CAboutDlg.h"
 #include "curvedit/CurveditResources.h"
 #include "platform/ui/Services.h"
 
 using namespace curvedit;
+using lyrBlocks::BlockView;
 
 namespace {
 constexpr const char* kInfoTag = "INFO";
 constexpr const char* kDataTag = "DATA";
-
-// The text of a field that ends at its zero byte or at the end of its room.
-std::string boundedText(const char* field, std::size_t room) {
-  return std::string(field, strnlen(field, room));
-}
+constexpr auto kTitleOffset =
+    static_cast<std::int64_t>(offsetof(FunctionInfoBlock, functionTitle));
 }  // namespace
 
 CCurveEditDlg::CCurveEditDlg() : CPrettyDialog(curveEditTemplate()) {
@@ -39,30 +37,37 @@ CCurveEditDlg::CCurveEditDlg() : CPrettyDialog(curveEditTemplate()) {
 
   icon_ = ui::LoadIcon(IDR_MAINFRAME);
   ParseCommandLine();
-  attachBlocks();
-  if (attachFailed_) {
+  const auto views = attachBlocks();
+  if (!views) {
     MessageBox("Cannot attach shared memory segment.", "ERROR", ui::MB_OK);
     return;
   }
-  load();
+  load(*views);
 }
 
 CCurveEditDlg::~CCurveEditDlg() { detachBlocks(); }
 
 // The blocks are usable when both tags have their block, each long enough for its fields, and
 // the function's point count fits its block; otherwise every block is let go unread.
-void CCurveEditDlg::attachBlocks() {
-  bool ok = blocks_.Attach(argCount + 1, argv, {kInfoTag, kDataTag}) &&
-            blocks_.Size(kInfoTag) >= static_cast<int>(kFunctionInfoMinSize) &&
-            blocks_.Size(kDataTag) >= static_cast<int>(kFunctionDataSize);
-  if (ok) {
-    data_ = static_cast<FunctionDataBlock*>(blocks_.Data(kDataTag));
-    ok = data_->pointCount >= 0 && data_->pointCount <= kMaxFunctionPoints;
+std::optional<CCurveEditDlg::FunctionViews> CCurveEditDlg::attachBlocks() {
+  std::optional<FunctionViews> views;
+  if (blocks_.Attach(argCount + 1, argv, {kInfoTag, kDataTag})) {
+    const auto info =
+        BlockView::over(blocks_.Data(kInfoTag), blocks_.Size(kInfoTag), kFunctionInfoMinSize);
+    const auto data =
+        BlockView::over(blocks_.Data(kDataTag), blocks_.Size(kDataTag), kFunctionDataSize);
+    if (info && data) {
+      const auto count = *data->field<std::int32_t>(offsetof(FunctionDataBlock, pointCount));
+      if (count >= 0 && count <= kMaxFunctionPoints) views = FunctionViews{*info, *data, count};
+    }
   }
-  if (!ok) {
+  if (views) {
+    data_ = static_cast<FunctionDataBlock*>(blocks_.Data(kDataTag));
+  } else {
     detachBlocks();
     attachFailed_ = true;
   }
+  return views;
 }
 
 // INFO first, then DATA.
@@ -71,19 +76,20 @@ void CCurveEditDlg::detachBlocks() {
   blocks_.DetachAll();
 }
 
-void CCurveEditDlg::load() {
-  const auto* info = static_cast<const FunctionInfoBlock*>(blocks_.Data(kInfoTag));
-  const std::size_t titleRoom = static_cast<std::size_t>(blocks_.Size(kInfoTag)) -
-                                offsetof(FunctionInfoBlock, functionTitle);
-  const std::string title = boundedText(info->functionTitle, titleRoom);
-  caption = title + " " + boundedText(data_->functionName, sizeof data_->functionName);
+// The title runs to its zero byte or to the end of the INFO block.
+void CCurveEditDlg::load(const FunctionViews& blocks) {
+  const std::string title = *blocks.info.text(kTitleOffset, blocks.info.size() - kTitleOffset);
+  caption = title + " " +
+            *blocks.data.text(offsetof(FunctionDataBlock, functionName),
+                              sizeof(FunctionDataBlock::functionName));
   context.frequencyFunction = title == kTimeFunctionTitle ? 0 : 1;
-  context.minTimeStep = info->minTimeStep;
-  context.highestNaturalFrequency = info->highestNaturalFrequency;
-  for (int i = 0; i < data_->pointCount; ++i) {
+  context.minTimeStep = *blocks.info.field<double>(offsetof(FunctionInfoBlock, minTimeStep));
+  context.highestNaturalFrequency =
+      *blocks.info.field<double>(offsetof(FunctionInfoBlock, highestNaturalFrequency));
+  for (int i = 0; i < blocks.pointCount; ++i) {
     points.push_back({data_->abscissa[i], data_->ordinate[i]});
   }
-  refitEnabled = data_->pointCount > 1;
+  refitEnabled = blocks.pointCount > 1;
 }
 
 bool CCurveEditDlg::OnInitDialog() {

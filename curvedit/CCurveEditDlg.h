@@ -3,12 +3,14 @@
 // construction and writes "DATA" back only at APPLY (the function) or CANCEL (the status).
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "curvedit/FunctionBlocks.h"
 #include "curvedit/FunctionCheck.h"
 #include "curvedit/FunctionPoints.h"
 #include "curvedit/GraphBox.h"
+#include "runtime/ipc/BlockView.h"
 #include "runtime/skeleton/CPrettyControls.h"
 #include "runtime/skeleton/CPrettyDialog.h"
 #include "runtime/skeleton/TagBlocks.h"
@@ -53,9 +55,14 @@ class CCurveEditDlg : public CPrettyDialog, private curvedit::GraphEvents {
 
  private:
   // Blocks.
-  void attachBlocks();
+  struct FunctionViews {
+    lyrBlocks::BlockView info;
+    lyrBlocks::BlockView data;
+    int pointCount;  // as checked against the DATA block's arrays
+  };
+  std::optional<FunctionViews> attachBlocks();
   void detachBlocks();
-  void load();
+  void load(const FunctionViews& blocks);
 
   // Commands (CurveEditCommands.cpp).
   void define();

@@ -1,44 +1,36 @@
 #include "curveplot/CurveReader.h"
 
-#include <cstring>
 #include <new>
+
+#include "runtime/ipc/BlockView.h"
 
 namespace curveplot {
 
-std::string captionOf(const char (&field)[kCurveCaptionBytes]) {
-  const void* end = std::memchr(field, '\0', kCurveCaptionBytes);
-  const std::size_t length =
-      end != nullptr ? static_cast<std::size_t>(static_cast<const char*>(end) - field)
-                     : kCurveCaptionBytes - 1;
-  return std::string(field, length);
-}
+using lyrBlocks::BlockView;
 
 std::optional<CurveInput> readCurve(BlockBytes info, BlockBytes line, std::size_t firstRecord) {
-  if (info.data == nullptr || line.data == nullptr || info.size < kCurveInfoMinSize) {
-    return std::nullopt;
-  }
-  CurveInfoBlock fields{};
-  std::memcpy(&fields, info.data, kCurveInfoMinSize);
+  const auto infoView = BlockView::over(info.data, info.size, kCurveInfoMinSize);
+  if (!infoView || line.data == nullptr) return std::nullopt;
+  const auto fields = infoView->copy<CurveInfoBlock>();
   if (fields.segmentCount < 0) return std::nullopt;
   const auto count = static_cast<std::size_t>(fields.segmentCount);
-  if (line.size / sizeof(CurveSegment) < count) return std::nullopt;
+  const auto lineView = BlockView::over(line.data, line.size, count * sizeof(CurveSegment));
+  if (!lineView) return std::nullopt;
 
   CurveInput curve;
   curve.markMaximum = fields.markMaximum;
   curve.valueTop = fields.valueTop;
   curve.valueBottom = fields.valueBottom;
   curve.dispersion = fields.dispersion;
-  curve.caption = captionOf(fields.caption);
+  curve.caption = lyrBlocks::fieldText(fields.caption, kCurveCaptionBytes - 1);
   curve.firstRecord = firstRecord;
   try {
     curve.segments.resize(count);
   } catch (const std::bad_alloc&) {
     return std::nullopt;
   }
-  if (firstRecord < count) {
-    std::memcpy(curve.segments.data() + firstRecord,
-                static_cast<const std::byte*>(line.data) + firstRecord * sizeof(CurveSegment),
-                (count - firstRecord) * sizeof(CurveSegment));
+  for (std::size_t i = firstRecord; i < count; ++i) {
+    curve.segments[i] = *lineView->field<CurveSegment>(i * sizeof(CurveSegment));
   }
   return curve;
 }

@@ -33,9 +33,7 @@ struct CurveInput {
 // The curve, or nothing when the blocks do not hold one: a block missing, an "INFO" block
 // shorter than its fields, a negative segment count, a "LINE" block shorter than the count's
 // records, or no memory for the copy. Records before firstRecord are left zero, unread.
+// The caption is read up to its ending zero, or as its first 299 characters when it has none.
 std::optional<CurveInput> readCurve(BlockBytes info, BlockBytes line, std::size_t firstRecord);
-
-// The caption field: up to its ending zero, or its first 299 characters when it has none.
-std::string captionOf(const char (&field)[kCurveCaptionBytes]);
 
 }  // namespace curveplot

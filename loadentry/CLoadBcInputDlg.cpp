@@ -1,12 +1,13 @@
 #include "loadentry/CLoadBcInputDlg.h"
 
 #include <cctype>
+#include <cstddef>
+#include <cstdint>
 
-#include "loadbc/FieldText.h"
 #include "loadbc/LoadKinds.h"
-#include "loadentry/BlockSize.h"
 #include "loadentry/LoadEntryResources.h"
 #include "platform/ui/Services.h"
+#include "runtime/ipc/BlockView.h"
 #include "runtime/ipc/IpcKey.h"
 #include "runtime/ipc/SharedMemory.h"
 #include "runtime/skeleton/PrettyColours.h"
@@ -17,6 +18,8 @@ using loadbc::kThreePoints;
 using loadbc::kTotalForce;
 using loadbc::kTwoPoints;
 using loadbc::kUniform;
+using lyrBlocks::BlockView;
+using lyrBlocks::fieldText;
 
 namespace {
 constexpr const char* kAttachFailed = "Cannot attach shared memory segment.";
@@ -34,6 +37,23 @@ constexpr const char* kTwoPointText =
 constexpr const char* kBcCheck = "Korvena: BC Check";
 constexpr const char* kShortBcCheck = "BC Check";
 constexpr const char* kNotRequired = "Not Required";
+
+constexpr std::int64_t kEntryBytes = kFunctionEntrySize;
+
+// The offset of function entry i, which begins with the function's name.
+std::int64_t functionEntry(int i) {
+  return static_cast<std::int64_t>(kFunctionEntriesOffset) + kEntryBytes * i;
+}
+
+// With a load function applying, the block goes on with functionCount entries, a count below 0
+// being refused; without one it ends with its fixed part.
+bool holdsFunctionEntries(const BlockView& view) {
+  if (view.field<std::int32_t>(offsetof(LoadBcInputBlock, functionKind)) == kNoFunction) {
+    return true;
+  }
+  const auto count = view.field<std::int32_t>(offsetof(LoadBcInputBlock, functionCount));
+  return count && view.holds(functionEntry(0), kEntryBytes * *count);
+}
 
 std::string upperCase(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -56,8 +76,10 @@ CLoadBcInputDlg::~CLoadBcInputDlg() { detach(); }
 void CLoadBcInputDlg::attach() {
   void* data = nullptr;
   if (lyrIpcAttachKey(argCount + 1, argv, &data) == 0) {
-    if (holdsWholeBlock(data, lyrShmSize(data))) {
+    const auto view = BlockView::over(data, lyrShmSize(data), sizeof(LoadBcInputBlock));
+    if (view && holdsFunctionEntries(*view)) {
       data_ = data;
+      view_ = view;
       block_ = static_cast<LoadBcInputBlock*>(data);
       functionFlag_ = block_->functionKind != kNoFunction;
       return;
@@ -70,6 +92,7 @@ void CLoadBcInputDlg::attach() {
 
 void CLoadBcInputDlg::detach() {
   block_ = nullptr;
+  view_.reset();
   if (data_ == nullptr) return;
   if (lyrIpcDetachKey(&data_) != 0) {
     // The block is given up: the process ends soon after and the host reads it once it has.
@@ -95,7 +118,7 @@ void CLoadBcInputDlg::DoDataExchange(ui::DataExchange& exchange) {
 
 void CLoadBcInputDlg::OnFirstShow() {
   if (block_ == nullptr) return;
-  csysText_ = loadbc::fieldText(block_->csysName);
+  csysText_ = fieldText(block_->csysName);
   for (int d = 0; d < loadbc::kDirections; ++d) types_[d] = block_->loadType[d];
   formatColumns(1);
   fillFunctionList();
@@ -110,7 +133,7 @@ void CLoadBcInputDlg::OnFirstShow() {
 void CLoadBcInputDlg::fillFunctionList() {
   if (functionFlag_) {
     for (int i = 0; i < block_->functionCount; ++i) {
-      AddString(IDC_FUNCTION, loadbc::fieldText(functionEntry(*block_, i), kFunctionEntrySize));
+      AddString(IDC_FUNCTION, view_->text(functionEntry(i), kFunctionEntrySize).value_or(""));
     }
     functionSelection_ = block_->functionIndex;
   } else {
@@ -145,7 +168,7 @@ void CLoadBcInputDlg::layOutColumns(int distribution) {
       break;
     case kThreePoints:
       for (int p = 0; p < loadbc::kPoints; ++p) {
-        grid_.setHeader(p, upperCase(loadbc::fieldText(block_->pointName[p])));
+        grid_.setHeader(p, upperCase(fieldText(block_->pointName[p])));
       }
       formatColumns(3);
       break;

@@ -3,11 +3,13 @@
 // block and written back on OK after the rules between the fields have been checked.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "loadbc/ValueGrid.h"
 #include "loadentry/LoadBcInputBlock.h"
 #include "loadentry/LoadRules.h"
+#include "runtime/ipc/BlockView.h"
 #include "runtime/skeleton/CPrettyControls.h"
 #include "runtime/skeleton/CPrettyDialog.h"
 
@@ -45,6 +47,7 @@ class CLoadBcInputDlg : public CPrettyDialog {
   loadbc::ValueGrid grid_;
   CPrettyEdit csysEdit_;  // the coordinate system's name: a text, in the edits' colours
   void* data_ = nullptr;  // the attached data area
+  std::optional<lyrBlocks::BlockView> view_;  // its bytes, the function entries included
   LoadBcInputBlock* block_ = nullptr;
   bool attachFailed_ = false;
   bool functionFlag_ = false;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/ui/Services.h"
+#include "runtime/ipc/BlockView.h"
 #include "runtime/skeleton/NumberText.h"
 #include "runtime/skeleton/PrettyColours.h"
 #include "solvesetup/CDampingDialogs.h"
@@ -55,7 +56,8 @@ CSettingsDlg::~CSettingsDlg() { detach(); }
 // for every field the dialog reads; otherwise whatever was attached is let go unread.
 void CSettingsDlg::attach() {
   if (!blocks_.Attach(argCount + 1, argv, {kDataTag}) ||
-      blocks_.Size(kDataTag) < static_cast<int>(kDynamicSettingsMinSize)) {
+      !lyrBlocks::BlockView::over(blocks_.Data(kDataTag), blocks_.Size(kDataTag),
+                                  kDynamicSettingsMinSize)) {
     detach();
     attachFailed_ = true;
     return;

@@ -1,25 +1,14 @@
-// The pieces both load tools share: texts read from fixed-width fields, the value texts and the
-// application icon. The grid itself is tested through both tools' dialogs.
+// The pieces both load tools share: the value texts and the application icon. The grid itself
+// is tested through both tools' dialogs.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "loadbc/FieldText.h"
 #include "loadbc/LoadIcon.h"
 #include "loadbc/ValueGrid.h"
 
 namespace loadbc::test {
 namespace {
-
-TEST(FieldText, StopsAtTheFirstZeroOrAtTheWidth) {
-  const char field[8] = {'a', 'b', '\0', 'c', 'd', 'e', 'f', 'g'};
-  EXPECT_EQ(fieldText(field, 8), "ab");
-  EXPECT_EQ(fieldText(field + 3, 5), "cdefg") << "no zero: the whole width and not one more";
-  EXPECT_EQ(fieldText(field + 3, 4), "cdef");
-  EXPECT_EQ(fieldText(field, 0), "");
-  const char full[4] = {'w', 'x', 'y', 'z'};
-  EXPECT_EQ(fieldText(full), "wxyz");
-}
 
 TEST(ValueTexts, FormattedAndReadBackByPoint) {
   const double values[3][3] = {{-0.00012345, 98765.4321, 0.5}, {1e-320, -7.0, 1e300}, {}};
