@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "host/results/SampleModels.h"
-#include "shakeplay/Records.h"
-#include "shakeplay/ShakeplayDoc.h"
-#include "shakeplay/Services.h"
+#include "shakeplay/core/Records.h"
+#include "shakeplay/core/ShakeplayDoc.h"
+#include "shakeplay/core/Services.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include "host/results/ResultData.h"
 #include "host/results/ResultModel.h"
 #include "host/results/SampleModels.h"
-#include "shakeplay/ByteSource.h"
-#include "shakeplay/Services.h"
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ByteSource.h"
+#include "shakeplay/core/Services.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/export/OffscreenModelView.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shakeplay/ByteSource.h"
-#include "shakeplay/ModelView.h"
-#include "shakeplay/Services.h"
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ByteSource.h"
+#include "shakeplay/core/ModelView.h"
+#include "shakeplay/core/Services.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 
 namespace {
 

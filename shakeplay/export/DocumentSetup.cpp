@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay::exporting {
 

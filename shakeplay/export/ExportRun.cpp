@@ -7,8 +7,8 @@
 #include <new>
 
 #include "host/results/frd/FrdFile.h"
-#include "shakeplay/Services.h"
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/Services.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/export/ColourBarStrip.h"
 #include "shakeplay/export/DocumentSetup.h"
 #include "shakeplay/export/EncodingThread.h"

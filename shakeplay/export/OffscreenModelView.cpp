@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay::exporting {
 namespace {

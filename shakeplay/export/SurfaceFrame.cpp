@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "shakeplay/ModelView.h"
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ModelView.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay::exporting {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shakeplay/HmDoc.h"
+#include "shakeplay/core/HmDoc.h"
 
 namespace shakeplay {
 namespace {

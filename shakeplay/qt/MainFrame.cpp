@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include "shakeplay/ControlPanel.h"
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/panel/qt/ControlPanel.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/app/AboutDialog.h"
 #include "shakeplay/app/DocServices.h"
 #include "shakeplay/app/WindowLayout.h"

@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "shakeplay/HmDoc.h"
+#include "shakeplay/core/HmDoc.h"
 
 namespace shakeplay {
 

@@ -3,7 +3,7 @@
 // keys into its calls and carries out the effects it returns.
 #pragma once
 
-#include "shakeplay/ModelView.h"
+#include "shakeplay/core/ModelView.h"
 #include "shakeplay/navigation/Matrix4.h"
 #include "shakeplay/navigation/ViewNavigation.h"
 #include "shakeplay/views/GlSurface.h"

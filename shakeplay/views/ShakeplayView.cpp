@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay {
 

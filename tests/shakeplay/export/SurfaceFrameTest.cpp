@@ -8,12 +8,12 @@
 #include <map>
 #include <sstream>
 
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/export/DocumentSetup.h"
 #include "shakeplay/export/FrameWriter.h"
 #include "shakeplay/export/SurfaceFrame.h"
 #include "shakeplay/export/VtuFile.h"
-#include "tests/shakeplay/TestModel.h"
+#include "tests/shakeplay/support/TestModel.h"
 
 namespace shakeplay::exporting {
 namespace {
