@@ -20,7 +20,7 @@
 #include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/export/EncodingThread.h"
 #include "shakeplay/export/GifFile.h"
-#include "shakeplay/export/OffscreenModelView.h"
+#include "shakeplay/export/ShakeplayViewPbuffer.h"
 #include "shakeplay/export/PngSeries.h"
 
 namespace {
@@ -37,15 +37,15 @@ struct Scene {
     shakeplay::MemorySource source(bytes.data(), bytes.size());
     if (doc.ReadModelFrom(source) != 0) return;
     std::string error;
-    model = OffscreenModelView::create(doc, kWidth, kHeight, error);
+    model = ShakeplayViewPbuffer::create(doc, kWidth, kHeight, error);
     if (!model) return;
     model->startUp({{'x', -30.0f}, {'y', 20.0f}});
-    doc.deformed = 1;
+    doc.deformed = true;
     doc.ResetAnimation();
   }
   shakeplay::ConsoleServices services;
   shakeplay::CShakeplayDoc doc{services};
-  std::unique_ptr<OffscreenModelView> model;
+  std::unique_ptr<ShakeplayViewPbuffer> model;
   std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("shakeplay-export-bench-" + std::to_string(::getpid()));
 };

@@ -19,7 +19,7 @@
 #include "shakeplay/core/ByteSource.h"
 #include "shakeplay/core/Services.h"
 #include "shakeplay/core/ShakeplayDoc.h"
-#include "shakeplay/export/OffscreenModelView.h"
+#include "shakeplay/export/ShakeplayViewPbuffer.h"
 
 namespace {
 
@@ -33,17 +33,17 @@ struct Scene {
     shakeplay::MemorySource source(bytes.data(), bytes.size());
     if (doc.ReadModelFrom(source) != 0) return;
     std::string error;
-    model = shakeplay::exporting::OffscreenModelView::create(doc, kWidth, kHeight, error);
+    model = shakeplay::exporting::ShakeplayViewPbuffer::create(doc, kWidth, kHeight, error);
     if (!model) return;
     model->startUp({});
-    doc.deformed = 1;
+    doc.deformed = true;
     doc.ResetAnimation();
   }
   bool ready() const { return model != nullptr; }
 
   shakeplay::ConsoleServices services;
   shakeplay::CShakeplayDoc doc{services};
-  std::unique_ptr<shakeplay::exporting::OffscreenModelView> model;
+  std::unique_ptr<shakeplay::exporting::ShakeplayViewPbuffer> model;
 };
 
 Scene& sceneOf(int points) {

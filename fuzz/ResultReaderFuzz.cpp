@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "shakeplay/core/ByteSource.h"
-#include "shakeplay/core/ModelView.h"
+#include "shakeplay/core/SceneRenderer.h"
 #include "shakeplay/core/Services.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 
@@ -39,12 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   shakeplay::MemorySource source(data + 1, size - 1);
   if (doc.ReadModelFrom(source) != 0) return 0;
   TouchingSink sink;
-  for (const int deformed : {0, 1}) {
+  for (const bool deformed : {false, true}) {
     doc.deformed = deformed;
     doc.ApplySmoothSelection(data[0] / 4 % 6);
     doc.ResetAnimation();
     for (int tick = 0; tick < 8; ++tick) doc.AdvanceFrame();
-    doc.DrawModel(0, sink);
+    doc.DrawModel(false, sink);
   }
   return sink.sum == 12345.0f ? 1 : 0;
 }

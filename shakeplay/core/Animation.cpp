@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "shakeplay/core/ModalSums.h"
-#include "shakeplay/core/ModelView.h"
+#include "shakeplay/core/SceneRenderer.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay {
@@ -141,14 +141,14 @@ void CShakeplayDoc::ComputeFirstFrame() {
   AimPointsAt(nextPointSums_, true);
 }
 
-void CShakeplayDoc::RenderModelView() {
-  if (modelView != nullptr) modelView->RenderScene();
+void CShakeplayDoc::renderScene() {
+  if (renderer != nullptr) renderer->RenderScene();
 }
 
 void CShakeplayDoc::ResetAnimation() {
   currentFrame = startFrame;
   ComputeFirstFrame();
-  RenderModelView();
+  renderScene();
 }
 
 void CShakeplayDoc::EvaluateStep(int k) {
@@ -200,7 +200,7 @@ void CShakeplayDoc::AdvanceFrame() {
   if (currentFrame == 0 || currentFrame == startFrame) {
     ResetAnimation();
   } else {
-    RenderModelView();
+    renderScene();
   }
   const std::int64_t next = static_cast<std::int64_t>(currentFrame) + 1;
   if (next >= endFrame) {

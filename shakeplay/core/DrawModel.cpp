@@ -1,11 +1,11 @@
 // The primitives of the current state: coloured triangles, then the edge polylines.
-#include "shakeplay/core/ModelView.h"
+#include "shakeplay/core/SceneRenderer.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay {
 
-void CShakeplayDoc::DrawModel(int edgesOnly, PrimitiveSink& sink) {
-  if (edgesOnly == 0) {
+void CShakeplayDoc::DrawModel(bool edgesOnly, PrimitiveSink& sink) const {
+  if (!edgesOnly) {
     // One call per run of shown triangles (all of them, unless some were hidden).
     int t = 0;
     while (t < triangleCount) {

@@ -110,7 +110,7 @@ bool ResultReader::readHead() {
     const double half = (static_cast<double>(high) - low) / 2.0;
     halfDiagonal += half * half;
   }
-  d.radius = d.radiusBase = static_cast<float>(1.1 * std::sqrt(halfDiagonal));
+  d.framing.radius = d.framing.radiusBase = static_cast<float>(1.1 * std::sqrt(halfDiagonal));
 
   bool white = true;
   for (int c = 0; c < 3; ++c) {
@@ -118,7 +118,7 @@ bool ResultReader::readHead() {
     d.backColour[c] = static_cast<float>(component);
     white = white && component == 1.0;
   }
-  d.whiteBackground = white ? 1 : 0;
+  d.whiteBackground = white;
 
   d.resultCsys = field<std::int32_t>(info, 192);
   if (d.resultCsys != -1) {
@@ -129,7 +129,7 @@ bool ResultReader::readHead() {
   for (int i = 0; i < 16; ++i) m[i] = field<double>(info, 272 + 8 * i);
   const double check = std::fabs(std::trunc(m[15] - 1.0)) + std::fabs(std::trunc(m[3])) +
                        std::fabs(std::trunc(m[7])) + std::fabs(std::trunc(m[11]));
-  d.viewMatrix = check < 0.00001 ? m : identityMatrix<double>();
+  d.framing.viewMatrix = check < 0.00001 ? m : identityMatrix<double>();
   return true;
 }
 

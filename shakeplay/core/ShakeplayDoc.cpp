@@ -33,7 +33,6 @@ bool CShakeplayDoc::OnNewDocument() {
     exitCode = 1;
     return false;
   }
-  OpenSources();
   if (ReadModel(std::string()) != 0) {
     exitCode = 1;
     return false;

@@ -7,29 +7,33 @@
 #include <string>
 
 #include "shakeplay/core/ColourTable.h"
-#include "shakeplay/core/HmDoc.h"
 #include "shakeplay/core/Records.h"
+#include "shakeplay/core/ViewFraming.h"
 
 namespace shakeplay {
 
 class ByteSource;
-class ModelView;
+class PrimitiveSink;
+class SceneRenderer;
 class Services;
 
 // Sub-frames per step offered by the control panel's SMOOTH list.
 constexpr std::array<int, 6> kSmoothTable{1, 5, 10, 15, 20, 25};
 
-class CShakeplayDoc : public CHmDoc {
+class CShakeplayDoc {
  public:
   explicit CShakeplayDoc(Services& services);
+  CShakeplayDoc(const CShakeplayDoc&) = delete;
+  CShakeplayDoc& operator=(const CShakeplayDoc&) = delete;
 
   // Start-up: parse, check, read. false when start-up fails; exitCode then says how to end.
   bool OnNewDocument();
-  void ParseCommandLine() override;
-  int ReadModel(const std::string& ignoredPath) override;
+  void ParseCommandLine();
+  // 0 on success, -1 on any failure.
+  int ReadModel(const std::string& ignoredPath);
   // The reading itself, from any byte source (the file, or memory in tests and fuzzing).
   int ReadModelFrom(ByteSource& source);
-  void DrawModel(int edgesOnly, PrimitiveSink& sink) override;
+  void DrawModel(bool edgesOnly, PrimitiveSink& sink) const;
 
   // Animation (one tick = one sub-frame).
   void ComputeFirstFrame();
@@ -54,7 +58,7 @@ class CShakeplayDoc : public CHmDoc {
   double StepPhysicalTime(int i) const;
 
   // The view the document renders on every tick; null while none exists.
-  ModelView* modelView = nullptr;
+  SceneRenderer* renderer = nullptr;
   int exitCode = 0;
 
   // request
@@ -65,9 +69,11 @@ class CShakeplayDoc : public CHmDoc {
   // time window
   float timeStart = 0.0f, timeEnd = 0.0f;
   // model
+  ViewFraming framing;
+  std::array<float, 16> rotation = identityMatrix<float>();  // column-major; written by the model view at each render
   std::array<float, 3> centre{};
   std::array<float, 3> backColour{};
-  int whiteBackground = 0;
+  bool whiteBackground = false;
   std::array<float, 3> edgeColourOnWhite{0.0f, 0.0f, 0.0f};
   std::array<float, 3> edgeColour{1.0f, 0.98f, 0.98f};
   // The colour of the edges, outlines and labels drawn over the background.
@@ -111,7 +117,7 @@ class CShakeplayDoc : public CHmDoc {
   int smooth = 1;
   int startFrame = 0, endFrame = 1;
   int currentFrame = 0;
-  int deformed = 0;
+  bool deformed = false;
   int timerPeriod = 0;
   ColourTable colourTable;
 
@@ -130,7 +136,7 @@ class CShakeplayDoc : public CHmDoc {
   void AimPointsAt(const DirectionSums& sums, bool withIncrements);
   void AimEdgesAt(const std::int32_t* row, bool withIncrements);
   void AddIncrements();
-  void RenderModelView();
+  void renderScene();
 
   Services& services_;
   Buffer<std::int32_t> startRow_;  // the interpolated modal row of the start time

@@ -15,7 +15,7 @@ bool loadDocument(CShakeplayDoc& doc, const ExportOptions& options) {
 }
 
 void applySettings(CShakeplayDoc& doc, const ExportOptions& options) {
-  doc.deformed = options.deformed ? 1 : 0;
+  doc.deformed = options.deformed;
   if (options.coefEntry) doc.coef = static_cast<float>(*options.coefEntry) * doc.coefBase;
   if (options.smoothEntry) doc.ApplySmoothSelection(*options.smoothEntry - 1);
 }

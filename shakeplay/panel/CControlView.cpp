@@ -67,7 +67,7 @@ void CControlView::OnReset() {
 
 void CControlView::OnDeformed() {
   UpdateData(true);
-  doc_.deformed = deformedCheck;
+  doc_.deformed = deformedCheck != 0;
   doc_.ResetAnimation();
   Invalidate();
 }

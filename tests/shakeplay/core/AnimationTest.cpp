@@ -15,7 +15,7 @@ struct Loaded {
   explicit Loaded(const ResultData& data, int component = 0) {
     doc.component = component;
     EXPECT_EQ(test::load(doc, data), 0);
-    doc.modelView = &view;
+    doc.renderer = &view;
   }
   test::RecordingServices services;
   test::CountingView view;
@@ -155,7 +155,7 @@ TEST(Animation, UndeformedOnlyTheColoursChange) {
   EXPECT_EQ(d.framePoints[3].z, d.restPoints[3].z);
 
   RecordingSink sink;
-  d.DrawModel(0, sink);
+  d.DrawModel(false, sink);
   EXPECT_EQ(sink.triangleCorners, (std::vector<int>{0, 1, 2, 1, 3, 2}));
   ASSERT_EQ(sink.strips.size(), 1u);  // undeformed edges only
   EXPECT_EQ(sink.strips[0].points[1], (std::array<float, 3>{0, -1, -1}));
@@ -171,7 +171,7 @@ TEST(Animation, DeformedEdgesAreDrawnTwiceInTheBackgroundsEdgeColour) {
   l.doc.AdvanceFrame();
   l.doc.AdvanceFrame();
   RecordingSink sink;
-  l.doc.DrawModel(1, sink);
+  l.doc.DrawModel(true, sink);
   EXPECT_TRUE(sink.triangleCorners.empty());
   ASSERT_EQ(sink.strips.size(), 2u);
   EXPECT_EQ(sink.strips[1].rgb, (std::array<float, 3>{0, 0, 0}));

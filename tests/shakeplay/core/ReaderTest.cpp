@@ -28,13 +28,13 @@ TEST(ResultReader, FillsTheDocumentFromAValidFile) {
   EXPECT_EQ(doc.title, "****** KORVENA 3.52 : DISPLACEMENT YSMALL *******");
   EXPECT_EQ(doc.componentName, "DISPLACEMENT Y");
   EXPECT_EQ(doc.centre, (std::array<float, 3>{1, 1, 1}));
-  EXPECT_FLOAT_EQ(doc.radius, static_cast<float>(1.1 * std::sqrt(3.0)));
-  EXPECT_EQ(doc.radiusBase, doc.radius);
+  EXPECT_FLOAT_EQ(doc.framing.radius, static_cast<float>(1.1 * std::sqrt(3.0)));
+  EXPECT_EQ(doc.framing.radiusBase, doc.framing.radius);
   EXPECT_EQ(doc.restPoints[3].x, 0.0f);
   EXPECT_EQ(doc.restPoints[0].y, -1.0f);
   EXPECT_EQ(doc.edgePoints[1].x, 0.0f);
   EXPECT_EQ(doc.backColour, (std::array<float, 3>{0.25f, 0.5f, 1.0f}));
-  EXPECT_EQ(doc.whiteBackground, 0);
+  EXPECT_FALSE(doc.whiteBackground);
   EXPECT_EQ(doc.rangeMin, -3.0f);
   EXPECT_EQ(doc.rangeMax, 7.0f);
   EXPECT_EQ(doc.magnitudeMax, 9.0f);
@@ -53,7 +53,7 @@ TEST(ResultReader, MakesTheEdgesBlackOnlyOnAnExactlyWhiteBackground) {
     ResultData data = smallResult();
     data.background = {1.0, 1.0, blue};
     ASSERT_EQ(load(doc, data), 0);
-    EXPECT_EQ(doc.whiteBackground, blue == 1.0 ? 1 : 0);
+    EXPECT_EQ(doc.whiteBackground, blue == 1.0);
   }
 }
 
@@ -71,7 +71,7 @@ TEST(ResultReader, AcceptsAViewMatrixOnlyWhenItsTruncatedLastRowIsZeroZeroZeroOn
     data.viewMatrix[0] = 0.5;
     data.viewMatrix[c.index] = c.value;
     ASSERT_EQ(load(doc, data), 0);
-    EXPECT_EQ(doc.viewMatrix[0], c.kept ? 0.5 : 1.0) << c.index << " " << c.value;
+    EXPECT_EQ(doc.framing.viewMatrix[0], c.kept ? 0.5 : 1.0) << c.index << " " << c.value;
   }
 }
 

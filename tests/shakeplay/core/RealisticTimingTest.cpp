@@ -52,7 +52,7 @@ class RealisticTiming : public ::testing::Test {
   RealisticTiming() {
     EXPECT_EQ(test::load(doc, realisticResult()), 0);
     doc.deformed = 1;
-    doc.modelView = &view;
+    doc.renderer = &view;
   }
   float value() const { return doc.framePoints[2].value; }
   // Advances until the document shows the given sub-frame (at most one loop and a bit).

@@ -48,7 +48,7 @@ TEST_F(SurfaceFrames, AtAWholeStepTheDisplacementIsThatStepsAndTheRestPositionsS
   // Not deformed: the points where they rest.
   EXPECT_EQ(surface.points[3], (std::array<float, 3>{1.0f, 1.0f, 0.0f}));
   // The document is left as it was set.
-  EXPECT_EQ(doc.deformed, 0);
+  EXPECT_FALSE(doc.deformed);
   EXPECT_EQ(doc.coef, 1.0f);
 }
 

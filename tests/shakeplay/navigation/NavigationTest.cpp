@@ -4,22 +4,14 @@
 
 #include <cmath>
 
-#include "shakeplay/core/HmDoc.h"
+#include "shakeplay/core/ViewFraming.h"
 #include "shakeplay/navigation/ViewNavigation.h"
 
 namespace shakeplay {
 namespace {
 
-class TestDoc : public CHmDoc {
- public:
-  TestDoc() {
-    radius = 0.75f;
-    radiusBase = 0.6f;
-  }
-  void ParseCommandLine() override {}
-  void DrawModel(int, PrimitiveSink&) override {}
-  int ReadModel(const std::string&) override { return 0; }
-};
+// A model framed by a sphere of radius 0.75 and depth 2 x 0.6.
+ViewFraming testFraming() { return {identityMatrix<double>(), 0.75f, 0.6f}; }
 
 class Navigation : public ::testing::Test {
  protected:
@@ -28,8 +20,8 @@ class Navigation : public ::testing::Test {
   void expectMatrix(const Matrix4& actual, const Matrix4& expected) {
     for (int i = 0; i < 16; ++i) EXPECT_NEAR(actual[i], expected[i], 1e-5) << "element " << i;
   }
-  TestDoc doc;
-  ViewNavigation nav{doc};
+  ViewFraming framing = testFraming();
+  ViewNavigation nav{framing};
 };
 
 TEST_F(Navigation, LeftDragOf750PixelsUpDoublesTheScaleAndDownReachesTheSmallestStep) {
@@ -163,14 +155,14 @@ TEST_F(Navigation, DoubleClickShowsTheMenuEndsPanAndTurnOrZoomsWithControl) {
 
 TEST_F(Navigation, ControlKeyDrawsEdgesOnlyWhileHeld) {
   EXPECT_EQ(nav.controlKey(true), effect::kInvalidate);
-  EXPECT_EQ(nav.edgesOnly, 1);
+  EXPECT_TRUE(nav.edgesOnly);
   nav.controlKey(false);
-  EXPECT_EQ(nav.edgesOnly, 0);
+  EXPECT_FALSE(nav.edgesOnly);
 }
 
 TEST(NavigationProjection, WideWindowKeepsTheFullHeightAndTallOneTheFullWidth) {
-  TestDoc doc;
-  ViewNavigation nav(doc);
+  ViewFraming framing = testFraming();
+  ViewNavigation nav(framing);
   nav.resize(685, 550);
   // a = 0.75; aspect = 550 / 685; x reaches a / aspect = 0.934091; depth = 2 x 0.6.
   OrthoBox box = nav.projection();
@@ -189,8 +181,8 @@ TEST(NavigationProjection, WideWindowKeepsTheFullHeightAndTallOneTheFullWidth) {
 }
 
 TEST(NavigationProjection, IsGivenAgainOnlyWhenScaleOrSizeChanged) {
-  TestDoc doc;
-  ViewNavigation nav(doc);
+  ViewFraming framing = testFraming();
+  ViewNavigation nav(framing);
   EXPECT_FALSE(nav.takeProjection());  // no radius taken yet
   nav.resize(300, 200);
   EXPECT_TRUE(nav.takeProjection());
@@ -203,8 +195,8 @@ TEST(NavigationProjection, IsGivenAgainOnlyWhenScaleOrSizeChanged) {
 }
 
 TEST(NavigationResize, SkippedSizeAndEmptySizeKeepTheStoredOne) {
-  TestDoc doc;
-  ViewNavigation nav(doc);
+  ViewFraming framing = testFraming();
+  ViewNavigation nav(framing);
   nav.resize(640, 480);
   nav.skipNextSize = 1;
   nav.resize(100, 100);
@@ -220,11 +212,11 @@ TEST(NavigationResize, SkippedSizeAndEmptySizeKeepTheStoredOne) {
 }
 
 TEST(NavigationViewMatrix, FirstRenderTakesTheFilesMatrixInSinglePrecision) {
-  TestDoc doc;
-  doc.viewMatrix = {0.5, 0.1, 0.2, 0, -0.3, 0.25, 0.0, 0, 1.0 / 3.0, 0, 1, 0, 0.125, 0, 0, 1};
-  ViewNavigation nav(doc);
+  ViewFraming framing = testFraming();
+  framing.viewMatrix = {0.5, 0.1, 0.2, 0, -0.3, 0.25, 0.0, 0, 1.0 / 3.0, 0, 1, 0, 0.125, 0, 0, 1};
+  ViewNavigation nav(framing);
   nav.loadViewMatrix();
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(nav.rotationMatrix[i], static_cast<float>(doc.viewMatrix[i])) << i;
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(nav.rotationMatrix[i], static_cast<float>(framing.viewMatrix[i])) << i;
 }
 
 }  // namespace

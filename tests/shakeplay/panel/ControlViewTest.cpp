@@ -220,12 +220,12 @@ TEST(ControlPanel, DeformedAndResetRewindAndRender) {
   const int repaints = p.repaints.count;
   ASSERT_TRUE(p->click(IDC_DEFORMED));
   EXPECT_EQ(p->deformedCheck, 1);
-  EXPECT_EQ(p.doc.deformed, 1);
+  EXPECT_TRUE(p.doc.deformed);
   EXPECT_EQ(p.view.renders, 6);
   EXPECT_EQ(p.repaints.count, repaints + 1);
   EXPECT_NE(p.doc.framePoints[3].z, p.doc.restPoints[3].z);  // the shape now moves
   p->click(IDC_DEFORMED);
-  EXPECT_EQ(p.doc.deformed, 0);
+  EXPECT_FALSE(p.doc.deformed);
   EXPECT_EQ(p.doc.framePoints[3].z, p.doc.restPoints[3].z);
 }
 

@@ -61,7 +61,7 @@ host::results::ResultData windowResult(int first, int last, float timeStart, flo
 
 ViewedDoc::ViewedDoc(const host::results::ResultData& data) {
   if (load(doc, data) != 0) throw std::runtime_error("the test model could not be read");
-  doc.modelView = &view;
+  doc.renderer = &view;
 }
 
 }  // namespace shakeplay::test

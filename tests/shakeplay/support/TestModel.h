@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "host/results/ResultData.h"
-#include "shakeplay/core/ModelView.h"
+#include "shakeplay/core/SceneRenderer.h"
 #include "shakeplay/core/Services.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 
@@ -26,7 +26,7 @@ class RecordingServices : public Services {
   std::string out;
 };
 
-class CountingView : public ModelView {
+class CountingView : public SceneRenderer {
  public:
   void RenderScene() override { ++renders; }
   int renders = 0;

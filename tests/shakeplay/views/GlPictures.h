@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/gl/EglPbuffer.h"
-#include "shakeplay/views/HmView.h"
+#include "shakeplay/views/ShakeplayView.h"
 
 namespace shakeplay::test {
 
@@ -16,7 +16,7 @@ namespace shakeplay::test {
 std::unique_ptr<gl::EglPbuffer> makePbuffer(int width, int height);
 
 // The model view's window on a pbuffer: draws there and counts what the view asked for.
-class PbufferWindow final : public ModelViewWindow {
+class PbufferWindow final : public ShakeplayViewHost {
  public:
   explicit PbufferWindow(gl::EglPbuffer& pbuffer) : pbuffer_(pbuffer) {}
   bool makeCurrent() override { return pbuffer_.makeCurrent(); }

@@ -25,7 +25,7 @@ class ModelView : public ::testing::Test {
     host::results::ResultData data = host::results::encodeResultModel(host::results::makePlateModel());
     data.viewMatrix = viewMatrix;
     ASSERT_EQ(test::load(doc, data), 0);
-    doc.modelView = &view;
+    doc.renderer = &view;
     view.CreateContext(true);
     view.OnSize(685, 550);
   }

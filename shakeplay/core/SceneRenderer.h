@@ -1,6 +1,6 @@
-// The interfaces the views implement: the model view that the document renders on every tick,
-// and the receiver of the primitives that DrawModel emits (the GL view turns them into OpenGL
-// calls; tests record them).
+// The interfaces the views implement: the renderer (the model view) that the document has draw
+// its current state on every tick, and the receiver of the primitives that DrawModel emits (the
+// GL view turns them into OpenGL calls; tests record them).
 #pragma once
 
 #include <cstddef>
@@ -9,9 +9,9 @@
 
 namespace shakeplay {
 
-class ModelView {
+class SceneRenderer {
  public:
-  virtual ~ModelView() = default;
+  virtual ~SceneRenderer() = default;
   // Draws the document's current state at once (inside the caller's tick).
   virtual void RenderScene() = 0;
 };

@@ -1,4 +1,4 @@
-#include "shakeplay/qt/ModelViewWidget.h"
+#include "shakeplay/qt/ShakeplayViewWidget.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -25,7 +25,7 @@ std::optional<MouseButton> buttonOf(Qt::MouseButton button) {
 
 }  // namespace
 
-ModelViewWidget::ModelViewWidget(CShakeplayDoc& doc, FrameLinks& links, QWidget* parent)
+ShakeplayViewWidget::ShakeplayViewWidget(CShakeplayDoc& doc, FrameLinks& links, QWidget* parent)
     : GlViewWidget(32, links, parent),
       view_(doc, window_),
       zoomCursor_(QPixmap::fromImage(ui::qt::toImage(zoomCursorPicture())), kZoomCursorHotSpot.x,
@@ -34,37 +34,37 @@ ModelViewWidget::ModelViewWidget(CShakeplayDoc& doc, FrameLinks& links, QWidget*
   setCursor(Qt::ArrowCursor);
 }
 
-ModelViewWidget::~ModelViewWidget() = default;
+ShakeplayViewWidget::~ShakeplayViewWidget() = default;
 
-void ModelViewWidget::createView(bool haveContext) { view_.CreateContext(haveContext); }
+void ShakeplayViewWidget::createView(bool haveContext) { view_.CreateContext(haveContext); }
 
-void ModelViewWidget::sizeView(int w, int h) { view_.OnSize(w, h); }
+void ShakeplayViewWidget::sizeView(int w, int h) { view_.OnSize(w, h); }
 
-void ModelViewWidget::paintView() { view_.RenderScene(); }
+void ShakeplayViewWidget::paintView() { view_.RenderScene(); }
 
-void ModelViewWidget::Window::postSizeAndPaint() {
+void ShakeplayViewWidget::Window::postSizeAndPaint() {
   QTimer::singleShot(0, &widget_, [widget = &widget_] {
     widget->view_.OnSize(widget->width(), widget->height());
     widget->paintLater();
   });
 }
 
-void ModelViewWidget::Window::widenControlPanel() { widget_.links().widenControlPanel(); }
+void ShakeplayViewWidget::Window::widenControlPanel() { widget_.links().widenControlPanel(); }
 
-void ModelViewWidget::Window::repaintOrientationBox() {
+void ShakeplayViewWidget::Window::repaintOrientationBox() {
   widget_.links().repaintOrientationBox();
   // The box drew in its own context; a paint of this view under way goes on in this one.
   widget_.makeDrawingCurrent();
 }
 
-void ModelViewWidget::carryOut(unsigned effects) {
+void ShakeplayViewWidget::carryOut(unsigned effects) {
   if (effects & effect::kZoomCursor) setCursor(zoomCursor_);
   if (effects & effect::kArrowCursor) setCursor(Qt::ArrowCursor);
   view_.Apply(effects);
   if (effects & effect::kShowMenu) showMenu();
 }
 
-void ModelViewWidget::showMenu() {
+void ShakeplayViewWidget::showMenu() {
   QMenu menu(this);
   for (const MenuItem& item : kModelViewMenu) {
     if (item.text == nullptr) {
@@ -78,30 +78,30 @@ void ModelViewWidget::showMenu() {
   if (const QAction* chosen = menu.exec(QCursor::pos())) carryOut(view_.navigation.menuCommand(chosen->data().toInt()));
 }
 
-void ModelViewWidget::mousePressEvent(QMouseEvent* event) {
+void ShakeplayViewWidget::mousePressEvent(QMouseEvent* event) {
   const auto button = buttonOf(event->button());
   if (!button) return;
   const QPoint at = event->position().toPoint();
   carryOut(view_.navigation.buttonDown(*button, at.x(), at.y()));
 }
 
-void ModelViewWidget::mouseReleaseEvent(QMouseEvent* event) {
+void ShakeplayViewWidget::mouseReleaseEvent(QMouseEvent* event) {
   const auto button = buttonOf(event->button());
   if (button) carryOut(view_.navigation.buttonUp(*button));
 }
 
-void ModelViewWidget::mouseMoveEvent(QMouseEvent* event) {
+void ShakeplayViewWidget::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   carryOut(view_.navigation.mouseMove(at.x(), at.y()));
 }
 
-void ModelViewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+void ShakeplayViewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const QPoint at = event->position().toPoint();
   carryOut(view_.navigation.leftDoubleClick(at.x(), at.y(), (event->modifiers() & Qt::ControlModifier) != 0));
 }
 
-void ModelViewWidget::keyPressEvent(QKeyEvent* event) {
+void ShakeplayViewWidget::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Control: carryOut(view_.navigation.controlKey(true)); break;
     case Qt::Key_F: nudgeWidth(); break;
@@ -110,7 +110,7 @@ void ModelViewWidget::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void ModelViewWidget::keyReleaseEvent(QKeyEvent* event) {
+void ShakeplayViewWidget::keyReleaseEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Control && !event->isAutoRepeat()) {
     carryOut(view_.navigation.controlKey(false));
   } else {

@@ -12,10 +12,10 @@ namespace shakeplay {
 
 class CShakeplayDoc;
 
-class ModelViewWidget final : public GlViewWidget {
+class ShakeplayViewWidget final : public GlViewWidget {
  public:
-  ModelViewWidget(CShakeplayDoc& doc, FrameLinks& links, QWidget* parent);
-  ~ModelViewWidget() override;
+  ShakeplayViewWidget(CShakeplayDoc& doc, FrameLinks& links, QWidget* parent);
+  ~ShakeplayViewWidget() override;
 
   CShakeplayView& view() { return view_; }
 
@@ -32,9 +32,9 @@ class ModelViewWidget final : public GlViewWidget {
   void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
-  class Window final : public ModelViewWindow {
+  class Window final : public ShakeplayViewHost {
    public:
-    explicit Window(ModelViewWidget& widget) : widget_(widget) {}
+    explicit Window(ShakeplayViewWidget& widget) : widget_(widget) {}
     bool makeCurrent() override { return widget_.makeDrawingCurrent(); }
     void swapBuffers() override { widget_.frameDrawn(); }
     void invalidate() override { widget_.paintLater(); }
@@ -43,7 +43,7 @@ class ModelViewWidget final : public GlViewWidget {
     void repaintOrientationBox() override;
 
    private:
-    ModelViewWidget& widget_;
+    ShakeplayViewWidget& widget_;
   };
 
   void carryOut(unsigned effects);

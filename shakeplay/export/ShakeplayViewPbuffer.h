@@ -21,13 +21,13 @@ namespace shakeplay::exporting {
 inline constexpr int kModelViewDepthBits = 24;
 inline constexpr int kModelViewAlphaBits = 8;
 
-class OffscreenModelView {
+class ShakeplayViewPbuffer {
  public:
   // Null with the reason in `error` when no pbuffer of that size can be had.
-  static std::unique_ptr<OffscreenModelView> create(CShakeplayDoc& doc, int width, int height, std::string& error);
-  ~OffscreenModelView();
-  OffscreenModelView(const OffscreenModelView&) = delete;
-  OffscreenModelView& operator=(const OffscreenModelView&) = delete;
+  static std::unique_ptr<ShakeplayViewPbuffer> create(CShakeplayDoc& doc, int width, int height, std::string& error);
+  ~ShakeplayViewPbuffer();
+  ShakeplayViewPbuffer(const ShakeplayViewPbuffer&) = delete;
+  ShakeplayViewPbuffer& operator=(const ShakeplayViewPbuffer&) = delete;
 
   // The window's first two renders (the second after the size it posts), then the turns; from
   // then on the document's ticks draw here.
@@ -39,7 +39,7 @@ class OffscreenModelView {
   gl::EglPbuffer& pbuffer() { return *pbuffer_; }
 
  private:
-  class Window final : public ModelViewWindow {
+  class Window final : public ShakeplayViewHost {
    public:
     explicit Window(gl::EglPbuffer& pbuffer) : pbuffer_(pbuffer) {}
     bool makeCurrent() override { return pbuffer_.makeCurrent(); }
@@ -54,7 +54,7 @@ class OffscreenModelView {
     gl::EglPbuffer& pbuffer_;
   };
 
-  OffscreenModelView(CShakeplayDoc& doc, std::unique_ptr<gl::EglPbuffer> pbuffer);
+  ShakeplayViewPbuffer(CShakeplayDoc& doc, std::unique_ptr<gl::EglPbuffer> pbuffer);
 
   CShakeplayDoc& doc_;
   std::unique_ptr<gl::EglPbuffer> pbuffer_;

@@ -1,4 +1,4 @@
-#include "shakeplay/export/OffscreenModelView.h"
+#include "shakeplay/export/ShakeplayViewPbuffer.h"
 
 #include <GL/gl.h>
 
@@ -22,22 +22,22 @@ Matrix4 turnMatrix(const ViewTurn& turn) {
 
 }  // namespace
 
-std::unique_ptr<OffscreenModelView> OffscreenModelView::create(CShakeplayDoc& doc, int width, int height,
+std::unique_ptr<ShakeplayViewPbuffer> ShakeplayViewPbuffer::create(CShakeplayDoc& doc, int width, int height,
                                                                std::string& error) {
   std::unique_ptr<gl::EglPbuffer> pbuffer =
       gl::EglPbuffer::create(width, height, error, kModelViewDepthBits, kModelViewAlphaBits);
   if (!pbuffer) return nullptr;
-  return std::unique_ptr<OffscreenModelView>(new OffscreenModelView(doc, std::move(pbuffer)));
+  return std::unique_ptr<ShakeplayViewPbuffer>(new ShakeplayViewPbuffer(doc, std::move(pbuffer)));
 }
 
-OffscreenModelView::OffscreenModelView(CShakeplayDoc& doc, std::unique_ptr<gl::EglPbuffer> pbuffer)
+ShakeplayViewPbuffer::ShakeplayViewPbuffer(CShakeplayDoc& doc, std::unique_ptr<gl::EglPbuffer> pbuffer)
     : doc_(doc), pbuffer_(std::move(pbuffer)), window_(*pbuffer_), view_(doc, window_) {}
 
-OffscreenModelView::~OffscreenModelView() {
-  if (doc_.modelView == &view_) doc_.modelView = nullptr;
+ShakeplayViewPbuffer::~ShakeplayViewPbuffer() {
+  if (doc_.renderer == &view_) doc_.renderer = nullptr;
 }
 
-void OffscreenModelView::startUp(const std::vector<ViewTurn>& turns) {
+void ShakeplayViewPbuffer::startUp(const std::vector<ViewTurn>& turns) {
   const int w = pbuffer_->width(), h = pbuffer_->height();
   view_.CreateContext(pbuffer_->makeCurrent());
   view_.OnSize(w, h);
@@ -48,10 +48,10 @@ void OffscreenModelView::startUp(const std::vector<ViewTurn>& turns) {
   for (const ViewTurn& turn : turns) {
     view_.navigation.rotationMatrix = multiply(turnMatrix(turn), view_.navigation.rotationMatrix);
   }
-  doc_.modelView = &view_;
+  doc_.renderer = &view_;
 }
 
-void OffscreenModelView::readInto(FrameImage& frame) {
+void ShakeplayViewPbuffer::readInto(FrameImage& frame) {
   const int w = pbuffer_->width(), h = pbuffer_->height();
   const std::size_t rowBytes = static_cast<std::size_t>(w) * 3;
   rows_.resize(rowBytes * static_cast<std::size_t>(h));
