@@ -31,7 +31,7 @@ struct Scene {
     const std::vector<unsigned char> bytes =
         host::results::encodeResultFile(host::results::encodeResultModel(host::results::makeSyntheticModel(points, 2, 3)));
     shakeplay::MemorySource source(bytes.data(), bytes.size());
-    if (doc.ReadModelFrom(source) != 0) return;
+    if (doc.readModelFrom(source) != 0) return;
     std::string error;
     model = shakeplay::exporting::ShakeplayViewPbuffer::create(doc, kWidth, kHeight, error);
     if (!model) return;

@@ -37,11 +37,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   shakeplay::CShakeplayDoc doc(services);
   doc.component = data[0] % 4;
   shakeplay::MemorySource source(data + 1, size - 1);
-  if (doc.ReadModelFrom(source) != 0) return 0;
+  if (doc.readModelFrom(source) != 0) return 0;
   TouchingSink sink;
   for (const bool deformed : {false, true}) {
     doc.deformed = deformed;
-    doc.ApplySmoothSelection(data[0] / 4 % 6);
+    doc.applyChoice({.smoothIndex = data[0] / 4 % 6});
     doc.ResetAnimation();
     for (int tick = 0; tick < 8; ++tick) doc.AdvanceFrame();
     doc.DrawModel(false, sink);

@@ -20,7 +20,7 @@ void setColour(FramePoint& point, const ColourTable& table) {
 
 }  // namespace
 
-float CShakeplayDoc::ColourValue(const float* sums) const {
+float CShakeplayDoc::colourValue(const float* sums) const {
   if (component != kMagnitude) {
     const int c = component;
     return static_cast<float>((static_cast<double>(sums[c]) - colourOffset[c]) * colourScale[c]);
@@ -33,7 +33,7 @@ float CShakeplayDoc::ColourValue(const float* sums) const {
   return std::sqrt(dx * dx + dy * dy + dz * dz) * 255.0f / (magnitudeMax - magnitudeMin);
 }
 
-void CShakeplayDoc::SetPointStatesToTargets() {
+void CShakeplayDoc::setPointStatesToTargets() {
   const float move = deformed ? coef : 0.0f;
   for (int p = 0; p < pointCount; ++p) {
     if (pointUsed[p] == 0) continue;
@@ -47,7 +47,7 @@ void CShakeplayDoc::SetPointStatesToTargets() {
   }
 }
 
-void CShakeplayDoc::SumPoints(const std::int32_t* row, const std::int32_t* nextRow) {
+void CShakeplayDoc::sumPoints(const std::int32_t* row, const std::int32_t* nextRow) {
   const bool allDirections = deformed || component == kMagnitude;
   for (int c = 0; c < 3; ++c) {
     if (!allDirections && c != component) continue;
@@ -60,7 +60,7 @@ void CShakeplayDoc::SumPoints(const std::int32_t* row, const std::int32_t* nextR
   }
 }
 
-void CShakeplayDoc::AimPointsAt(const DirectionSums& pointSums, bool withIncrements) {
+void CShakeplayDoc::aimPointsAt(const DirectionSums& pointSums, bool withIncrements) {
   const bool allDirections = deformed || component == kMagnitude;
   FramePoint* increments = framePoints.data() + pointCount;
   for (int p = 0; p < pointCount; ++p) {
@@ -70,7 +70,7 @@ void CShakeplayDoc::AimPointsAt(const DirectionSums& pointSums, bool withIncreme
     for (int c = 0; c < 3; ++c) {
       if (allDirections || c == component) sums[c] = static_cast<float>(pointSums[c][p]);
     }
-    const float value = ColourValue(sums);
+    const float value = colourValue(sums);
     if (withIncrements) {
       FramePoint& step = increments[p];
       if (deformed) {
@@ -87,7 +87,7 @@ void CShakeplayDoc::AimPointsAt(const DirectionSums& pointSums, bool withIncreme
   }
 }
 
-void CShakeplayDoc::SetEdgeStatesToTargets() {
+void CShakeplayDoc::setEdgeStatesToTargets() {
   for (int e = 0; e < edgePointCount; ++e) {
     const EdgePoint& rest = edgePoints[e];
     FrameEdge& state = frameEdges[e];
@@ -97,7 +97,7 @@ void CShakeplayDoc::SetEdgeStatesToTargets() {
   }
 }
 
-void CShakeplayDoc::AimEdgesAt(const std::int32_t* row, bool withIncrements) {
+void CShakeplayDoc::aimEdgesAt(const std::int32_t* row, bool withIncrements) {
   for (int c = 0; c < 3; ++c) {
     modalRowSums(row, edgeShape[c].data(), modeCount, edgePointCount, nullptr, edgeSums_[c].data());
   }
@@ -130,15 +130,15 @@ void CShakeplayDoc::ComputeFirstFrame() {
 
   std::fill(frameEdges.begin(), frameEdges.end(), FrameEdge{});
   if (deformed) {
-    AimEdgesAt(startRow_.data(), false);
-    SetEdgeStatesToTargets();
-    AimEdgesAt(q1, true);
+    aimEdgesAt(startRow_.data(), false);
+    setEdgeStatesToTargets();
+    aimEdgesAt(q1, true);
   }
   std::fill(framePoints.begin(), framePoints.end(), FramePoint{});
-  SumPoints(startRow_.data(), q1);
-  AimPointsAt(pointSums_, false);
-  SetPointStatesToTargets();
-  AimPointsAt(nextPointSums_, true);
+  sumPoints(startRow_.data(), q1);
+  aimPointsAt(pointSums_, false);
+  setPointStatesToTargets();
+  aimPointsAt(nextPointSums_, true);
 }
 
 void CShakeplayDoc::renderScene() {
@@ -152,14 +152,14 @@ void CShakeplayDoc::ResetAnimation() {
 }
 
 void CShakeplayDoc::EvaluateStep(int k) {
-  SetPointStatesToTargets();
-  if (deformed) SetEdgeStatesToTargets();
+  setPointStatesToTargets();
+  if (deformed) setEdgeStatesToTargets();
   const std::int64_t next = static_cast<std::int64_t>(k) + 1;
   if (next >= 0 && next <= lastStep) {
     const std::int32_t* row = modalCoord.data() + next * modeCount;
-    SumPoints(row, nullptr);
-    AimPointsAt(pointSums_, true);
-    if (deformed) AimEdgesAt(row, true);
+    sumPoints(row, nullptr);
+    aimPointsAt(pointSums_, true);
+    if (deformed) aimEdgesAt(row, true);
   } else {
     // No step beyond this one: stand still.
     std::fill(framePoints.begin() + pointCount, framePoints.end(), FramePoint{});
@@ -167,7 +167,7 @@ void CShakeplayDoc::EvaluateStep(int k) {
   }
 }
 
-void CShakeplayDoc::AddIncrements() {
+void CShakeplayDoc::addIncrements() {
   FramePoint* state = framePoints.data();
   const FramePoint* step = state + pointCount;
   const std::uint8_t* used = pointUsed.data();
@@ -213,7 +213,7 @@ void CShakeplayDoc::AdvanceFrame() {
   } else if (currentFrame % smooth == 0) {
     EvaluateStep(currentFrame / smooth);
   } else {
-    AddIncrements();
+    addIncrements();
   }
 }
 

@@ -6,7 +6,7 @@
 
 namespace shakeplay {
 
-double CShakeplayDoc::CurrentTimeShown() const {
+double CShakeplayDoc::currentTimeShown() const {
   if (currentFrame == startFrame) return timeStart;
   if (static_cast<std::int64_t>(currentFrame) >= static_cast<std::int64_t>(endFrame) - 1) return timeEnd;
   if (stepCount <= 0) return timeStart;
@@ -16,10 +16,10 @@ double CShakeplayDoc::CurrentTimeShown() const {
   return StepPhysicalTime(std::clamp(step, 0, stepCount - 1));
 }
 
-int CShakeplayDoc::ProgressWidth(int fullWidth) const {
+int CShakeplayDoc::progressWidth(int fullWidth) const {
   const double window = static_cast<double>(timeEnd) - timeStart;
   if (window == 0.0) return 0;
-  const double share = (CurrentTimeShown() - timeStart) / window;
+  const double share = (currentTimeShown() - timeStart) / window;
   // Before the start time (the first step begins before it) and NaN draw nothing; past the end
   // the bar is full, never wider.
   if (!(share > 0.0)) return 0;

@@ -288,10 +288,10 @@ bool ResultReader::checkStepTimes() {
 
 void ResultReader::finish() {
   CShakeplayDoc& d = doc_;
-  d.SetLoadSubFrameRange();
+  d.setLoadSubFrameRange();
   d.triangleShown = Buffer<std::uint8_t>(static_cast<std::size_t>(d.triangleCount));
   std::fill(d.triangleShown.begin(), d.triangleShown.end(), 1);
-  d.AllocateWorkspace();
+  d.allocateWorkspace();
   d.ComputeFirstFrame();
 }
 

@@ -47,10 +47,10 @@ int CShakeplayDoc::ReadModel(const std::string&) {
                          MessageIcon::Warning);
     return -1;
   }
-  return ReadModelFrom(*file);
+  return readModelFrom(*file);
 }
 
-int CShakeplayDoc::ReadModelFrom(ByteSource& source) {
+int CShakeplayDoc::readModelFrom(ByteSource& source) {
   try {
     return ResultReader(*this, source, services_).read();
   } catch (const std::bad_alloc&) {
@@ -59,7 +59,7 @@ int CShakeplayDoc::ReadModelFrom(ByteSource& source) {
   }
 }
 
-void CShakeplayDoc::AllocateWorkspace() {
+void CShakeplayDoc::allocateWorkspace() {
   startRow_ = Buffer<std::int32_t>(static_cast<std::size_t>(modeCount));
   for (int c = 0; c < 3; ++c) {
     pointSums_[c] = Buffer<std::int32_t>(static_cast<std::size_t>(pointCount));

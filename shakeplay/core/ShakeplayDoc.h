@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "shakeplay/core/ColourTable.h"
@@ -20,6 +21,13 @@ class Services;
 // Sub-frames per step offered by the control panel's SMOOTH list.
 constexpr std::array<int, 6> kSmoothTable{1, 5, 10, 15, 20, 25};
 
+// Choices of the control panel; each one given is applied by the panel's rule.
+struct PlaybackChoice {
+  std::optional<bool> deformed{};   // DEFORMED
+  std::optional<int> coefIndex{};   // entry of the COEF list: the coefficient (index + 1) x coefBase
+  std::optional<int> smoothIndex{};  // entry of the SMOOTH list (the sub-frame range of that entry)
+};
+
 class CShakeplayDoc {
  public:
   explicit CShakeplayDoc(Services& services);
@@ -32,7 +40,7 @@ class CShakeplayDoc {
   // 0 on success, -1 on any failure.
   int ReadModel(const std::string& ignoredPath);
   // The reading itself, from any byte source (the file, or memory in tests and fuzzing).
-  int ReadModelFrom(ByteSource& source);
+  int readModelFrom(ByteSource& source);
   void DrawModel(bool edgesOnly, PrimitiveSink& sink) const;
 
   // Animation (one tick = one sub-frame).
@@ -42,18 +50,17 @@ class CShakeplayDoc {
   void EvaluateStep(int k);
 
   // Sub-frame range for the current smooth, as at load.
-  void SetLoadSubFrameRange();
-  // Sub-frame range after the user picked entry smoothIndex of the SMOOTH list, then
-  // ResetAnimation (the old first frame and increments belong to the old range); false (and no
-  // change) for an index outside the list.
-  bool ApplySmoothSelection(int smoothIndex);
+  void setLoadSubFrameRange();
+  // The choices made, then ResetAnimation (the old first frame and increments belong to the old
+  // settings); false, and no change, for a negative COEF entry or one outside the SMOOTH list.
+  bool applyChoice(const PlaybackChoice& choice);
   // The time the control panel shows for currentFrame: timeStart on the first sub-frame,
   // timeEnd from the last one on, otherwise the physical time of the step reached.
-  double CurrentTimeShown() const;
+  double currentTimeShown() const;
   // Pixels of the progress bar's fill on a bar fullWidth pixels long: the share of the time
-  // window that CurrentTimeShown has covered, kept within 0 .. fullWidth; 0 when the window
+  // window that currentTimeShown has covered, kept within 0 .. fullWidth; 0 when the window
   // is empty (timeEnd equal to timeStart).
-  int ProgressWidth(int fullWidth) const;
+  int progressWidth(int fullWidth) const;
   // Physical time of step i.
   double StepPhysicalTime(int i) const;
 
@@ -123,19 +130,21 @@ class CShakeplayDoc {
 
  private:
   friend class ResultReader;
-  void AllocateWorkspace();
-  void SetSubFrames(bool fractionalStart, bool fractionalEnd);
-  float ColourValue(const float* sums) const;
-  void SetPointStatesToTargets();
-  void SetEdgeStatesToTargets();
+  void allocateWorkspace();
+  void setSubFrames(bool fractionalStart, bool fractionalEnd);
+  // The sub-frame range of entry smoothIndex of the SMOOTH list.
+  void setSmoothSelection(int smoothIndex);
+  float colourValue(const float* sums) const;
+  void setPointStatesToTargets();
+  void setEdgeStatesToTargets();
   using DirectionSums = std::array<Buffer<std::int32_t>, 3>;
   // The point sums of row into pointSums_, and of nextRow (when given) into nextPointSums_ in
   // the same pass over the shape tables; only the directions the state needs are formed.
-  void SumPoints(const std::int32_t* row, const std::int32_t* nextRow);
+  void sumPoints(const std::int32_t* row, const std::int32_t* nextRow);
   // Point sums become the targets; with increments, the state moves toward them.
-  void AimPointsAt(const DirectionSums& sums, bool withIncrements);
-  void AimEdgesAt(const std::int32_t* row, bool withIncrements);
-  void AddIncrements();
+  void aimPointsAt(const DirectionSums& sums, bool withIncrements);
+  void aimEdgesAt(const std::int32_t* row, bool withIncrements);
+  void addIncrements();
   void renderScene();
 
   Services& services_;

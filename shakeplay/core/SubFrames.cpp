@@ -1,4 +1,5 @@
-// The sub-frame range of the animation: at load, and after the user picks a SMOOTH entry.
+// The sub-frame range of the animation at load, and the control panel's choices: DEFORMED, COEF
+// and the SMOOTH entry.
 #include <algorithm>
 #include <climits>
 
@@ -18,7 +19,7 @@ double CShakeplayDoc::StepPhysicalTime(int i) const {
   return static_cast<double>(stepTime[i]) * timeScale + timeOffset;
 }
 
-void CShakeplayDoc::SetSubFrames(bool fractionalStart, bool fractionalEnd) {
+void CShakeplayDoc::setSubFrames(bool fractionalStart, bool fractionalEnd) {
   const auto stepLength = [this](int i) {
     return (static_cast<double>(stepTime[i + 1]) - stepTime[i]) * timeScale;
   };
@@ -37,7 +38,7 @@ void CShakeplayDoc::SetSubFrames(bool fractionalStart, bool fractionalEnd) {
   endFrame = narrow(end);
 }
 
-void CShakeplayDoc::SetLoadSubFrameRange() {
+void CShakeplayDoc::setLoadSubFrameRange() {
   const int span = lastStep - firstStep;
   bool fractional = true;
   if (smooth <= 1) {
@@ -48,14 +49,23 @@ void CShakeplayDoc::SetLoadSubFrameRange() {
       fractional = false;
     }
   }
-  SetSubFrames(fractional, smooth > 1);
+  setSubFrames(fractional, smooth > 1);
 }
 
-bool CShakeplayDoc::ApplySmoothSelection(int smoothIndex) {
-  if (smoothIndex < 0 || smoothIndex >= static_cast<int>(kSmoothTable.size())) return false;
+void CShakeplayDoc::setSmoothSelection(int smoothIndex) {
   const int span = lastStep - firstStep;
   smooth = kSmoothTable[smoothIndex] * (span >= kMinimumSubFrames ? 1 : kMinimumSubFrames - span);
-  SetSubFrames(smoothIndex != 0 || span < kMinimumSubFrames, smoothIndex != 0);
+  setSubFrames(smoothIndex != 0 || span < kMinimumSubFrames, smoothIndex != 0);
+}
+
+bool CShakeplayDoc::applyChoice(const PlaybackChoice& choice) {
+  if (choice.coefIndex && *choice.coefIndex < 0) return false;
+  if (choice.smoothIndex && (*choice.smoothIndex < 0 || *choice.smoothIndex >= static_cast<int>(kSmoothTable.size()))) {
+    return false;
+  }
+  if (choice.deformed) deformed = *choice.deformed;
+  if (choice.coefIndex) coef = static_cast<float>(*choice.coefIndex + 1) * coefBase;
+  if (choice.smoothIndex) setSmoothSelection(*choice.smoothIndex);
   ResetAnimation();
   return true;
 }

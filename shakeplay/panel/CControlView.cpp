@@ -21,7 +21,7 @@ bool CControlView::OnInitDialog() {
   coefIndex = 0;
   smoothIndex = 0;
   speedIndex = 4;
-  running = 0;
+  running = false;
   UpdateData(false);
   return false;  // the panel takes the focus only when the user clicks into it
 }
@@ -46,7 +46,7 @@ void CControlView::EnableControls(std::initializer_list<int> ids, bool enable) {
 
 void CControlView::OnPlay() {
   if (running) return;
-  running = 1;
+  running = true;
   SetTimer(kAnimationTimer, doc_.timerPeriod);
   EnableControls({IDC_SPEED, IDC_COEF, IDC_SMOOTH, IDC_PLAY, IDC_DEFORMED}, false);
   EnableControls({IDC_RESET, IDC_STOP}, true);
@@ -55,7 +55,7 @@ void CControlView::OnPlay() {
 void CControlView::OnStop() {
   if (!running) return;
   KillTimer(kAnimationTimer);
-  running = 0;
+  running = false;
   EnableControls({IDC_SPEED, IDC_COEF, IDC_SMOOTH, IDC_PLAY, IDC_RESET, IDC_DEFORMED}, true);
   EnableControls({IDC_STOP}, false);
 }
@@ -67,8 +67,7 @@ void CControlView::OnReset() {
 
 void CControlView::OnDeformed() {
   UpdateData(true);
-  doc_.deformed = deformedCheck != 0;
-  doc_.ResetAnimation();
+  doc_.applyChoice({.deformed = deformedCheck != 0});
   Invalidate();
 }
 
@@ -87,16 +86,14 @@ void CControlView::OnSpeedChange() {
 }
 
 void CControlView::OnCoefChange() {
-  if (!TakeListChoice(IDC_COEF, coefIndex) || coefIndex < 0) return;
-  doc_.coef = static_cast<float>(coefIndex + 1) * doc_.coefBase;
-  doc_.ResetAnimation();
-  Invalidate();
+  if (!TakeListChoice(IDC_COEF, coefIndex)) return;
+  if (doc_.applyChoice({.coefIndex = coefIndex})) Invalidate();
 }
 
 void CControlView::OnSmoothChange() {
   if (!TakeListChoice(IDC_SMOOTH, smoothIndex)) return;
   // The progress bar and time text show the rewound animation at once.
-  if (doc_.ApplySmoothSelection(smoothIndex)) Invalidate();
+  if (doc_.applyChoice({.smoothIndex = smoothIndex})) Invalidate();
 }
 
 void CControlView::OnTimer(int timerId) {
@@ -113,7 +110,7 @@ void CControlView::OnPaint(ui::Painter& painter) {
 }
 
 void CControlView::ShowTime() {
-  timeText = TimeLabel(doc_.CurrentTimeShown());
+  timeText = TimeLabel(doc_.currentTimeShown());
   if (GetDlgItemText(IDC_TIME) != timeText) SetDlgItemText(IDC_TIME, timeText);
 }
 

@@ -25,7 +25,7 @@ class CControlView : public ui::Dialog {
   // Timer period in milliseconds per SPEED entry; 0 ticks as often as the event loop allows.
   static constexpr std::array<int, 5> speedTable{200, 150, 100, 50, 0};
 
-  int running = 0;
+  bool running = false;
   int deformedCheck = 0;
   int coefIndex = -1;
   int smoothIndex = -1;

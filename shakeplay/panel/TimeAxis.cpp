@@ -61,7 +61,7 @@ void PaintProgressBar(ui::Painter& painter, const CShakeplayDoc& doc, ui::Rgb pa
     painter.SelectBrush(ui::Brush{panelColour});
     painter.PaintRgn(insideLeft, insideTop, g.rightX, insideBottom);
   }
-  const int fill = doc.ProgressWidth(g.rightX - g.leftX);
+  const int fill = doc.progressWidth(g.rightX - g.leftX);
   if (fill > 0) {
     painter.SelectBrush(ui::Brush{kBlack});
     painter.PaintRgn(insideLeft, insideTop, insideLeft + fill, insideBottom);

@@ -130,7 +130,7 @@ TEST(Animation, WithOneSubFramePerStepEveryTickShowsThatStep) {
 TEST(Animation, WithFiveSubFramesTheStateMovesAFifthOfTheWayEachTick) {
   Loaded l(test::smallResult());
   CShakeplayDoc& d = l.doc;
-  ASSERT_TRUE(d.ApplySmoothSelection(1));
+  ASSERT_TRUE(d.applyChoice({.smoothIndex = 1}));
   ASSERT_EQ(d.smooth, 5);
   d.deformed = 1;
   d.ResetAnimation();

@@ -40,8 +40,8 @@ TEST(PlaybackTime, TheTimeShownIsTheWindowsEndsOrTheStepReached) {
   };
   for (const Case& c : cases) {
     w.doc.currentFrame = c.frame;
-    EXPECT_DOUBLE_EQ(w.doc.CurrentTimeShown(), c.time) << c.frame;
-    EXPECT_EQ(w.doc.ProgressWidth(390), c.width) << c.frame;
+    EXPECT_DOUBLE_EQ(w.doc.currentTimeShown(), c.time) << c.frame;
+    EXPECT_EQ(w.doc.progressWidth(390), c.width) << c.frame;
   }
 }
 
@@ -49,15 +49,15 @@ TEST(PlaybackTime, AnEmptyWindowFillsNoBar) {
   Window w(window(2.6f, 2.6f));  // start frame 143, end frame 144
   for (const int frame : {143, 144, 150}) {
     w.doc.currentFrame = frame;
-    EXPECT_DOUBLE_EQ(w.doc.CurrentTimeShown(), 2.5999999046325684) << frame;
-    EXPECT_EQ(w.doc.ProgressWidth(390), 0) << frame;
+    EXPECT_DOUBLE_EQ(w.doc.currentTimeShown(), 2.5999999046325684) << frame;
+    EXPECT_EQ(w.doc.progressWidth(390), 0) << frame;
   }
 }
 
 TEST(PlaybackTime, SubFramesOutsideTheStepTableShowTheNearestStep) {
   Window w(window(-1e30f, 2.88f));  // the start frame saturates far below step 0
   w.doc.currentFrame = w.doc.startFrame + 5;
-  EXPECT_DOUBLE_EQ(w.doc.CurrentTimeShown(), 2.0);  // step 0, not a read before the table
+  EXPECT_DOUBLE_EQ(w.doc.currentTimeShown(), 2.0);  // step 0, not a read before the table
 }
 
 TEST(PlaybackTime, ASmoothChoiceRewindsAndRendersTheNewFirstFrame) {
@@ -69,7 +69,7 @@ TEST(PlaybackTime, ASmoothChoiceRewindsAndRendersTheNewFirstFrame) {
   ASSERT_NE(w.doc.framePoints[1].value, first.value);
   const int renders = w.view.renders;
 
-  ASSERT_TRUE(w.doc.ApplySmoothSelection(2));  // "3": 10 x 12 sub-frames per step
+  ASSERT_TRUE(w.doc.applyChoice({.smoothIndex = 2}));  // "3": 10 x 12 sub-frames per step
   EXPECT_EQ(w.doc.smooth, 120);
   EXPECT_EQ(w.doc.currentFrame, w.doc.startFrame);
   EXPECT_EQ(w.view.renders, renders + 1);
@@ -77,7 +77,7 @@ TEST(PlaybackTime, ASmoothChoiceRewindsAndRendersTheNewFirstFrame) {
   // The increments toward the next step are a tenth of those at 12 sub-frames per step.
   EXPECT_FLOAT_EQ(w.doc.framePoints[w.doc.pointCount + 1].value, firstIncrement / 10.0f);
 
-  EXPECT_FALSE(w.doc.ApplySmoothSelection(6));
+  EXPECT_FALSE(w.doc.applyChoice({.smoothIndex = 6}));
   EXPECT_EQ(w.view.renders, renders + 1);
 }
 

@@ -85,7 +85,7 @@ TEST(Prefaulter, ALargeModelCutInsideATableIsReportedAsThatTable) {
     test::RecordingServices services;
     CShakeplayDoc doc(services);
     MemorySource source(bytes.data(), cut);
-    EXPECT_EQ(doc.ReadModelFrom(source), -1);
+    EXPECT_EQ(doc.readModelFrom(source), -1);
     EXPECT_EQ(services.out, "Cannot Read from dyn_post.res(u:2)\n");
     EXPECT_TRUE(services.boxes.empty());
   }

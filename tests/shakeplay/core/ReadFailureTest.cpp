@@ -66,7 +66,7 @@ TEST(ResultReadFailure, EveryItemCutShortIsReportedAsThatItem) {
       test::RecordingServices services;
       CShakeplayDoc doc(services);
       MemorySource source(bytes.data(), cut);
-      EXPECT_EQ(doc.ReadModelFrom(source), -1) << item.name << " cut at " << cut;
+      EXPECT_EQ(doc.readModelFrom(source), -1) << item.name << " cut at " << cut;
       const Expected expected = expectedFor(item.name);
       EXPECT_EQ(services.out, expected.out) << item.name;
       if (expected.box.empty()) {
@@ -87,7 +87,7 @@ TEST(ResultReadFailure, BytesAfterTheStepTimesAreNotRead) {
   test::RecordingServices services;
   CShakeplayDoc doc(services);
   MemorySource source(bytes.data(), bytes.size());
-  EXPECT_EQ(doc.ReadModelFrom(source), 0);
+  EXPECT_EQ(doc.readModelFrom(source), 0);
 }
 
 }  // namespace

@@ -221,7 +221,7 @@ TEST(ResultReader, AShortTriangleTableOfUnknownSizeIsAShortReadEvenAfterABadInde
   RecordingServices services;
   CShakeplayDoc doc(services);
   UnsizedSource source(bytes.data(), static_cast<std::size_t>(end - 4));
-  EXPECT_EQ(doc.ReadModelFrom(source), -1);
+  EXPECT_EQ(doc.readModelFrom(source), -1);
   EXPECT_EQ(services.out, "Cannot read TRIANGLE !\n");
 }
 

@@ -103,7 +103,7 @@ TEST_F(RealisticTiming, AFullLoopReachesEachStepAndWrapsToTheFirstFrame) {
 }
 
 TEST_F(RealisticTiming, ASmoothChangeRecomputesTheRangeAndTheIncrements) {
-  ASSERT_TRUE(doc.ApplySmoothSelection(1));  // "5" on a span of 5 steps: 5 x 15
+  ASSERT_TRUE(doc.applyChoice({.smoothIndex = 1}));  // "5" on a span of 5 steps: 5 x 15
   EXPECT_EQ(doc.smooth, 75);
   EXPECT_EQ(doc.startFrame, 257);
   EXPECT_EQ(doc.endFrame, 559);

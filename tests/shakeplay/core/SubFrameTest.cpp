@@ -55,7 +55,7 @@ TEST(SubFrameRange, AnEndTimeBeforeTheLastStepEndsPlaybackEarlier) {
 TEST(SubFrameRange, SmoothSelectionMultipliesForShortWindows) {
   LoadedWindow wide;
   loadWindow(wide, 0, 30, 0.0f, 3.0f);
-  ASSERT_TRUE(wide.doc.ApplySmoothSelection(1));  // "2"
+  ASSERT_TRUE(wide.doc.applyChoice({.smoothIndex = 1}));  // "2"
   EXPECT_EQ(wide.doc.smooth, 5);
   EXPECT_EQ(wide.doc.startFrame, 0);
   EXPECT_EQ(wide.doc.endFrame, 150);
@@ -64,19 +64,19 @@ TEST(SubFrameRange, SmoothSelectionMultipliesForShortWindows) {
   loadWindow(narrow, 10, 18, 1.0525f, 1.7475f);  // span 8; 0.525 of a step in, 0.525 short
   EXPECT_EQ(narrow.doc.smooth, 12);
   EXPECT_EQ(narrow.doc.endFrame, 12 * 18 - 6);
-  ASSERT_TRUE(narrow.doc.ApplySmoothSelection(1));
+  ASSERT_TRUE(narrow.doc.applyChoice({.smoothIndex = 1}));
   EXPECT_EQ(narrow.doc.smooth, 60);
   EXPECT_EQ(narrow.doc.startFrame, 600 + 31);
   EXPECT_EQ(narrow.doc.endFrame, 60 * 18 - 31);
 
-  ASSERT_TRUE(narrow.doc.ApplySmoothSelection(0));  // "1": fractional start, whole end
+  ASSERT_TRUE(narrow.doc.applyChoice({.smoothIndex = 0}));  // "1": fractional start, whole end
   EXPECT_EQ(narrow.doc.smooth, 12);
   EXPECT_EQ(narrow.doc.startFrame, 120 + 6);
   EXPECT_EQ(narrow.doc.currentFrame, 126);
   EXPECT_EQ(narrow.doc.endFrame, 12 * 18);
 
-  EXPECT_FALSE(narrow.doc.ApplySmoothSelection(6));
-  EXPECT_FALSE(narrow.doc.ApplySmoothSelection(-1));
+  EXPECT_FALSE(narrow.doc.applyChoice({.smoothIndex = 6}));
+  EXPECT_FALSE(narrow.doc.applyChoice({.smoothIndex = -1}));
   EXPECT_EQ(narrow.doc.smooth, 12);
 }
 

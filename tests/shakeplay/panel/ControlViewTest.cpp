@@ -73,7 +73,7 @@ TEST(ControlPanel, FirstShownItOffersTheFastestSpeedTheFirstCoefficientAndSmooth
   EXPECT_EQ(p->GetDlgItemText(IDC_SMOOTH), "1");
   EXPECT_EQ(p->GetDlgItemText(IDC_TIME), "0.000e+00");
   EXPECT_EQ(p->GetFocus(), ui::kNoFocus);
-  EXPECT_EQ(p->running, 0);
+  EXPECT_FALSE(p->running);
   EXPECT_TRUE(p->timers().empty());
 }
 
@@ -81,14 +81,14 @@ TEST(ControlPanel, PlayAndStopSwitchWhatCanBeUsed) {
   Panel p;
   using Usable = std::map<int, bool>;
   ASSERT_TRUE(p->click(IDC_PLAY));
-  EXPECT_EQ(p->running, 1);
+  EXPECT_TRUE(p->running);
   EXPECT_EQ(p->timers(), (std::map<int, int>{{kTimer, 0}}));
   EXPECT_EQ(usable(*p), (Usable{{IDC_SPEED, false}, {IDC_COEF, false}, {IDC_SMOOTH, false}, {IDC_PLAY, false},
                                 {IDC_DEFORMED, false}, {IDC_RESET, true}, {IDC_STOP, true}}));
   EXPECT_FALSE(p->click(IDC_PLAY));
 
   ASSERT_TRUE(p->click(IDC_STOP));
-  EXPECT_EQ(p->running, 0);
+  EXPECT_FALSE(p->running);
   EXPECT_TRUE(p->timers().empty());
   EXPECT_EQ(usable(*p), (Usable{{IDC_SPEED, true}, {IDC_COEF, true}, {IDC_SMOOTH, true}, {IDC_PLAY, true},
                                 {IDC_DEFORMED, true}, {IDC_RESET, true}, {IDC_STOP, false}}));
@@ -213,7 +213,7 @@ TEST(ControlPanel, DeformedAndResetRewindAndRender) {
   ASSERT_TRUE(p->click(IDC_RESET));  // usable while playing; the clock goes on
   EXPECT_EQ(p.doc.currentFrame, 126);
   EXPECT_EQ(p.view.renders, 5);
-  EXPECT_EQ(p->running, 1);
+  EXPECT_TRUE(p->running);
   EXPECT_EQ(p->timers().size(), 1u);
   p->click(IDC_STOP);
 

@@ -49,7 +49,7 @@ host::results::ResultData smallResult(int steps, int first, int last) {
 int load(CShakeplayDoc& doc, const host::results::ResultData& data) {
   const std::vector<unsigned char> bytes = host::results::encodeResultFile(data);
   MemorySource source(bytes.data(), bytes.size());
-  return doc.ReadModelFrom(source);
+  return doc.readModelFrom(source);
 }
 
 host::results::ResultData windowResult(int first, int last, float timeStart, float timeEnd) {

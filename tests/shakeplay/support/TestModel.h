@@ -38,7 +38,7 @@ class CountingView : public SceneRenderer {
 // 0.25, 1. The window runs from step `first` to step `last` exactly.
 host::results::ResultData smallResult(int steps = 30, int first = 0, int last = 29);
 
-// Reads `data` from memory into `doc`; the result of ReadModelFrom.
+// Reads `data` from memory into `doc`; the result of readModelFrom.
 int load(CShakeplayDoc& doc, const host::results::ResultData& data);
 
 // smallResult over 40 steps with the window from step `first` to step `last` at the given times.

@@ -48,7 +48,7 @@ TEST(ControlPanelWidget, PlaysFromItsButtonsAndPaintsTheTimeAxisInPlace) {
 
   // PLAY starts the clock at SPEED "5": ticks as fast as the loop allows, each one rendering.
   QTest::mouseClick(form.widgetOf(IDC_PLAY), Qt::LeftButton);
-  EXPECT_EQ(panel.view->running, 1);
+  EXPECT_TRUE(panel.view->running);
   EXPECT_FALSE(form.widgetOf(IDC_PLAY)->isEnabled());
   EXPECT_TRUE(form.widgetOf(IDC_STOP)->isEnabled());
   QElapsedTimer clock;
@@ -56,7 +56,7 @@ TEST(ControlPanelWidget, PlaysFromItsButtonsAndPaintsTheTimeAxisInPlace) {
   while (view.renders < 10 && clock.elapsed() < 5000) QApplication::processEvents();
   EXPECT_GE(view.renders, 10);
   QTest::mouseClick(form.widgetOf(IDC_STOP), Qt::LeftButton);
-  EXPECT_EQ(panel.view->running, 0);
+  EXPECT_FALSE(panel.view->running);
   EXPECT_TRUE(form.widgetOf(IDC_PLAY)->isEnabled());
 
   doc.currentFrame = 146;  // step 12 at 1.2 s: 82 of the bar's 390 pixels
