@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "host/results/SampleModels.h"
-#include "shakeplay/Records.h"
-#include "shakeplay/ShakeplayDoc.h"
-#include "shakeplay/Services.h"
+#include "shakeplay/core/Records.h"
+#include "shakeplay/core/ShakeplayDoc.h"
+#include "shakeplay/core/Services.h"
 
 namespace {
 
@@ -168,7 +168,7 @@ void BM_SubFrameTick(benchmark::State& state) {
   QuietServices services;
   auto doc = loadDoc(files().file(kTickPoints, 2, 3), services);
   if (!doc) return state.SkipWithError("load failed");
-  doc->deformed = 1;
+  doc->deformed = true;
   doc->ResetAnimation();
   doc->AdvanceFrame();
   // Sub-frames only: no step boundary and no end within the run.
@@ -201,7 +201,7 @@ void BM_EvaluateStep(benchmark::State& state) {
   QuietServices services;
   auto doc = loadDoc(files().file(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 4), services);
   if (!doc) return state.SkipWithError("load failed");
-  doc->deformed = 1;
+  doc->deformed = true;
   doc->ComputeFirstFrame();
   for (auto _ : state) {
     doc->EvaluateStep(1);

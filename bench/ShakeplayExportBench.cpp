@@ -15,12 +15,12 @@
 #include "host/results/ResultData.h"
 #include "host/results/ResultModel.h"
 #include "host/results/SampleModels.h"
-#include "shakeplay/ByteSource.h"
-#include "shakeplay/Services.h"
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ByteSource.h"
+#include "shakeplay/core/Services.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/export/EncodingThread.h"
 #include "shakeplay/export/GifFile.h"
-#include "shakeplay/export/OffscreenModelView.h"
+#include "shakeplay/export/ShakeplayViewPbuffer.h"
 #include "shakeplay/export/PngSeries.h"
 
 namespace {
@@ -35,17 +35,17 @@ struct Scene {
     const std::vector<unsigned char> bytes = host::results::encodeResultFile(
         host::results::encodeResultModel(host::results::makeSyntheticModel(kPoints, 2, 3)));
     shakeplay::MemorySource source(bytes.data(), bytes.size());
-    if (doc.ReadModelFrom(source) != 0) return;
+    if (doc.readModelFrom(source) != 0) return;
     std::string error;
-    model = OffscreenModelView::create(doc, kWidth, kHeight, error);
+    model = ShakeplayViewPbuffer::create(doc, kWidth, kHeight, error);
     if (!model) return;
     model->startUp({{'x', -30.0f}, {'y', 20.0f}});
-    doc.deformed = 1;
+    doc.deformed = true;
     doc.ResetAnimation();
   }
   shakeplay::ConsoleServices services;
   shakeplay::CShakeplayDoc doc{services};
-  std::unique_ptr<OffscreenModelView> model;
+  std::unique_ptr<ShakeplayViewPbuffer> model;
   std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("shakeplay-export-bench-" + std::to_string(::getpid()));
 };

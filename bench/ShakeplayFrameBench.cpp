@@ -16,10 +16,10 @@
 #include "host/results/ResultData.h"
 #include "host/results/ResultModel.h"
 #include "host/results/SampleModels.h"
-#include "shakeplay/ByteSource.h"
-#include "shakeplay/Services.h"
-#include "shakeplay/ShakeplayDoc.h"
-#include "shakeplay/export/OffscreenModelView.h"
+#include "shakeplay/core/ByteSource.h"
+#include "shakeplay/core/Services.h"
+#include "shakeplay/core/ShakeplayDoc.h"
+#include "shakeplay/export/ShakeplayViewPbuffer.h"
 
 namespace {
 
@@ -31,19 +31,19 @@ struct Scene {
     const std::vector<unsigned char> bytes =
         host::results::encodeResultFile(host::results::encodeResultModel(host::results::makeSyntheticModel(points, 2, 3)));
     shakeplay::MemorySource source(bytes.data(), bytes.size());
-    if (doc.ReadModelFrom(source) != 0) return;
+    if (doc.readModelFrom(source) != 0) return;
     std::string error;
-    model = shakeplay::exporting::OffscreenModelView::create(doc, kWidth, kHeight, error);
+    model = shakeplay::exporting::ShakeplayViewPbuffer::create(doc, kWidth, kHeight, error);
     if (!model) return;
     model->startUp({});
-    doc.deformed = 1;
+    doc.deformed = true;
     doc.ResetAnimation();
   }
   bool ready() const { return model != nullptr; }
 
   shakeplay::ConsoleServices services;
   shakeplay::CShakeplayDoc doc{services};
-  std::unique_ptr<shakeplay::exporting::OffscreenModelView> model;
+  std::unique_ptr<shakeplay::exporting::ShakeplayViewPbuffer> model;
 };
 
 Scene& sceneOf(int points) {

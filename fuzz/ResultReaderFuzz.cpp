@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shakeplay/ByteSource.h"
-#include "shakeplay/ModelView.h"
-#include "shakeplay/Services.h"
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ByteSource.h"
+#include "shakeplay/core/SceneRenderer.h"
+#include "shakeplay/core/Services.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 
 namespace {
 
@@ -37,14 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   shakeplay::CShakeplayDoc doc(services);
   doc.component = data[0] % 4;
   shakeplay::MemorySource source(data + 1, size - 1);
-  if (doc.ReadModelFrom(source) != 0) return 0;
+  if (doc.readModelFrom(source) != 0) return 0;
   TouchingSink sink;
-  for (const int deformed : {0, 1}) {
+  for (const bool deformed : {false, true}) {
     doc.deformed = deformed;
-    doc.ApplySmoothSelection(data[0] / 4 % 6);
+    doc.applyChoice({.smoothIndex = data[0] / 4 % 6});
     doc.ResetAnimation();
     for (int tick = 0; tick < 8; ++tick) doc.AdvanceFrame();
-    doc.DrawModel(0, sink);
+    doc.DrawModel(false, sink);
   }
   return sink.sum == 12345.0f ? 1 : 0;
 }

@@ -2,7 +2,7 @@
 
 #include "platform/ui/Services.h"
 #include "shakeplay/FormatText.h"
-#include "shakeplay/Messages.h"
+#include "shakeplay/core/Messages.h"
 
 namespace shakeplay {
 

@@ -2,7 +2,7 @@
 // its printed lines on standard output.
 #pragma once
 
-#include "shakeplay/Services.h"
+#include "shakeplay/core/Services.h"
 
 namespace shakeplay {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay::exporting {
 
@@ -15,9 +15,10 @@ bool loadDocument(CShakeplayDoc& doc, const ExportOptions& options) {
 }
 
 void applySettings(CShakeplayDoc& doc, const ExportOptions& options) {
-  doc.deformed = options.deformed ? 1 : 0;
-  if (options.coefEntry) doc.coef = static_cast<float>(*options.coefEntry) * doc.coefBase;
-  if (options.smoothEntry) doc.ApplySmoothSelection(*options.smoothEntry - 1);
+  PlaybackChoice choice{.deformed = options.deformed};
+  if (options.coefEntry) choice.coefIndex = *options.coefEntry - 1;
+  if (options.smoothEntry) choice.smoothIndex = *options.smoothEntry - 1;
+  doc.applyChoice(choice);
 }
 
 int loopLength(const CShakeplayDoc& doc) {

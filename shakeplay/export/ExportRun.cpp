@@ -7,14 +7,14 @@
 #include <new>
 
 #include "host/results/frd/FrdFile.h"
-#include "shakeplay/Services.h"
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/Services.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/export/ColourBarStrip.h"
 #include "shakeplay/export/DocumentSetup.h"
 #include "shakeplay/export/EncodingThread.h"
 #include "shakeplay/export/GifFile.h"
 #include "shakeplay/export/Mp4Pipe.h"
-#include "shakeplay/export/OffscreenModelView.h"
+#include "shakeplay/export/ShakeplayViewPbuffer.h"
 #include "shakeplay/export/PngSeries.h"
 #include "shakeplay/export/ProgressBar.h"
 #include "shakeplay/export/SurfaceFrame.h"
@@ -59,8 +59,8 @@ int writeVtkFrame(CShakeplayDoc& doc, const ExportOptions& options) {
 int writeAnimation(CShakeplayDoc& doc, const ExportOptions& options, const std::string& ffmpeg) {
   const int frames = options.frames.value_or(loopLength(doc));
   std::string error;
-  const std::unique_ptr<OffscreenModelView> model =
-      OffscreenModelView::create(doc, options.width, options.height, error);
+  const std::unique_ptr<ShakeplayViewPbuffer> model =
+      ShakeplayViewPbuffer::create(doc, options.width, options.height, error);
   if (!model) return refuse("no OpenGL without a display: " + error);
   std::optional<FrameImage> bar;
   if (options.colourBar) {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "shakeplay/ModelView.h"
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/SceneRenderer.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay::exporting {
 namespace {
@@ -12,7 +12,7 @@ constexpr std::array<const char*, 4> kComponentNames{"displacement X", "displace
                                                      "displacement magnitude"};
 
 // Counts the renders the animation asks for and keeps the state of the one wanted.
-class FrameCatcher final : public ModelView {
+class FrameCatcher final : public SceneRenderer {
  public:
   FrameCatcher(const CShakeplayDoc& doc, int wanted) : doc_(doc), wanted_(wanted) {}
   void RenderScene() override {
@@ -35,15 +35,15 @@ SurfaceFrame surfaceAtFrame(CShakeplayDoc& doc, int index) {
   // The engine moves the points by the displacement times the coefficient; played with the
   // shape deformed at coefficient 1, the state less the rest position is the displacement.
   const float coef = doc.coef;
-  const int deformed = doc.deformed;
-  ModelView* view = doc.modelView;
+  const bool deformed = doc.deformed;
+  SceneRenderer* view = doc.renderer;
   FrameCatcher catcher(doc, index);
-  doc.deformed = 1;
+  doc.deformed = true;
   doc.coef = 1.0f;
-  doc.modelView = &catcher;
+  doc.renderer = &catcher;
   doc.currentFrame = doc.startFrame;
   while (!catcher.done()) doc.AdvanceFrame();
-  doc.modelView = view;
+  doc.renderer = view;
   doc.deformed = deformed;
   doc.coef = coef;
 
@@ -56,7 +56,7 @@ SurfaceFrame surfaceAtFrame(CShakeplayDoc& doc, int index) {
     const RestPoint& rest = doc.restPoints[static_cast<std::size_t>(p)];
     const FramePoint& state = catcher.caught[static_cast<std::size_t>(p)];
     const std::array<float, 3> d{state.x - rest.x, state.y - rest.y, state.z - rest.z};
-    const float move = deformed != 0 ? coef : 0.0f;
+    const float move = deformed ? coef : 0.0f;
     // The document keeps the points about the model's centre; the file's own places go out.
     surface.points.push_back({rest.x + doc.centre[0] + d[0] * move, rest.y + doc.centre[1] + d[1] * move,
                               rest.z + doc.centre[2] + d[2] * move});

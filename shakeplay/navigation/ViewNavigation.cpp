@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shakeplay/HmDoc.h"
+#include "shakeplay/core/ViewFraming.h"
 
 namespace shakeplay {
 namespace {
@@ -15,7 +15,7 @@ constexpr double kRotationPerSide = 0.8 * 180.0;
 
 }  // namespace
 
-ViewNavigation::ViewNavigation(const CHmDoc& doc) : doc_(doc) {}
+ViewNavigation::ViewNavigation(const ViewFraming& framing) : framing_(framing) {}
 
 void ViewNavigation::resize(int w, int h) {
   if (skipNextSize != 0) {
@@ -24,8 +24,8 @@ void ViewNavigation::resize(int w, int h) {
     width = w;
     height = h;
   }
-  if (doc_.radius != 0.0f) viewRadius = doc_.radius;
-  if (doc_.radiusBase != 0.0f) depth = 2.0 * doc_.radiusBase;
+  if (framing_.radius != 0.0f) viewRadius = framing_.radius;
+  if (framing_.radiusBase != 0.0f) depth = 2.0 * framing_.radiusBase;
   if (width > 0) aspect = static_cast<double>(height) / width;
 }
 
@@ -110,7 +110,7 @@ unsigned ViewNavigation::mouseMove(int x, int y) {
     effects |= effect::kNotifyOrientation | effect::kInvalidate;
   }
   if (panning != 0 && m > 0) {
-    const double p = scale * 2.0 * doc_.radius / m;
+    const double p = scale * 2.0 * framing_.radius / m;
     panMatrix = multiply(translation(static_cast<float>(-(lastPanPos.x - x) * p),
                                      static_cast<float>((lastPanPos.y - y) * p), 0.0f),
                          panMatrix);
@@ -148,12 +148,12 @@ unsigned ViewNavigation::menuCommand(int id) {
 }
 
 unsigned ViewNavigation::controlKey(bool down) {
-  edgesOnly = down ? 1 : 0;
+  edgesOnly = down;
   return effect::kInvalidate;
 }
 
 void ViewNavigation::loadViewMatrix() {
-  for (int i = 0; i < 16; ++i) rotationMatrix[i] = static_cast<float>(doc_.viewMatrix[i]);
+  for (int i = 0; i < 16; ++i) rotationMatrix[i] = static_cast<float>(framing_.viewMatrix[i]);
 }
 
 }  // namespace shakeplay

@@ -9,7 +9,7 @@
 
 namespace shakeplay {
 
-class CHmDoc;
+struct ViewFraming;
 
 // An orthographic projection box (glOrtho's arguments).
 struct OrthoBox {
@@ -44,10 +44,10 @@ struct MousePos {
 
 class ViewNavigation {
  public:
-  explicit ViewNavigation(const CHmDoc& doc);
+  explicit ViewNavigation(const ViewFraming& framing);
 
   // A size message of w x h pixels: takes the size (unless skipNextSize keeps the stored one,
-  // or the size is empty) and the radius and depth of the document.
+  // or the size is empty) and the radius and depth of the framing.
   void resize(int w, int h);
   // The projection box when it has to be set now: not while viewRadius is 0 or skipNextSize is
   // set, nor when scale, width and height equal those of the last box given. Records the box.
@@ -63,7 +63,7 @@ class ViewNavigation {
   // The Control key went down or up.
   unsigned controlKey(bool down);
 
-  // Copies the document's view matrix into the rotation (the first render).
+  // Copies the framing's view matrix into the rotation (the first render).
   void loadViewMatrix();
 
   int width = 0, height = 0;
@@ -77,7 +77,7 @@ class ViewNavigation {
   int pickArmed = 0;
   int zooming = 0, panning = 0, rotating = 0;
   MousePos lastZoomPos, lastPanPos, lastRotatePos;
-  int edgesOnly = 0;
+  bool edgesOnly = false;
   int skipNextSize = 0;
 
  private:
@@ -86,7 +86,7 @@ class ViewNavigation {
   unsigned armPick(float zoom);
   int shorterSide() const;
 
-  const CHmDoc& doc_;
+  const ViewFraming& framing_;
   // The scale and size of the last projection set.
   double projectedScale_ = -1.0;
   int projectedWidth_ = -1, projectedHeight_ = -1;

@@ -4,14 +4,14 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include "shakeplay/ControlPanel.h"
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/panel/qt/ControlPanel.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/app/AboutDialog.h"
 #include "shakeplay/app/DocServices.h"
 #include "shakeplay/app/WindowLayout.h"
 #include "shakeplay/qt/BoxWidget.h"
 #include "shakeplay/qt/ColourBarWidget.h"
-#include "shakeplay/qt/ModelViewWidget.h"
+#include "shakeplay/qt/ShakeplayViewWidget.h"
 
 namespace shakeplay {
 namespace {
@@ -26,7 +26,7 @@ CMainFrame::CMainFrame(CShakeplayDoc& doc, ui::Rgb panelColour)
       doc_(doc) {
   setAttribute(Qt::WA_DeleteOnClose, false);
   // Children in the order start-up creates them; each new one comes on top.
-  modelView_ = new ModelViewWidget(doc, *this, this);
+  modelView_ = new ShakeplayViewWidget(doc, *this, this);
   box_ = new BoxWidget(doc, *this, this);
   colourBar_ = new ColourBarWidget(doc, *this, this);
   controlFrame_ = new QWidget(this);
@@ -45,10 +45,10 @@ CMainFrame::CMainFrame(CShakeplayDoc& doc, ui::Rgb panelColour)
   setFixedSize(layout::kMainClient.cx, layout::kMainClient.cy);
   move(layout::kMainWindow.x, layout::kMainWindow.y);
   setWindowTitle(QString::fromStdString(doc.title));
-  doc_.modelView = &modelView_->view();
+  doc_.renderer = &modelView_->view();
 }
 
-CMainFrame::~CMainFrame() { doc_.modelView = nullptr; }
+CMainFrame::~CMainFrame() { doc_.renderer = nullptr; }
 
 void CMainFrame::watch(QObject* object) {
   object->installEventFilter(this);

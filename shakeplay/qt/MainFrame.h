@@ -15,7 +15,7 @@ class BoxWidget;
 class CControlView;
 class ColourBarWidget;
 class CShakeplayDoc;
-class ModelViewWidget;
+class ShakeplayViewWidget;
 
 class CMainFrame final : public QWidget, public FrameLinks {
  public:
@@ -23,7 +23,7 @@ class CMainFrame final : public QWidget, public FrameLinks {
   CMainFrame(CShakeplayDoc& doc, ui::Rgb panelColour);
   ~CMainFrame() override;
 
-  ModelViewWidget& modelView() { return *modelView_; }
+  ShakeplayViewWidget& modelView() { return *modelView_; }
   ColourBarWidget& colourBar() { return *colourBar_; }
   // Null once the user has closed it.
   BoxWidget* orientationBox() { return box_; }
@@ -53,7 +53,7 @@ class CMainFrame final : public QWidget, public FrameLinks {
   QWidget* widgetOf(Child child) const;
 
   CShakeplayDoc& doc_;
-  ModelViewWidget* modelView_;
+  ShakeplayViewWidget* modelView_;
   BoxWidget* box_;
   ColourBarWidget* colourBar_;
   QWidget* controlFrame_;

@@ -11,7 +11,7 @@
 #include "platform/ui/qt/QtApplication.h"
 #include "platform/ui/qt/QtIcon.h"
 #include "platform/ui/qt/QtServices.h"
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/app/AboutDialog.h"
 #include "shakeplay/app/DocServices.h"
 #include "shakeplay/app/Resources.h"

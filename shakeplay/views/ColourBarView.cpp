@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "shakeplay/FormatText.h"
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay {
 

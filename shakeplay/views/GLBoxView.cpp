@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay {
 namespace {

@@ -2,22 +2,104 @@
 
 #include <GL/gl.h>
 
-#include "shakeplay/ShakeplayDoc.h"
+#include <array>
+
+#include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay {
+namespace {
 
-CShakeplayView::CShakeplayView(CShakeplayDoc& doc, ModelViewWindow& window) : CHmView(doc, window), doc_(doc) {}
+// Dark blue until the first frame is up; then the document's background.
+constexpr std::array<float, 3> kInitialClearColour{0.0f, 0.0f, 0.5411f};
+
+}  // namespace
+
+CShakeplayView::CShakeplayView(CShakeplayDoc& doc, ShakeplayViewHost& host)
+    : navigation(doc.framing), doc_(doc), host_(host) {}
+
+void CShakeplayView::CreateContext(bool haveContext) {
+  hasContext_ = haveContext;
+  if (!hasContext_) return;
+  glClearColor(kInitialClearColour[0], kInitialClearColour[1], kInitialClearColour[2], 0.0f);
+  InitGLState();
+}
 
 void CShakeplayView::SetClearColour() {
   glClearColor(doc_.backColour[0], doc_.backColour[1], doc_.backColour[2], 0.0f);
 }
 
-void CShakeplayView::NotifyOrientation() { window().repaintOrientationBox(); }
+void CShakeplayView::InitGLState() {
+  // The back buffer of a window's own framebuffer; a framebuffer object draws to its colour
+  // attachment already.
+  GLint framebuffer = 0;
+  glGetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
+  if (framebuffer == 0) glDrawBuffer(GL_BACK);
+  glEnable(GL_DEPTH_TEST);
+  glClearDepth(1.0);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glEnable(GL_POINT_SMOOTH);
+  glEnable(GL_LINE_SMOOTH);
+}
+
+void CShakeplayView::LoadViewMatrix() {
+  navigation.loadViewMatrix();
+  host_.invalidate();
+}
+
+void CShakeplayView::NotifyOrientation() { host_.repaintOrientationBox(); }
+
+void CShakeplayView::applyProjection() {
+  const auto box = navigation.takeProjection();
+  if (!box) return;
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(box->left, box->right, box->bottom, box->top, box->nearZ, box->farZ);
+  glMatrixMode(GL_MODELVIEW);
+}
+
+void CShakeplayView::OnSize(int w, int h) {
+  navigation.resize(w, h);
+  if (!hasContext_ || !host_.makeCurrent()) return;
+  glViewport(0, 0, navigation.width, navigation.height);
+  applyProjection();
+}
 
 void CShakeplayView::RenderScene() {
-  const bool first = renderCount == 0;
-  CHmView::RenderScene();
-  if (first && renderCount == 1) window().invalidate();
+  if (!hasContext_ || !host_.makeCurrent()) return;
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  if (renderCount == 0) LoadViewMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glMultMatrixf(navigation.panMatrix.data());
+  glMultMatrixf(navigation.rotationMatrix.data());
+  doc_.rotation = navigation.rotationMatrix;
+  glGetFloatv(GL_MODELVIEW_MATRIX, modelviewMatrix.data());
+  applyProjection();
+  doc_.DrawModel(navigation.edgesOnly, sink_);
+  glPopMatrix();
+  glFlush();
+  host_.swapBuffers();
+  if (renderCount == 0) {
+    host_.postSizeAndPaint();
+    SetClearColour();
+    navigation.skipNextSize = 1;
+  } else if (renderCount == 1) {
+    host_.widenControlPanel();
+    NotifyOrientation();
+  }
+  ++renderCount;
+  // The first frame is painted once more, on the document's background.
+  if (renderCount == 1) host_.invalidate();
+}
+
+void CShakeplayView::Apply(unsigned effects) {
+  if (effects & effect::kNotifyOrientation) {
+    // The box shows the turn just made, not the one of the last render.
+    doc_.rotation = navigation.rotationMatrix;
+    NotifyOrientation();
+  }
+  if (effects & effect::kInvalidate) host_.invalidate();
 }
 
 }  // namespace shakeplay

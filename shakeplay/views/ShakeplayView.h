@@ -1,23 +1,63 @@
-// The model view of shakeplay: the document's background once the first frame is up, and the
-// orientation box kept in step with every turn of the model.
+// The model view's drawing: OpenGL state, projection and the render routine, on any surface
+// with a current context; the document's background once the first frame is up, and the
+// orientation box kept in step with every turn of the model. Navigation rules live in
+// ViewNavigation; the host turns mouse and keys into its calls and carries out the effects it
+// returns.
 #pragma once
 
-#include "shakeplay/views/HmView.h"
+#include "shakeplay/core/SceneRenderer.h"
+#include "shakeplay/navigation/Matrix4.h"
+#include "shakeplay/navigation/ViewNavigation.h"
+#include "shakeplay/views/GlSurface.h"
+#include "shakeplay/views/VertexArraySink.h"
 
 namespace shakeplay {
 
 class CShakeplayDoc;
 
-class CShakeplayView final : public CHmView {
+// What the model view asks of its host (the window, or a pbuffer) and, through the
+// application, of the other windows.
+class ShakeplayViewHost : public GlSurface {
  public:
-  CShakeplayView(CShakeplayDoc& doc, ModelViewWindow& window);
+  // A paint (RenderScene) later.
+  virtual void invalidate() = 0;
+  // A size message with the host's current size, then a paint, both later.
+  virtual void postSizeAndPaint() = 0;
+  // The control panel's window one pixel wider, so that it lays itself out again.
+  virtual void widenControlPanel() = 0;
+  // The orientation box repainted at once.
+  virtual void repaintOrientationBox() = 0;
+};
 
-  void SetClearColour() override;
-  void NotifyOrientation() override;
+class CShakeplayView final : public SceneRenderer {
+ public:
+  CShakeplayView(CShakeplayDoc& doc, ShakeplayViewHost& host);
+
+  // With the host's context current: clear colour, OpenGL state. Without a context the view
+  // stays empty and draws nothing.
+  void CreateContext(bool haveContext);
+  bool hasContext() const { return hasContext_; }
+  void OnSize(int w, int h);
   void RenderScene() override;
+  // Carries out the effects of a navigation input that concern the view (repaint, orientation).
+  void Apply(unsigned effects);
+
+  void SetClearColour();
+  void InitGLState();
+  void LoadViewMatrix();
+  void NotifyOrientation();
+
+  ViewNavigation navigation;
+  Matrix4 modelviewMatrix = identity4();
+  int renderCount = 0;
 
  private:
+  void applyProjection();
+
   CShakeplayDoc& doc_;
+  ShakeplayViewHost& host_;
+  VertexArraySink sink_;
+  bool hasContext_ = false;
 };
 
 }  // namespace shakeplay

@@ -3,7 +3,7 @@
 // call per triangle.
 #pragma once
 
-#include "shakeplay/ModelView.h"
+#include "shakeplay/core/SceneRenderer.h"
 
 namespace shakeplay {
 

@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "host/results/frd/FrdFile.h"
-#include "shakeplay/ShakeplayDoc.h"
-#include "shakeplay/Services.h"
+#include "shakeplay/core/ShakeplayDoc.h"
+#include "shakeplay/core/Services.h"
 #include "tests/host/HostProcess.h"
 #include "tests/host/frd/BoxMesh.h"
 #include "tests/host/frd/SurfaceChecks.h"

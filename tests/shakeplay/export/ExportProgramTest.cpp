@@ -16,7 +16,7 @@
 #include "shakeplay/export/GifFile.h"
 #include "shakeplay/views/ColourBarView.h"
 #include "tests/host/HostProcess.h"
-#include "tests/shakeplay/TestModel.h"
+#include "tests/shakeplay/support/TestModel.h"
 #include "tests/support/Pictures.h"
 
 namespace shakeplay::exporting {

@@ -8,12 +8,12 @@
 #include <map>
 #include <sstream>
 
-#include "shakeplay/ShakeplayDoc.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/export/DocumentSetup.h"
 #include "shakeplay/export/FrameWriter.h"
 #include "shakeplay/export/SurfaceFrame.h"
 #include "shakeplay/export/VtuFile.h"
-#include "tests/shakeplay/TestModel.h"
+#include "tests/shakeplay/support/TestModel.h"
 
 namespace shakeplay::exporting {
 namespace {
@@ -48,7 +48,7 @@ TEST_F(SurfaceFrames, AtAWholeStepTheDisplacementIsThatStepsAndTheRestPositionsS
   // Not deformed: the points where they rest.
   EXPECT_EQ(surface.points[3], (std::array<float, 3>{1.0f, 1.0f, 0.0f}));
   // The document is left as it was set.
-  EXPECT_EQ(doc.deformed, 0);
+  EXPECT_FALSE(doc.deformed);
   EXPECT_EQ(doc.coef, 1.0f);
 }
 

@@ -12,7 +12,7 @@
 #include "host/results/SampleModels.h"
 #include "shakeplay/app/WindowLayout.h"
 #include "tests/host/HostProcess.h"
-#include "tests/shakeplay/ShakeplayRun.h"
+#include "tests/shakeplay/qt/ShakeplayRun.h"
 #include "tests/support/Pictures.h"
 
 namespace shakeplay::test {
