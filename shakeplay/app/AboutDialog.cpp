@@ -21,11 +21,9 @@ const ui::DialogTemplate& aboutTemplate() {
   return dialog;
 }
 
-void registerApplicationIcon() {
-  if (ui::LoadIcon(IDR_MAINFRAME) == nullptr) ui::RegisterIcon(IDR_MAINFRAME, applicationIcon());
-}
+void registerApplicationIcon() { ui::RegisterIcon(IDR_MAINFRAME, applicationIcon()); }
 
-CAboutDlg::CAboutDlg() : ui::Dialog(aboutTemplate()) { registerApplicationIcon(); }
+CAboutDlg::CAboutDlg() : ui::Dialog(aboutTemplate()) {}
 
 void CAboutDlg::OnPaint(ui::Painter& painter) {
   const ui::Rect at = ui::dialogToPixels(kIconRect, baseUnits());

@@ -15,7 +15,8 @@ class CAboutDlg final : public ui::Dialog {
   void OnPaint(ui::Painter& painter) override;
 };
 
-// Files the application icon under its resource id (once; later calls change nothing).
+// Files the application icon under its resource id; the program does it at start-up (once:
+// later calls change nothing).
 void registerApplicationIcon();
 
 }  // namespace shakeplay

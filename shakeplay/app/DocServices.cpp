@@ -1,7 +1,7 @@
 #include "shakeplay/app/DocServices.h"
 
 #include "platform/ui/Services.h"
-#include "shakeplay/FormatText.h"
+#include "platform/FormatText.h"
 #include "shakeplay/core/Messages.h"
 
 namespace shakeplay {
@@ -11,7 +11,7 @@ void DocServices::messageBox(const std::string& text, const std::string& caption
 }
 
 void reportNoOpenGL(const std::string& reason) {
-  ui::services().messageBox(formatText(kNoOpenGL, reason.c_str()), messages::kCaptionError, ui::MB_OK | ui::MB_ICONSTOP);
+  ui::services().messageBox(platform::formatText(kNoOpenGL, reason.c_str()), messages::kCaptionError, ui::MB_OK | ui::MB_ICONSTOP);
 }
 
 }  // namespace shakeplay

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "shakeplay/core/ByteSource.h"
-#include "shakeplay/FormatText.h"
+#include "platform/FormatText.h"
 #include "shakeplay/core/Messages.h"
 #include "shakeplay/core/Services.h"
 #include "shakeplay/core/ShakeplayDoc.h"
@@ -57,7 +57,7 @@ bool ResultReader::refuse(const std::string& text) {
 }
 
 bool ResultReader::shortItem(int code) {
-  services_.printOut(formatText(messages::kShortItem, code));
+  services_.printOut(platform::formatText(messages::kShortItem, code));
   return false;
 }
 
@@ -80,7 +80,7 @@ bool ResultReader::readScalar(T& value, int code) {
 bool ResultReader::readHead() {
   CShakeplayDoc& d = doc_;
   if (d.component < 0 || d.component > 3) {
-    return box(formatText(messages::kInvalidComponent, d.component), messages::kCaptionError, true);
+    return box(platform::formatText(messages::kInvalidComponent, d.component), messages::kCaptionError, true);
   }
   std::int32_t lead = 0;
   unsigned char info[kInfoSize];
@@ -92,7 +92,7 @@ bool ResultReader::readHead() {
   d.componentName = kComponentNames[d.component];
   const auto* modelTitle = reinterpret_cast<const char*>(info + 8);
   const std::string titleText(modelTitle, strnlen(modelTitle, 96));
-  d.title = formatText("****** KORVENA %4.2f : %s%s *******", kVersion, d.componentName.c_str(), titleText.c_str());
+  d.title = platform::formatText("****** KORVENA %4.2f : %s%s *******", kVersion, d.componentName.c_str(), titleText.c_str());
 
   d.pointCount = field<std::int32_t>(info, 132);
   d.chainCount = field<std::int32_t>(info, 136);
@@ -182,7 +182,7 @@ bool ResultReader::readTriangles() {
       }
     }
   }
-  if (outside != nullptr) return refuse(formatText(messages::kTriangleIndex, *outside, d.pointCount - 1));
+  if (outside != nullptr) return refuse(platform::formatText(messages::kTriangleIndex, *outside, d.pointCount - 1));
   return true;
 }
 
@@ -200,7 +200,7 @@ bool ResultReader::readEdges() {
   }
   // Every polyline has a point at least.
   if (d.chainCount > d.edgePointCount) {
-    return refuse(formatText(messages::kChainCount, d.chainCount, d.edgePointCount));
+    return refuse(platform::formatText(messages::kChainCount, d.chainCount, d.edgePointCount));
   }
   d.chainLength = Buffer<std::int32_t>(static_cast<std::size_t>(d.chainCount));
   std::fill(d.chainLength.begin(), d.chainLength.end(), 0);
@@ -217,12 +217,12 @@ bool ResultReader::readEdges() {
     e.y -= d.centre[1];
     e.z -= d.centre[2];
     if (e.n == 0) continue;
-    if (e.n < 0) return refuse(formatText(messages::kBadChainLength, e.n));
-    if (chains == d.chainCount) return refuse(formatText(messages::kTooManyChains, d.chainCount));
+    if (e.n < 0) return refuse(platform::formatText(messages::kBadChainLength, e.n));
+    if (chains == d.chainCount) return refuse(platform::formatText(messages::kTooManyChains, d.chainCount));
     d.chainLength[chains++] = e.n;
     total += e.n;
   }
-  if (total != d.edgePointCount) return refuse(formatText(messages::kChainSum, total, d.edgePointCount));
+  if (total != d.edgePointCount) return refuse(platform::formatText(messages::kChainSum, total, d.edgePointCount));
   return true;
 }
 
@@ -236,7 +236,7 @@ bool ResultReader::readStepHeader() {
   d.lastStep = header[3];
   if (d.modeCount < 0 || d.stepCount < 0 || d.firstStep < 0 || d.firstStep >= d.lastStep ||
       d.lastStep >= d.stepCount) {
-    return refuse(formatText(messages::kStepHeader, d.modeCount, d.stepCount, d.firstStep, d.lastStep));
+    return refuse(platform::formatText(messages::kStepHeader, d.modeCount, d.stepCount, d.firstStep, d.lastStep));
   }
   return true;
 }
@@ -281,7 +281,7 @@ bool ResultReader::readModalTables() {
 bool ResultReader::checkStepTimes() {
   for (const int i : {doc_.firstStep, doc_.lastStep - 1}) {
     const double length = (static_cast<double>(doc_.stepTime[i + 1]) - doc_.stepTime[i]) * doc_.timeScale;
-    if (length == 0.0) return refuse(formatText(messages::kEqualTimes, i, i + 1));
+    if (length == 0.0) return refuse(platform::formatText(messages::kEqualTimes, i, i + 1));
   }
   return true;
 }

@@ -5,7 +5,7 @@
 #include "platform/CommandLine.h"
 #include "shakeplay/core/ByteSource.h"
 #include "shakeplay/core/CommandLine.h"
-#include "shakeplay/FormatText.h"
+#include "platform/FormatText.h"
 #include "shakeplay/core/Messages.h"
 #include "shakeplay/core/ResultReader.h"
 #include "shakeplay/core/Services.h"
@@ -28,7 +28,7 @@ bool CShakeplayDoc::OnNewDocument() {
     return false;
   }
   if (component > 3) {
-    services_.messageBox(formatText(messages::kInvalidComponent, component), messages::kCaptionError,
+    services_.messageBox(platform::formatText(messages::kInvalidComponent, component), messages::kCaptionError,
                          MessageIcon::Error);
     exitCode = 1;
     return false;
@@ -43,7 +43,7 @@ bool CShakeplayDoc::OnNewDocument() {
 int CShakeplayDoc::ReadModel(const std::string&) {
   const std::unique_ptr<FileSource> file = FileSource::open(resultPath);
   if (!file) {
-    services_.messageBox(formatText(messages::kNotFound, resultPath.c_str()), messages::kCaptionAnalysis,
+    services_.messageBox(platform::formatText(messages::kNotFound, resultPath.c_str()), messages::kCaptionAnalysis,
                          MessageIcon::Warning);
     return -1;
   }

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "shakeplay/FormatText.h"
+#include "platform/FormatText.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay {
@@ -40,6 +40,7 @@ void CColourBarView::OnCreate(bool haveContext) {
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LEQUAL);
   glShadeModel(GL_SMOOTH);
+  // "Ariel", so spelt, is the face the program has always asked for; the platform maps it to a real one.
   fontBase = gl::buildBitmapFont(glyphs_, "Ariel");
 }
 
@@ -66,7 +67,7 @@ double CColourBarView::LabelX(int i) const {
 
 std::string CColourBarView::LabelText(int i) const {
   const float value = doc_.rangeMin + static_cast<float>(i) * (doc_.rangeMax - doc_.rangeMin) / 7.0f;
-  return formatText("%10.3e", static_cast<double>(value));
+  return platform::formatText("%10.3e", static_cast<double>(value));
 }
 
 void CColourBarView::OnPaint() {

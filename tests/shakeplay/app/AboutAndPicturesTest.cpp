@@ -38,6 +38,7 @@ TEST(AboutBox, IsDialog100WithTheVersionTextAndEndsWithOk) {
 }
 
 TEST(AboutBox, PaintsTheApplicationIconAtItsPlace) {
+  registerApplicationIcon();
   CAboutDlg about;
   about.setBaseUnits({6, 13});
   about.create();
