@@ -1,7 +1,7 @@
 #include "shakeplay/panel/TimeAxis.h"
 
 #include "platform/ui/Painter.h"
-#include "shakeplay/FormatText.h"
+#include "platform/FormatText.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay {
@@ -16,7 +16,7 @@ ui::Pen pen(ui::Rgb colour) { return ui::Pen{ui::PenStyle::Solid, 1, colour}; }
 
 }  // namespace
 
-std::string TimeLabel(double time) { return formatText("%9.3e", time); }
+std::string TimeLabel(double time) { return platform::formatText("%9.3e", time); }
 
 void PaintTimeAxis(ui::Painter& painter, const CShakeplayDoc& doc, ui::Rgb panelColour) {
   const TimeAxisGeometry& g = kTimeAxis;
