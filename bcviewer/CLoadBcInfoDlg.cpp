@@ -25,8 +25,7 @@ std::string typePiece(const LoadBcInfoBlock& block, int direction) {
 }
 }  // namespace
 
-CLoadBcInfoDlg::CLoadBcInfoDlg()
-    : CPrettyDialog(loadInfoTemplate()), grid_(*this, kGridIds, std::nullopt) {
+CLoadBcInfoDlg::CLoadBcInfoDlg() : CPrettyDialog(loadInfoTemplate()), grid_(*this, kGridIds, std::nullopt) {
   icon_ = ui::LoadIcon(IDR_MAINFRAME);
   ParseCommandLine();
   option_ = bcviewer::analysisOption(argCount, argv);
@@ -42,8 +41,8 @@ void CLoadBcInfoDlg::takeSnapshot() {
   if (copy == nullptr) return;
   const auto view = lyrBlocks::BlockView::over(copy.get(), copied, kLoadBcInfoMinSize);
   if (!view) {
-    std::fprintf(stderr, "bcviewer: the block holds %d bytes, fewer than the %d of its layout.\n",
-                 copied, static_cast<int>(kLoadBcInfoMinSize));
+    std::fprintf(stderr, "bcviewer: the block holds %d bytes, fewer than the %d of its layout.\n", copied,
+                 static_cast<int>(kLoadBcInfoMinSize));
     return;
   }
   block_ = view->copy<LoadBcInfoBlock>();  // the padding beyond the layout's last byte is zero

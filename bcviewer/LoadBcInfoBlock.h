@@ -7,16 +7,16 @@
 #include <cstdint>
 
 struct LoadBcInfoBlock {
-  std::int32_t distribution;              // 1 uniform, 2 two points, 3 three named points
-  std::uint8_t hostAfterDistribution[24]; // the host's
-  char pointName[3][11];                  // names of points 1, 2, 3 (three-point loads)
+  std::int32_t distribution;               // 1 uniform, 2 two points, 3 three named points
+  std::uint8_t hostAfterDistribution[24];  // the host's
+  char pointName[3][11];                   // names of points 1, 2, 3 (three-point loads)
   std::uint8_t padding[3];
-  double value[3][3];                     // by point, then direction
-  std::uint8_t hostAfterValues[24];       // the host's
-  char functionName[271];                 // the load function (time or frequency)
-  char csysName[40];                      // the coordinate system whose directions the rows are
-  char typeNames[36];                     // the load types of directions 1, 2, 3 as text, 12
-                                          // characters each, run together; the host may go on
+  double value[3][3];                // by point, then direction
+  std::uint8_t hostAfterValues[24];  // the host's
+  char functionName[271];            // the load function (time or frequency)
+  char csysName[40];                 // the coordinate system whose directions the rows are
+  char typeNames[36];                // the load types of directions 1, 2, 3 as text, 12
+                                     // characters each, run together; the host may go on
 };
 
 // The characters of typeNames that belong to one direction.

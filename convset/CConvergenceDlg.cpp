@@ -24,20 +24,25 @@ constexpr int kDefaultMaxPasses = 15;
 constexpr int kLowestLevel = 2;
 constexpr int kHighestLevel = 12;
 
-constexpr int kValueEditIds[] = {IDC_DISPLACEMENT_VALUE, IDC_FREQUENCY_VALUE,
-                                 IDC_LOCAL_CHANGE_VALUE, IDC_TOTAL_CHANGE_VALUE,
-                                 IDC_TOTAL_ERROR_VALUE,  IDC_MAX_TRAC_VALUE,
-                                 IDC_PASSES,             IDC_LEVEL_MAX,
+constexpr int kValueEditIds[] = {IDC_DISPLACEMENT_VALUE,
+                                 IDC_FREQUENCY_VALUE,
+                                 IDC_LOCAL_CHANGE_VALUE,
+                                 IDC_TOTAL_CHANGE_VALUE,
+                                 IDC_TOTAL_ERROR_VALUE,
+                                 IDC_MAX_TRAC_VALUE,
+                                 IDC_PASSES,
+                                 IDC_LEVEL_MAX,
                                  IDC_LEVEL_MIN};
-constexpr int kHeaderIds[] = {IDC_MAX_HEADER, IDC_MIN_HEADER, IDC_VALUE_HEADER,
-                              IDC_CRITERION_HEADER};
+constexpr int kHeaderIds[] = {IDC_MAX_HEADER, IDC_MIN_HEADER, IDC_VALUE_HEADER, IDC_CRITERION_HEADER};
 
 std::string tolerance(double value) { return formatNumber(kToleranceFormat, value); }
 }  // namespace
 
 CConvergenceDlg::CConvergenceDlg()
-    : CPrettyDialog(convergenceTemplate()), levelMin_(kDefaultLevelMin),
-      levelMax_(kDefaultLevelMax), maxPasses_(kDefaultMaxPasses) {
+    : CPrettyDialog(convergenceTemplate()),
+      levelMin_(kDefaultLevelMin),
+      levelMax_(kDefaultLevelMax),
+      maxPasses_(kDefaultMaxPasses) {
   onClicked(IDC_DISPLACEMENT, [this] { keepChecked(IDC_DISPLACEMENT, displacementCheck_); });
   onClicked(IDC_FREQUENCY, [this] { keepChecked(IDC_FREQUENCY, frequencyCheck_); });
   onClicked(IDC_DEFAULT, [this] { restoreDefaults(); });
@@ -80,8 +85,8 @@ void CConvergenceDlg::attach() {
   }
   const int size = lyrShmSize(data);
   if (!lyrBlocks::BlockView::over(data, size, kConvergenceBlockSize)) {
-    std::fprintf(stderr, "convset: the block holds %d bytes, fewer than the %d of its layout\n",
-                 size, static_cast<int>(kConvergenceBlockSize));
+    std::fprintf(stderr, "convset: the block holds %d bytes, fewer than the %d of its layout\n", size,
+                 static_cast<int>(kConvergenceBlockSize));
     lyrIpcDetachKey(&data);
     attachFailed_ = true;
     return;

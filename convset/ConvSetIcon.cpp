@@ -31,8 +31,7 @@ double errorAt(int pass) { return kLimitY - (kLimitY - kTop) * std::exp(-kDecay 
 ui::IconImage convergenceIcon() {
   ui::IconImage icon = ui::filledIcon(kSize, kSize, kBack);
   const double edge = kSize - 0.5;
-  ui::strokePolyline(icon, {{0.5, 0.5}, {edge, 0.5}, {edge, edge}, {0.5, edge}, {0.5, 0.5}}, 1.0,
-                     kFrame);
+  ui::strokePolyline(icon, {{0.5, 0.5}, {edge, 0.5}, {edge, edge}, {0.5, edge}, {0.5, 0.5}}, 1.0, kFrame);
   ui::strokePolyline(icon, {{kLeft, 3.0}, {kLeft, kBottom}, {29.0, kBottom}}, 1.0, kAxis);
   ui::strokePolyline(icon, {{kLeft + 1.0, kLimitY + 1.5}, {29.0, kLimitY + 1.5}}, 1.0, kTolerance);
   // One step a pass: the error holds over the pass, then drops at the next.

@@ -17,8 +17,8 @@ void registerIcon();
 // The convergence dialog (resource 102).
 inline constexpr int IDD_CONVERGENCE = 102;
 inline constexpr int IDC_DEFAULT = 3;
-inline constexpr int IDC_FREQUENCY = 1008;       // "Frequency" check box, frequency analysis only
-inline constexpr int IDC_DISPLACEMENT = 1007;    // "Max Displacement BC Error" check box
+inline constexpr int IDC_FREQUENCY = 1008;     // "Frequency" check box, frequency analysis only
+inline constexpr int IDC_DISPLACEMENT = 1007;  // "Max Displacement BC Error" check box
 inline constexpr int IDC_DISPLACEMENT_VALUE = 1010;
 inline constexpr int IDC_FREQUENCY_VALUE = 1011;
 inline constexpr int IDC_LOCAL_CHANGE_VALUE = 1012;
@@ -35,11 +35,11 @@ inline constexpr int IDC_MAX_HEADER = 1024;        // "max"
 inline constexpr int IDC_LEVEL_CAPTION = 1025;     // "Accuracy Level"
 inline constexpr int IDC_PASSES_CAPTION = 1026;    // "Max No of Passes"
 inline constexpr int IDC_TOTAL_ERROR_VALUE = 1029;
-inline constexpr int IDC_MAX_TRAC = 1030;          // "Max Trac BC Error" check box
+inline constexpr int IDC_MAX_TRAC = 1030;  // "Max Trac BC Error" check box
 inline constexpr int IDC_MAX_TRAC_VALUE = 1031;
-inline constexpr int IDC_LOCAL_CHANGE = 1032;      // "Local RMS Trac BC Error Change" radio
-inline constexpr int IDC_TOTAL_CHANGE = 1033;      // "Total RMS Trac BC Error Change" radio
-inline constexpr int IDC_TOTAL_ERROR = 1034;       // "Total RMS Trac BC Error" check box
+inline constexpr int IDC_LOCAL_CHANGE = 1032;  // "Local RMS Trac BC Error Change" radio
+inline constexpr int IDC_TOTAL_CHANGE = 1033;  // "Total RMS Trac BC Error Change" radio
+inline constexpr int IDC_TOTAL_ERROR = 1034;   // "Total RMS Trac BC Error" check box
 
 const ui::DialogTemplate& convergenceTemplate();
 

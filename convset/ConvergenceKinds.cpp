@@ -4,21 +4,31 @@
 
 namespace convset {
 
-bool judgesBoundaryErrors(int kind) {
-  return kind == kStructural || kind == kThermal || kind == kFrequency;
-}
+bool judgesBoundaryErrors(int kind) { return kind == kStructural || kind == kThermal || kind == kFrequency; }
 
 std::optional<DefaultTolerances> defaultTolerances(int kind) {
   switch (kind) {
     case kStructural:
-      return DefaultTolerances{.freqDisp = std::nullopt, .main = 3.0, .totalChange = 5.0,
-                               .localChange = 5.0, .totalError = 3.0, .maxTrac = 30.0};
+      return DefaultTolerances{.freqDisp = std::nullopt,
+                               .main = 3.0,
+                               .totalChange = 5.0,
+                               .localChange = 5.0,
+                               .totalError = 3.0,
+                               .maxTrac = 30.0};
     case kThermal:
-      return DefaultTolerances{.freqDisp = std::nullopt, .main = 3.0, .totalChange = 5.0,
-                               .localChange = 5.0, .totalError = 5.0, .maxTrac = 50.0};
+      return DefaultTolerances{.freqDisp = std::nullopt,
+                               .main = 3.0,
+                               .totalChange = 5.0,
+                               .localChange = 5.0,
+                               .totalError = 5.0,
+                               .maxTrac = 50.0};
     case kFrequency:
-      return DefaultTolerances{.freqDisp = 3.0, .main = 5.0, .totalChange = 5.0,
-                               .localChange = 5.0, .totalError = 5.0, .maxTrac = 50.0};
+      return DefaultTolerances{.freqDisp = 3.0,
+                               .main = 5.0,
+                               .totalChange = 5.0,
+                               .localChange = 5.0,
+                               .totalError = 5.0,
+                               .maxTrac = 50.0};
     default:
       return std::nullopt;
   }

@@ -14,14 +14,12 @@ using lyrBlocks::BlockView;
 namespace {
 constexpr const char* kInfoTag = "INFO";
 constexpr const char* kDataTag = "DATA";
-constexpr auto kTitleOffset =
-    static_cast<std::int64_t>(offsetof(FunctionInfoBlock, functionTitle));
+constexpr auto kTitleOffset = static_cast<std::int64_t>(offsetof(FunctionInfoBlock, functionTitle));
 }  // namespace
 
 CCurveEditDlg::CCurveEditDlg() : CPrettyDialog(curveEditTemplate()) {
   const int edits[] = {IDC_XMIN, IDC_XMAX, IDC_YMIN, IDC_YMAX, IDC_POINTX, IDC_POINTY};
-  CPrettyEdit* objects[] = {&xMinEdit_, &xMaxEdit_, &yMinEdit_, &yMaxEdit_, &pointXEdit_,
-                            &pointYEdit_};
+  CPrettyEdit* objects[] = {&xMinEdit_, &xMaxEdit_, &yMinEdit_, &yMaxEdit_, &pointXEdit_, &pointYEdit_};
   for (std::size_t i = 0; i < std::size(edits); ++i) {
     objects[i]->SetNumeric(1);
     SubclassDlgItem(edits[i], *objects[i]);
@@ -52,10 +50,8 @@ CCurveEditDlg::~CCurveEditDlg() { detachBlocks(); }
 std::optional<CCurveEditDlg::FunctionViews> CCurveEditDlg::attachBlocks() {
   std::optional<FunctionViews> views;
   if (blocks_.Attach(argCount + 1, argv, {kInfoTag, kDataTag})) {
-    const auto info =
-        BlockView::over(blocks_.Data(kInfoTag), blocks_.Size(kInfoTag), kFunctionInfoMinSize);
-    const auto data =
-        BlockView::over(blocks_.Data(kDataTag), blocks_.Size(kDataTag), kFunctionDataSize);
+    const auto info = BlockView::over(blocks_.Data(kInfoTag), blocks_.Size(kInfoTag), kFunctionInfoMinSize);
+    const auto data = BlockView::over(blocks_.Data(kDataTag), blocks_.Size(kDataTag), kFunctionDataSize);
     if (info && data) {
       const auto count = *data->field<std::int32_t>(offsetof(FunctionDataBlock, pointCount));
       if (count >= 0 && count <= kMaxFunctionPoints) views = FunctionViews{*info, *data, count};
@@ -79,9 +75,9 @@ void CCurveEditDlg::detachBlocks() {
 // The title runs to its zero byte or to the end of the INFO block.
 void CCurveEditDlg::load(const FunctionViews& blocks) {
   const std::string title = *blocks.info.text(kTitleOffset, blocks.info.size() - kTitleOffset);
-  caption = title + " " +
-            *blocks.data.text(offsetof(FunctionDataBlock, functionName),
-                              sizeof(FunctionDataBlock::functionName));
+  caption =
+      title + " " +
+      *blocks.data.text(offsetof(FunctionDataBlock, functionName), sizeof(FunctionDataBlock::functionName));
   context.frequencyFunction = title == kTimeFunctionTitle ? 0 : 1;
   context.minTimeStep = *blocks.info.field<double>(offsetof(FunctionInfoBlock, minTimeStep));
   context.highestNaturalFrequency =

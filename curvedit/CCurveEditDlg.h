@@ -29,7 +29,7 @@ class CCurveEditDlg : public CPrettyDialog, private curvedit::GraphEvents {
   int ValidateFunction();
 
   // The function and its context.
-  curvedit::PointList points;      // ascending x
+  curvedit::PointList points;  // ascending x
   curvedit::FunctionContext context;
   std::string caption;    // title and name of the function
   std::string errorText;  // the failures of the last check

@@ -12,8 +12,8 @@
 #include "runtime/skeleton/NumberText.h"
 
 using namespace curvedit;
-using skeleton::formatNumber;
 using platform::formatText;
+using skeleton::formatNumber;
 
 namespace {
 constexpr const char* kErrorCaption = "Korvena Error";
@@ -28,19 +28,16 @@ bool allFinite(std::initializer_list<double> values) {
 
 Axis& CCurveEditDlg::axis(AxisName name) { return name == AxisName::X ? graph.x : graph.y; }
 
-bool& CCurveEditDlg::scaleUnset(AxisName name) {
-  return name == AxisName::X ? xScaleUnset : yScaleUnset;
-}
+bool& CCurveEditDlg::scaleUnset(AxisName name) { return name == AxisName::X ? xScaleUnset : yScaleUnset; }
 
 void CCurveEditDlg::errorBox(const std::string& text) {
   MessageBox(text, kErrorCaption, ui::MB_OK | ui::MB_ICONEXCLAMATION);
 }
 
 void CCurveEditDlg::ShowLimitsError() {
-  const std::string text =
-      formatText("1. For logarithmic scale  X > %1.1e\n", graph.x.max / kLogRange) +
-      formatText("2. For logarithmic scale  Y > %1.1e\n", graph.y.max / kLogRange) +
-      "3. For logarithmic scale log10(Xmax) - log10(Xmin) < 4\n";
+  const std::string text = formatText("1. For logarithmic scale  X > %1.1e\n", graph.x.max / kLogRange) +
+                           formatText("2. For logarithmic scale  Y > %1.1e\n", graph.y.max / kLogRange) +
+                           "3. For logarithmic scale log10(Xmax) - log10(Xmin) < 4\n";
   MessageBox(text, "Error.  GRAPH BOX Limits Exceeded", ui::MB_OK | ui::MB_ICONSTOP);
 }
 
@@ -162,8 +159,7 @@ void CCurveEditDlg::scaleChanged(AxisName name) {
 
 // The lowest point each axis can show: zero on a linear axis.
 void CCurveEditDlg::showNewPointDefaults() {
-  showPointEdits(graph.x.log ? graph.x.max / kLogRange : 0.0,
-                 graph.y.log ? graph.y.max / kLogRange : 0.0);
+  showPointEdits(graph.x.log ? graph.x.max / kLogRange : 0.0, graph.y.log ? graph.y.max / kLogRange : 0.0);
 }
 
 void CCurveEditDlg::newPoint() {
@@ -208,8 +204,8 @@ void CCurveEditDlg::input() {
       points.push_back({x, y});
       setSpinRange();
       sortByX(points);
-      selectedPoint = static_cast<int>(
-          std::find(points.begin(), points.end(), CurvePoint{x, y}) - points.begin());
+      selectedPoint =
+          static_cast<int>(std::find(points.begin(), points.end(), CurvePoint{x, y}) - points.begin());
     }
     SetPos(IDC_SPIN, selectedPoint);
   } else {

@@ -23,8 +23,7 @@ void mark(ui::IconImage& icon, ui::PointF at, ui::Rgb colour) {
 ui::IconImage curveditIcon() {
   ui::IconImage icon = ui::filledIcon(kSize, kSize, graphstyle::kField);
   const double edge = kSize - 0.5;
-  ui::strokePolyline(icon, {{0.5, 0.5}, {edge, 0.5}, {edge, edge}, {0.5, edge}, {0.5, 0.5}}, 1.0,
-                     kFrame);
+  ui::strokePolyline(icon, {{0.5, 0.5}, {edge, 0.5}, {edge, edge}, {0.5, edge}, {0.5, 0.5}}, 1.0, kFrame);
   for (const double line : {4.5, 12.5, 20.5, 28.5}) {
     ui::strokePolyline(icon, {{line, 3.5}, {line, 28.5}}, 1.0, graphstyle::kGrid);
     ui::strokePolyline(icon, {{3.5, line}, {28.5, line}}, 1.0, graphstyle::kGrid);

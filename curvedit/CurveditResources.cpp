@@ -24,8 +24,7 @@ const ui::DialogTemplate& curveEditTemplate() {
       .controls = {
           {ui::IDOK, ControlKind::PushButton, "APPLY", {240, 306, 50, 14}},
           {ui::IDCANCEL, ControlKind::PushButton, "CANCEL", {316, 306, 50, 14}},
-          {IDC_CAPTION, ControlKind::Static, "FREQUENCY function : Some Freq Name",
-           {3, 311, 230, 9}},
+          {IDC_CAPTION, ControlKind::Static, "FREQUENCY function : Some Freq Name", {3, 311, 230, 9}},
           {kAnonymous, ControlKind::Static, "GRAPH BOX", {65, 5, 43, 8}},
           {kAnonymous, ControlKind::Static, "min", {46, 15, 12, 8}},
           {kAnonymous, ControlKind::Static, "max", {119, 15, 14, 8}},
@@ -38,8 +37,7 @@ const ui::DialogTemplate& curveEditTemplate() {
           {IDC_DEFINE, ControlKind::PushButton, "DEFINE", {21, 66, 58, 15}},
           {IDC_REFIT, ControlKind::PushButton, "REFIT", {99, 66, 58, 15}},
           {kAnonymous, ControlKind::Static, "Select", {223, 8, 21, 8}},
-          {IDC_SPIN, ControlKind::UpDown, "", {253, 5, 30, 14},
-           style::Horizontal | style::ArrowKeys},
+          {IDC_SPIN, ControlKind::UpDown, "", {253, 5, 30, 14}, style::Horizontal | style::ArrowKeys},
           {kAnonymous, ControlKind::Static, "X", {201, 26, 8, 8}},
           {kAnonymous, ControlKind::Static, "Y", {201, 45, 8, 8}},
           {IDC_POINTX, ControlKind::Edit, "", {221, 23, 68, 16}, kNumberField},
@@ -50,8 +48,7 @@ const ui::DialogTemplate& curveEditTemplate() {
           {kAnonymous, ControlKind::Static, "SCALE", {307, 8, 24, 8}},
           {IDC_XSCALE, ControlKind::DropDownList, "", {297, 24, 53, 61}, 0, {"LINEAR", "LOG"}},
           {IDC_YSCALE, ControlKind::DropDownList, "", {297, 43, 53, 64}, 0, {"LINEAR", "LOG"}},
-          {IDC_GRAPHBOX, ControlKind::GroupBox, "", {3, 83, 363, 216},
-           style::Flat | style::Disabled},
+          {IDC_GRAPHBOX, ControlKind::GroupBox, "", {3, 83, 363, 216}, style::Flat | style::Disabled},
       }};
   return t;
 }
@@ -63,8 +60,7 @@ const ui::DialogTemplate& aboutTemplate() {
       .size = {217, 55},
       .style = style::Caption | style::SystemMenu | style::ModalFrame,
       .controls = {
-          {kAnonymous, ControlKind::Static, std::to_string(IDR_MAINFRAME), {11, 17, 20, 20},
-           style::Icon},
+          {kAnonymous, ControlKind::Static, std::to_string(IDR_MAINFRAME), {11, 17, 20, 20}, style::Icon},
           {kAnonymous, ControlKind::Static, "curvedit Version 1.0", {40, 10, 119, 8}},
           {ui::IDOK, ControlKind::DefPushButton, "OK", {178, 7, 32, 14}, style::Group},
       }};

@@ -15,10 +15,10 @@ inline constexpr int kMaxFunctionPoints = 100;
 inline constexpr std::size_t kFunctionTitleWidth = 64;
 
 struct FunctionInfoBlock {
-  std::uint8_t hostLeading[32];            // the host's
-  double minTimeStep;                      // shortest admissible active range of a time function
-  double highestNaturalFrequency;          // bound for the range of a frequency function
-  std::uint8_t hostMiddle[484];            // the host's
+  std::uint8_t hostLeading[32];             // the host's
+  double minTimeStep;                       // shortest admissible active range of a time function
+  double highestNaturalFrequency;           // bound for the range of a frequency function
+  std::uint8_t hostMiddle[484];             // the host's
   char functionTitle[kFunctionTitleWidth];  // "TIME function :" marks a time function
 };
 
@@ -32,11 +32,11 @@ inline constexpr std::size_t kFunctionInfoSize =
 inline constexpr const char* kTimeFunctionTitle = "TIME function :";
 
 struct FunctionDataBlock {
-  char functionName[40];                   // zero-terminated unless it fills the field
-  std::int32_t status;                     // written by the tool: kStatus...
-  std::int32_t pointCount;                 // 0 .. kMaxFunctionPoints
-  double abscissa[kMaxFunctionPoints];     // time or frequency of point i
-  double ordinate[kMaxFunctionPoints];     // function value of point i
+  char functionName[40];                // zero-terminated unless it fills the field
+  std::int32_t status;                  // written by the tool: kStatus...
+  std::int32_t pointCount;              // 0 .. kMaxFunctionPoints
+  double abscissa[kMaxFunctionPoints];  // time or frequency of point i
+  double ordinate[kMaxFunctionPoints];  // function value of point i
 };
 
 // What the tool writes into `status`.

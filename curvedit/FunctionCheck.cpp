@@ -37,8 +37,7 @@ ActiveRange activeRange(const PointList& points) {
   return range;
 }
 
-int ValidateFunction(const PointList& points, const FunctionContext& context,
-                     std::string& errorText) {
+int ValidateFunction(const PointList& points, const FunctionContext& context, std::string& errorText) {
   errorText.clear();
   if (points.empty()) {
     errorText = formatText("%d. Values of function were not defined.\n", 1);
@@ -63,15 +62,12 @@ int ValidateFunction(const PointList& points, const FunctionContext& context,
       errorText += formatText("%d. Values of frequency function were not defined.\n", ++failures);
     }
     if (range.start > highest) {
-      errorText += formatText("%d. Value of minimal frequency (%10.4e) is more\n", ++failures,
-                              range.start);
+      errorText += formatText("%d. Value of minimal frequency (%10.4e) is more\n", ++failures, range.start);
       errorText += formatText("   than highest natural frequency (%10.4e).\n", highest);
     }
     if (range.end > 2.0 * highest) {
-      errorText += formatText("%d. Value of maximal frequency (%10.4e) is more\n", ++failures,
-                              range.end);
-      errorText += formatText("   than double highest natural frequency (%10.4e).\n",
-                              2.0 * highest);
+      errorText += formatText("%d. Value of maximal frequency (%10.4e) is more\n", ++failures, range.end);
+      errorText += formatText("   than double highest natural frequency (%10.4e).\n", 2.0 * highest);
     }
   }
   return failures == 0 ? 1 : 0;

@@ -27,7 +27,6 @@ ActiveRange activeRange(const PointList& points);
 
 // Runs the checks on the points (ascending x). Returns 1 when the function passes; else 0 with
 // errorText holding the failures, numbered 1, 2, ... in the order found.
-int ValidateFunction(const PointList& points, const FunctionContext& context,
-                     std::string& errorText);
+int ValidateFunction(const PointList& points, const FunctionContext& context, std::string& errorText);
 
 }  // namespace curvedit

@@ -11,12 +11,14 @@ void sortByX(PointList& points) {
 
 double smallestY(const PointList& points) {
   return std::min_element(points.begin(), points.end(),
-                          [](const CurvePoint& a, const CurvePoint& b) { return a.y < b.y; })->y;
+                          [](const CurvePoint& a, const CurvePoint& b) { return a.y < b.y; })
+      ->y;
 }
 
 double largestY(const PointList& points) {
   return std::max_element(points.begin(), points.end(),
-                          [](const CurvePoint& a, const CurvePoint& b) { return a.y < b.y; })->y;
+                          [](const CurvePoint& a, const CurvePoint& b) { return a.y < b.y; })
+      ->y;
 }
 
 int indexOfX(const PointList& points, double x, int skip) {

@@ -34,8 +34,7 @@ double offsetAlong(const Axis& axis, double value, int length) {
   if (axis.log) {
     const double f = std::floor(std::log10(value));
     const double low = decadeOf(axis.min);
-    return (std::log10(value / std::pow(10.0, f)) + f - low) * length /
-           (decadeOf(axis.max) - low);
+    return (std::log10(value / std::pow(10.0, f)) + f - low) * length / (decadeOf(axis.max) - low);
   }
   return (value - axis.min) / std::fabs(axis.max - axis.min) * length;
 }
@@ -62,10 +61,8 @@ void GraphBox::paint(ui::Painter& painter, const PointList& points, int selected
   }
 }
 
-void GraphBox::paintPass(ui::Painter& painter, const PointList& points, int selectedPoint,
-                         bool curveFirst) {
-  painter.PaintRgn(graphRect.x, graphRect.y, graphRect.x + graphRect.cx,
-                   graphRect.y + graphRect.cy);
+void GraphBox::paintPass(ui::Painter& painter, const PointList& points, int selectedPoint, bool curveFirst) {
+  painter.PaintRgn(graphRect.x, graphRect.y, graphRect.x + graphRect.cx, graphRect.y + graphRect.cy);
   painter.SetTextColor(graphstyle::kWhite);
   painter.SetBkColor(graphstyle::kField);
   const Frame frame = layOut();
@@ -144,9 +141,8 @@ void GraphBox::drawHorizontalLines(ui::Painter& painter, const Frame& frame, int
     const double r = plotBottom - m * dy;
     painter.MoveTo(frame.left, truncatePixel(r));
     painter.LineTo(frame.left + frame.width, truncatePixel(r));
-    const std::string label =
-        y.log ? ShortenExponent(formatNumber("%1.1e", std::pow(10.0, m) * y.min))
-              : formatNumber("%2.3f", (m * step + y.min) / std::pow(10.0, exponent));
+    const std::string label = y.log ? ShortenExponent(formatNumber("%1.1e", std::pow(10.0, m) * y.min))
+                                    : formatNumber("%2.3f", (m * step + y.min) / std::pow(10.0, exponent));
     painter.TextOut(kLabelLeft, truncatePixel(r - kCharHeight / 2), label);
     if (!y.log && m == lines - 1) {
       painter.TextOut(static_cast<int>(0.7 * frame.margin), truncatePixel(r - kNoteRoom),
@@ -169,9 +165,8 @@ void GraphBox::drawVerticalLines(ui::Painter& painter, const Frame& frame, int l
     const double c = plotLeft + m * dx;
     painter.MoveTo(truncatePixel(c), frame.bottom);
     painter.LineTo(truncatePixel(c), frame.bottom - frame.height);
-    const std::string label = ShortenExponent(
-        x.log ? formatNumber("%1.1e", std::pow(10.0, m) * x.min)
-              : formatNumber("%2.3e", m * step + x.min));
+    const std::string label = ShortenExponent(x.log ? formatNumber("%1.1e", std::pow(10.0, m) * x.min)
+                                                    : formatNumber("%2.3e", m * step + x.min));
     const int n = static_cast<int>(label.size());
     double left = c - (kCharWidth * n) / 2;
     if (m == 0) {

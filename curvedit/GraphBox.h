@@ -66,8 +66,7 @@ class GraphBox {
     int margin = 0;  // room for the Y labels
   };
 
-  void paintPass(ui::Painter& painter, const PointList& points, int selectedPoint,
-                 bool curveFirst);
+  void paintPass(ui::Painter& painter, const PointList& points, int selectedPoint, bool curveFirst);
   Frame layOut();
   void drawCurve(ui::Painter& painter, const PointList& points, int selectedPoint);
   void drawHorizontalLines(ui::Painter& painter, const Frame& frame, int lines);

@@ -21,8 +21,7 @@ CCurvePlotBase::CCurvePlotBase(const ui::DialogTemplate& dialogTemplate, std::si
     : CPrettyDialog(dialogTemplate) {
   icon_ = ui::LoadIcon(curveplot::IDR_MAINFRAME);
   ParseCommandLine();
-  std::optional<curveplot::CurveInput> read =
-      curveplot::readLaunchedCurve(argCount + 1, argv, firstRecord);
+  std::optional<curveplot::CurveInput> read = curveplot::readLaunchedCurve(argCount + 1, argv, firstRecord);
   if (!read) {
     attachFailed_ = true;
     MessageBox("Cannot attach shared memory segment.", "ERROR", ui::MB_OK);

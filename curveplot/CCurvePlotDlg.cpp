@@ -46,7 +46,8 @@ void CCurvePlotDlg::DrawPlot(ui::Painter& painter, int width, int height) {
   painter.TextOut(frame.captionX, frame.captionY, "Value x 1.e" + std::to_string(axis_.exponent));
   drawAbscissaLabels(painter, frame, abscissa);
   if (input.dispersion > 0) {
-    painter.TextOut(frame.mid - 50, frame.labelRow, platform::formatText("Dispersion : %9.3e", input.dispersion));
+    painter.TextOut(frame.mid - 50, frame.labelRow,
+                    platform::formatText("Dispersion : %9.3e", input.dispersion));
   }
   drawValueAxis(painter, frame);
   drawAbscissaLines(painter, frame);

@@ -13,8 +13,8 @@ constexpr std::size_t kFirstRecordRead = 0;
 // Degrees: many turns of the circle, as the program has always drawn it (a different count from
 // curveplot's, and the circle off the peak by 5 pixels up and left: both kept as they were).
 constexpr double kMarkerSweep = 24000.0;
-constexpr int kMaximumTextOffset = 72;    // the peak's magnitude stands this far right of "Maximum"
-constexpr int kFrameShift = 10;           // the abscissa's frame stands right of the decade labels
+constexpr int kMaximumTextOffset = 72;  // the peak's magnitude stands this far right of "Maximum"
+constexpr int kFrameShift = 10;         // the abscissa's frame stands right of the decade labels
 }  // namespace
 
 CCurvePlotLogDlg::CCurvePlotLogDlg() : CCurvePlotBase(logPlotTemplate(), kFirstRecordRead) {
@@ -44,7 +44,8 @@ void CCurvePlotLogDlg::DrawPlot(ui::Painter& painter, int width, int height) {
   drawCaption(painter, frame);
   drawAbscissaLabels(painter, frame, abscissa);
   if (input.dispersion >= 0) {
-    painter.TextOut(frame.mid - 50, frame.topMargin, platform::formatText("Dispersion : %9.3e", input.dispersion));
+    painter.TextOut(frame.mid - 50, frame.topMargin,
+                    platform::formatText("Dispersion : %9.3e", input.dispersion));
   }
   drawDecades(painter, frame);
 

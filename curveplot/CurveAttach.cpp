@@ -13,8 +13,7 @@ BlockBytes bytesOf(const skeleton::TagBlocks& blocks, const char* tag) {
 }  // namespace
 
 // The blocks go when `blocks` does, right after the copy.
-std::optional<CurveInput> readLaunchedCurve(int argc, const char* const* argv,
-                                            std::size_t firstRecord) {
+std::optional<CurveInput> readLaunchedCurve(int argc, const char* const* argv, std::size_t firstRecord) {
   skeleton::TagBlocks blocks;
   if (!blocks.Attach(argc, argv, {kCurveInfoTag, kCurveLineTag})) return std::nullopt;
   return readCurve(bytesOf(blocks, kCurveInfoTag), bytesOf(blocks, kCurveLineTag), firstRecord);

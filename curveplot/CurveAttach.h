@@ -11,7 +11,6 @@ namespace curveplot {
 
 // The curve, or nothing when an attach failed or the blocks do not hold one (readCurve). No
 // block stays attached either way.
-std::optional<CurveInput> readLaunchedCurve(int argc, const char* const* argv,
-                                            std::size_t firstRecord);
+std::optional<CurveInput> readLaunchedCurve(int argc, const char* const* argv, std::size_t firstRecord);
 
 }  // namespace curveplot

@@ -14,14 +14,14 @@ inline constexpr const char* kCurveLineTag = "LINE";
 inline constexpr std::size_t kCurveCaptionBytes = 300;
 
 struct CurveInfoBlock {
-  std::int32_t markMaximum;      // curveplot: >= 0 marks the peak; curveplotb: > 0 marks it
-  std::uint8_t hostAfterMark[4];  // the host's
-  double valueTop;               // upper end of the value axis, in result units
-  double valueBottom;            // lower end of the value axis, in result units
-  std::int32_t segmentCount;     // records in the "LINE" block
-  std::uint8_t hostAfterCount[4];  // the host's
-  double dispersion;             // shown as text (curveplot: when > 0; curveplotb: when >= 0)
-  std::uint8_t hostMiddle[256];  // the host's
+  std::int32_t markMaximum;          // curveplot: >= 0 marks the peak; curveplotb: > 0 marks it
+  std::uint8_t hostAfterMark[4];     // the host's
+  double valueTop;                   // upper end of the value axis, in result units
+  double valueBottom;                // lower end of the value axis, in result units
+  std::int32_t segmentCount;         // records in the "LINE" block
+  std::uint8_t hostAfterCount[4];    // the host's
+  double dispersion;                 // shown as text (curveplot: when > 0; curveplotb: when >= 0)
+  std::uint8_t hostMiddle[256];      // the host's
   char caption[kCurveCaptionBytes];  // window caption
 };
 
@@ -36,8 +36,7 @@ struct CurveSegment {
 
 // The shortest "INFO" data area the tools accept: up to the end of the caption. The struct
 // itself is padded to a multiple of 8 beyond that.
-inline constexpr std::size_t kCurveInfoMinSize =
-    offsetof(CurveInfoBlock, caption) + kCurveCaptionBytes;
+inline constexpr std::size_t kCurveInfoMinSize = offsetof(CurveInfoBlock, caption) + kCurveCaptionBytes;
 
 static_assert(offsetof(CurveInfoBlock, markMaximum) == 0);
 static_assert(offsetof(CurveInfoBlock, valueTop) == 8);

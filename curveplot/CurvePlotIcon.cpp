@@ -37,8 +37,7 @@ std::vector<ui::PointF> ring(double cx, double cy, double radius) {
 
 ui::IconImage curvePlotIcon() {
   ui::IconImage icon = ui::filledIcon(kSize, kSize, kBack);
-  ui::strokePolyline(icon, {{kLeft - 1.5, 3.0}, {kLeft - 1.5, kBase}, {kRight, kBase}}, 1.0,
-                     kAxisColour);
+  ui::strokePolyline(icon, {{kLeft - 1.5, 3.0}, {kLeft - 1.5, kBase}, {kRight, kBase}}, 1.0, kAxisColour);
   std::vector<ui::PointF> curve;
   for (double x = kLeft; x <= kRight; x += 0.25) curve.push_back({x, resonanceAt(x)});
   ui::strokePolyline(icon, curve, 2.0, ui::Rgb{255, 120, 150});

@@ -8,9 +8,12 @@ namespace curveplot {
 
 int DecadeAxis::ticksPerDecade() const {
   switch (decades()) {
-    case 1: return 11;
-    case 2: return 6;
-    default: return 5;
+    case 1:
+      return 11;
+    case 2:
+      return 6;
+    default:
+      return 5;
   }
 }
 
@@ -18,9 +21,8 @@ DecadeAxis decadeAxis(double valueTop, double valueBottom) {
   DecadeAxis axis;
   if (!(valueTop > 0.0) || !std::isfinite(valueTop)) return axis;
   axis.topDecade = std::ceil(std::log10(valueTop));
-  axis.bottomDecade = valueBottom > 0.0 && std::isfinite(valueBottom)
-                          ? std::floor(std::log10(valueBottom))
-                          : axis.topDecade - kMostDecades;
+  axis.bottomDecade = valueBottom > 0.0 && std::isfinite(valueBottom) ? std::floor(std::log10(valueBottom))
+                                                                      : axis.topDecade - kMostDecades;
   if (axis.topDecade - axis.bottomDecade > kMostDecades) {
     axis.bottomDecade = axis.topDecade - kMostDecades;
   }
@@ -28,16 +30,14 @@ DecadeAxis decadeAxis(double valueTop, double valueBottom) {
   return axis;
 }
 
-int pixelsPerDecade(int base, int height, int decades) {
-  return (base - 2 * (height * 20 / 464)) / decades;
-}
+int pixelsPerDecade(int base, int height, int decades) { return (base - 2 * (height * 20 / 464)) / decades; }
 
 double heightOf(double value, const DecadeAxis& axis, int base, int perDecade) {
   return base - (std::log10(value) - axis.bottomDecade) * perDecade;
 }
 
-std::vector<MappedSegment> mapToHeights(const std::vector<CurveSegment>& segments,
-                                        const DecadeAxis& axis, int base, int perDecade) {
+std::vector<MappedSegment> mapToHeights(const std::vector<CurveSegment>& segments, const DecadeAxis& axis,
+                                        int base, int perDecade) {
   std::vector<MappedSegment> mapped;
   mapped.reserve(segments.size());
   for (const CurveSegment& s : segments) {

@@ -12,7 +12,7 @@ namespace curveplot {
 inline constexpr int kMostDecades = 5;
 
 struct DecadeAxis {
-  double topDecade = 0.0;     // a whole number
+  double topDecade = 0.0;      // a whole number
   double bottomDecade = -1.0;  // a whole number below topDecade
 
   int decades() const { return static_cast<int>(topDecade - bottomDecade); }
@@ -43,7 +43,7 @@ double heightOf(double value, const DecadeAxis& axis, int base, int perDecade);
 
 // Maps every segment (abscissas normalised) to heights; an end below the base line of a segment
 // that crosses it is moved along the segment to the crossing.
-std::vector<MappedSegment> mapToHeights(const std::vector<CurveSegment>& segments,
-                                        const DecadeAxis& axis, int base, int perDecade);
+std::vector<MappedSegment> mapToHeights(const std::vector<CurveSegment>& segments, const DecadeAxis& axis,
+                                        int base, int perDecade);
 
 }  // namespace curveplot

@@ -5,8 +5,8 @@
 namespace curveplot {
 
 struct LinearValueAxis {
-  int exponent = 0;    // the axis shows values x 10^exponent
-  double scale = 1.0;  // 10^exponent
+  int exponent = 0;     // the axis shows values x 10^exponent
+  double scale = 1.0;   // 10^exponent
   double bottom = 0.0;  // lower end, scaled (the base line)
   double top = 1.0;     // upper end, scaled
   double span = 1.0;    // top - bottom, never 0

@@ -20,8 +20,8 @@ bool clipToFar(double& x0, double& y0, double& x1, double& y1) {
   const double dx = x1 - x0;
   const double dy = y1 - y0;
   // Each side of the square as p * t <= q for the points x0 + t dx, y0 + t dy.
-  const double sides[4][2] = {{-dx, x0 + kFarPixel}, {dx, kFarPixel - x0},
-                              {-dy, y0 + kFarPixel}, {dy, kFarPixel - y0}};
+  const double sides[4][2] = {
+      {-dx, x0 + kFarPixel}, {dx, kFarPixel - x0}, {-dy, y0 + kFarPixel}, {dy, kFarPixel - y0}};
   for (const auto& [p, q] : sides) {
     if (p == 0.0) {
       if (q < 0.0) return false;
@@ -53,7 +53,8 @@ void beginPlot(ui::Painter& painter, const PlotFrame& frame) {
 
 void drawAbscissaLabels(ui::Painter& painter, const PlotFrame& frame, const AbscissaRange& range) {
   painter.TextOut(frame.left - 10, frame.labelRow, platform::formatText("%10.3e", range.min));
-  painter.TextOut(frame.mid - 50, frame.labelRow, platform::formatText("%10.3e", (range.min + range.max) / 2));
+  painter.TextOut(frame.mid - 50, frame.labelRow,
+                  platform::formatText("%10.3e", (range.min + range.max) / 2));
   painter.TextOut(frame.right - 45, frame.labelRow, platform::formatText("%10.3e", range.max));
 }
 
@@ -73,8 +74,7 @@ void drawAbscissaLines(ui::Painter& painter, const PlotFrame& frame) {
   }
 }
 
-void drawSegment(ui::Painter& painter, const PlotFrame& frame, double x0, double y0, double x1,
-                 double y1) {
+void drawSegment(ui::Painter& painter, const PlotFrame& frame, double x0, double y0, double x1, double y1) {
   double fromX = frame.left + (frame.right - frame.left) * x0;
   double toX = frame.left + (frame.right - frame.left) * x1;
   if (!clipToFar(fromX, y0, toX, y1)) return;

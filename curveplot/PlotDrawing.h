@@ -2,7 +2,6 @@
 // labels, lines and ticks, the curve's segments, and the pens.
 #pragma once
 
-
 #include "curveplot/CurveGeometry.h"
 #include "curveplot/PlotFrame.h"
 #include "platform/ui/Painter.h"
@@ -28,8 +27,7 @@ void drawAbscissaLines(ui::Painter& painter, const PlotFrame& frame);
 
 // A segment from (column(x0), y0) to (column(x1), y1), heights in pixels; the part of it that
 // lies within kFarPixel of the window is drawn.
-void drawSegment(ui::Painter& painter, const PlotFrame& frame, double x0, double y0, double x1,
-                 double y1);
+void drawSegment(ui::Painter& painter, const PlotFrame& frame, double x0, double y0, double x1, double y1);
 
 // The abscissa of the peak in its own units, "%10.3e", with its left edge 40 pixels left of
 // the peak's column, at height y.

@@ -7,17 +7,17 @@ namespace curveplot {
 struct PlotFrame {
   int width = 0;
   int height = 0;
-  int step = 0;         // distance of the value grid lines
-  int captionX = 0;     // the label above the plot: the exponent, or "Maximum"
+  int step = 0;      // distance of the value grid lines
+  int captionX = 0;  // the label above the plot: the exponent, or "Maximum"
   int captionY = 0;
-  int topMargin = 0;    // height * 20 / 464
-  int left = 0;         // abscissa ends
+  int topMargin = 0;  // height * 20 / 464
+  int left = 0;       // abscissa ends
   int right = 0;
   int mid = 0;
-  int gridStart = 0;    // ends of the value grid lines and the abscissa axis
+  int gridStart = 0;  // ends of the value grid lines and the abscissa axis
   int gridEnd = 0;
-  int base = 0;         // the abscissa axis
-  int lineTop = 0;      // vertical lines at left, mid and right
+  int base = 0;     // the abscissa axis
+  int lineTop = 0;  // vertical lines at left, mid and right
   int lineBottom = 0;
   int labelRow = 0;     // abscissa labels
   int valueLabelX = 0;  // value labels

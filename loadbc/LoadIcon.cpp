@@ -27,8 +27,8 @@ double topAt(double x) {
 }
 
 void support(ui::IconImage& icon, double x) {
-  ui::strokePolyline(icon, {{x, kBeamY + 1.5}, {x - 3.0, kBeamY + 6.0}, {x + 3.0, kBeamY + 6.0},
-                            {x, kBeamY + 1.5}},
+  ui::strokePolyline(icon,
+                     {{x, kBeamY + 1.5}, {x - 3.0, kBeamY + 6.0}, {x + 3.0, kBeamY + 6.0}, {x, kBeamY + 1.5}},
                      1.0, kSupport);
 }
 
@@ -37,8 +37,7 @@ void support(ui::IconImage& icon, double x) {
 ui::IconImage loadIcon() {
   ui::IconImage icon = ui::filledIcon(kSize, kSize, kBack);
   const double edge = kSize - 0.5;
-  ui::strokePolyline(icon, {{0.5, 0.5}, {edge, 0.5}, {edge, edge}, {0.5, edge}, {0.5, 0.5}}, 1.0,
-                     kFrame);
+  ui::strokePolyline(icon, {{0.5, 0.5}, {edge, 0.5}, {edge, edge}, {0.5, edge}, {0.5, 0.5}}, 1.0, kFrame);
   ui::strokePolyline(icon, {{kBeamLeft, kBeamY}, {kBeamRight, kBeamY}}, 2.0, kBeam);
   support(icon, kBeamLeft + 3.0);
   support(icon, kBeamRight - 3.0);

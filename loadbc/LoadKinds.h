@@ -16,8 +16,7 @@ inline constexpr int kLoadPerUnit = 0;
 inline constexpr int kDisplacement = 1;
 inline constexpr int kTotalForce = 2;
 
-inline constexpr std::array<const char*, 3> kLoadTypeNames = {"LOAD per UNIT", "DISPLACEMENT",
-                                                              "TOTAL FORCE"};
+inline constexpr std::array<const char*, 3> kLoadTypeNames = {"LOAD per UNIT", "DISPLACEMENT", "TOTAL FORCE"};
 
 // The number of points whose values a distribution carries: 1, 2 or 3; 0 for any other code.
 constexpr int pointsOf(int distribution) {

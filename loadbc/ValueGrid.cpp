@@ -14,8 +14,7 @@ void storePoint(PointValues& values, const ValueTexts& texts, int point) {
   for (int d = 0; d < kDirections; ++d) values[point][d] = skeleton::readNumber(texts[point][d]);
 }
 
-ValueGrid::ValueGrid(ui::Dialog& dialog, const GridIds& ids,
-                     std::optional<ui::Colours> headerColours)
+ValueGrid::ValueGrid(ui::Dialog& dialog, const GridIds& ids, std::optional<ui::Colours> headerColours)
     : dialog_(dialog), ids_(ids) {
   for (int p = 0; p < kPoints; ++p) {
     if (headerColours) headers_[p].SetColours(headerColours->text, headerColours->back);

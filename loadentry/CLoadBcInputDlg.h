@@ -45,8 +45,8 @@ class CLoadBcInputDlg : public CPrettyDialog {
   void reset();
 
   loadbc::ValueGrid grid_;
-  CPrettyEdit csysEdit_;  // the coordinate system's name: a text, in the edits' colours
-  void* data_ = nullptr;  // the attached data area
+  CPrettyEdit csysEdit_;                      // the coordinate system's name: a text, in the edits' colours
+  void* data_ = nullptr;                      // the attached data area
   std::optional<lyrBlocks::BlockView> view_;  // its bytes, the function entries included
   LoadBcInputBlock* block_ = nullptr;
   bool attachFailed_ = false;

@@ -8,19 +8,19 @@
 #include <cstdint>
 
 struct LoadBcInputBlock {
-  std::int32_t status;                   // 1: accepted and the values written; 0: cancelled
-  std::int32_t distribution;             // 1 uniform, 2 two points, 3 three named points
-  std::uint8_t hostAfterDistribution[4]; // the host's
-  char pointName[3][11];                 // names of points 1, 2, 3 (three-point loads)
+  std::int32_t status;                    // 1: accepted and the values written; 0: cancelled
+  std::int32_t distribution;              // 1 uniform, 2 two points, 3 three named points
+  std::uint8_t hostAfterDistribution[4];  // the host's
+  char pointName[3][11];                  // names of points 1, 2, 3 (three-point loads)
   std::uint8_t padding[3];
-  std::int32_t loadType[3];              // per direction: 0 LOAD per UNIT, 1 DISPLACEMENT, 2 TOTAL FORCE
-  std::uint8_t hostAfterTypes[12];       // the host's
-  double value[3][3];                    // by point, then direction
-  std::int32_t functionIndex;            // zero-based index of the chosen load function
-  std::int32_t functionKind;             // -1: no load function applies; else one must be chosen
-  std::int32_t functionCount;            // entries that follow the fixed part
-  std::uint8_t hostAfterCount[256];      // the host's
-  char csysName[44];                     // the coordinate system whose directions the rows are
+  std::int32_t loadType[3];          // per direction: 0 LOAD per UNIT, 1 DISPLACEMENT, 2 TOTAL FORCE
+  std::uint8_t hostAfterTypes[12];   // the host's
+  double value[3][3];                // by point, then direction
+  std::int32_t functionIndex;        // zero-based index of the chosen load function
+  std::int32_t functionKind;         // -1: no load function applies; else one must be chosen
+  std::int32_t functionCount;        // entries that follow the fixed part
+  std::uint8_t hostAfterCount[256];  // the host's
+  char csysName[44];                 // the coordinate system whose directions the rows are
   // functionCount entries of kFunctionEntrySize bytes follow, each beginning with its name.
 };
 

@@ -14,8 +14,7 @@ namespace style = ui::style;
 namespace {
 constexpr unsigned kValueField = style::Border | style::AutoHScroll;
 
-const std::vector<std::string> kTypeItems(loadbc::kLoadTypeNames.begin(),
-                                          loadbc::kLoadTypeNames.end());
+const std::vector<std::string> kTypeItems(loadbc::kLoadTypeNames.begin(), loadbc::kLoadTypeNames.end());
 }  // namespace
 
 void registerIcon() { ui::RegisterIcon(IDR_MAINFRAME, loadbc::loadIcon()); }

@@ -24,15 +24,12 @@ void CRayleighDlg::DoDataExchange(ui::DataExchange& exchange) {
   exchange.text(IDC_COEF_B, textB);
 }
 
-CModalDampingDlg::CModalDampingDlg(ui::Dialog* parent)
-    : CPrettyDialog(modalDampingTemplate(), parent) {
+CModalDampingDlg::CModalDampingDlg(ui::Dialog* parent) : CPrettyDialog(modalDampingTemplate(), parent) {
   editPercent_.SetNumeric(1);
   SubclassDlgItem(IDC_COEF_A, editPercent_);
 }
 
-void CModalDampingDlg::DoDataExchange(ui::DataExchange& exchange) {
-  exchange.text(IDC_COEF_A, textPercent);
-}
+void CModalDampingDlg::DoDataExchange(ui::DataExchange& exchange) { exchange.text(IDC_COEF_A, textPercent); }
 
 namespace solvesetup {
 

@@ -56,8 +56,7 @@ CSettingsDlg::~CSettingsDlg() { detach(); }
 // for every field the dialog reads; otherwise whatever was attached is let go unread.
 void CSettingsDlg::attach() {
   if (!blocks_.Attach(argCount + 1, argv, {kDataTag}) ||
-      !lyrBlocks::BlockView::over(blocks_.Data(kDataTag), blocks_.Size(kDataTag),
-                                  kDynamicSettingsMinSize)) {
+      !lyrBlocks::BlockView::over(blocks_.Data(kDataTag), blocks_.Size(kDataTag), kDynamicSettingsMinSize)) {
     detach();
     attachFailed_ = true;
     return;

@@ -42,8 +42,7 @@ std::vector<ui::PointF> curve(Shape shape) {
 ui::IconImage settingsIcon() {
   ui::IconImage icon = ui::filledIcon(kSize, kSize, kBack);
   const double edge = kSize - 0.5;
-  ui::strokePolyline(icon, {{0.5, 0.5}, {edge, 0.5}, {edge, edge}, {0.5, edge}, {0.5, 0.5}}, 1.0,
-                     kFrame);
+  ui::strokePolyline(icon, {{0.5, 0.5}, {edge, 0.5}, {edge, edge}, {0.5, edge}, {0.5, 0.5}}, 1.0, kFrame);
   ui::strokePolyline(icon, {{kStart - 1.0, 4.0}, {kStart - 1.0, 28.0}}, 1.0, kAxis);
   ui::strokePolyline(icon, {{kStart - 1.0, kAxisY}, {kStart + kLength + 0.5, kAxisY}}, 1.0, kAxis);
   ui::strokePolyline(icon, curve([](double) { return 1.0; }), 1.0, kEnvelope);

@@ -1,8 +1,8 @@
 #include <memory>
 
+#include "platform/ui/qt/QtApplication.h"
 #include "solvesetup/CSettingsDlg.h"
 #include "solvesetup/SolveSetupResources.h"
-#include "platform/ui/qt/QtApplication.h"
 
 int main(int argc, char** argv) {
   solvesetup::registerIcon();

@@ -1,7 +1,6 @@
 #include "host/cli/CommandSupport.h"
 
 #include <CLI/CLI.hpp>
-
 #include <fstream>
 #include <iostream>
 

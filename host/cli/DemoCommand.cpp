@@ -21,8 +21,8 @@ void demo(const std::string& tool, const std::string& variant) {
   try {
     resolveTool(program, executableFolder());
   } catch (const ToolStartError& error) {
-    fail("the demo of " + layout->tool + " needs " + program +
-             ", which is not built yet (" + error.what() + ")",
+    fail("the demo of " + layout->tool + " needs " + program + ", which is not built yet (" + error.what() +
+             ")",
          kExitToolNotStarted);
   }
   RunInput input;
@@ -39,11 +39,9 @@ void demo(const std::string& tool, const std::string& variant) {
 void addDemoCommand(CLI::App& app) {
   auto tool = std::make_shared<std::string>();
   auto variant = std::make_shared<std::string>();
-  CLI::App* command =
-      app.add_subcommand("demo", "Run TOOL on its layout's sample data and print the result");
+  CLI::App* command = app.add_subcommand("demo", "Run TOOL on its layout's sample data and print the result");
   command->add_option("TOOL", *tool, "a tool with a named layout")->required();
-  command->add_option("VARIANT", *variant,
-                      "another set of sample data (see korvena-host layouts)");
+  command->add_option("VARIANT", *variant, "another set of sample data (see korvena-host layouts)");
   command->callback([tool, variant] { demo(*tool, *variant); });
 }
 

@@ -31,8 +31,8 @@ void showLayout(const std::string& tool) {
 
 void addLayoutsCommand(CLI::App& app) {
   auto tool = std::make_shared<std::string>();
-  CLI::App* command = app.add_subcommand(
-      "layouts", "List the named layouts, or print TOOL's layout as a raw description");
+  CLI::App* command =
+      app.add_subcommand("layouts", "List the named layouts, or print TOOL's layout as a raw description");
   command->add_option("TOOL", *tool, "a tool with a named layout");
   command->callback([tool] { tool->empty() ? listLayouts() : showLayout(*tool); });
 }

@@ -1,8 +1,8 @@
 #include "host/cli/ShakeplayDemo.h"
 
-#include <CLI/CLI.hpp>
 #include <stdlib.h>
 
+#include <CLI/CLI.hpp>
 #include <array>
 #include <cmath>
 #include <exception>

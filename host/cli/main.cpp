@@ -3,8 +3,9 @@
 #include "host/results/MakeResultCommand.h"
 
 int main(int argc, char** argv) {
-  CLI::App app{"korvena-host: creates a tool's shared blocks, starts the tool and prints the "
-               "blocks it left"};
+  CLI::App app{
+      "korvena-host: creates a tool's shared blocks, starts the tool and prints the "
+      "blocks it left"};
   app.require_subcommand(1);
   host::cli::addRunCommand(app);
   host::cli::addDemoCommand(app);

@@ -68,8 +68,8 @@ BlockSpec readFields(std::span<const std::byte> memory, const BlockSpec& block) 
       }
       case FieldType::Text:
       case FieldType::Bytes:
-        field.value = std::string(reinterpret_cast<const char*>(source),
-                                  static_cast<std::size_t>(field.width));
+        field.value =
+            std::string(reinterpret_cast<const char*>(source), static_cast<std::size_t>(field.width));
         break;
     }
   }
@@ -80,8 +80,8 @@ Json headerToJson(const BlockHeader& header) {
   return {{"attachCount", header.attachCount},
           {"dataSize", header.dataSize},
           {"attachedMark", header.attachedMark},
-          {"reserved", toHex(std::string(reinterpret_cast<const char*>(header.reserved),
-                                         sizeof header.reserved))}};
+          {"reserved",
+           toHex(std::string(reinterpret_cast<const char*>(header.reserved), sizeof header.reserved))}};
 }
 
 }  // namespace host

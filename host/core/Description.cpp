@@ -42,15 +42,14 @@ void validateField(const BlockSpec& block, std::size_t blockIndex, const FieldSp
   if (field.offset < 0) throw DescriptionError(where + ": negative offset");
   const auto fixed = fixedWidth(field.type);
   if (fixed && field.width != *fixed) {
-    throw DescriptionError(where + ": an " + typeName(field.type) + " field is " +
-                           std::to_string(*fixed) + " bytes wide, not " +
-                           std::to_string(field.width));
+    throw DescriptionError(where + ": an " + typeName(field.type) + " field is " + std::to_string(*fixed) +
+                           " bytes wide, not " + std::to_string(field.width));
   }
   if (field.width <= 0) throw DescriptionError(where + ": the width must be at least 1");
   if (field.offset > block.dataSize || field.width > block.dataSize - field.offset) {
     throw DescriptionError(where + ": bytes " + std::to_string(field.offset) + " to " +
-                           std::to_string(field.offset + field.width - 1) +
-                           " lie outside the data size " + std::to_string(block.dataSize));
+                           std::to_string(field.offset + field.width - 1) + " lie outside the data size " +
+                           std::to_string(block.dataSize));
   }
   if (!field.value) return;
   if (!valueMatchesType(*field.value, field.type)) {
@@ -70,7 +69,8 @@ void validateBlock(const Description& description, const BlockSpec& block, std::
     checkArgumentPart("tag", block.tag, where);
     checkArgumentPart("kind", block.kind, where);
   } else if (!block.tag.empty() || !block.kind.empty()) {
-    throw DescriptionError(where + ": a key-style launch names its block by key only; "
+    throw DescriptionError(where +
+                           ": a key-style launch names its block by key only; "
                            "leave out tag and kind");
   }
   if (block.dataSize < 0) throw DescriptionError(where + ": negative data size");
@@ -138,8 +138,7 @@ std::string describeField(const BlockSpec& block, std::size_t blockIndex, const 
                           std::size_t fieldIndex) {
   const std::string inBlock = " of " + describeBlock(block, blockIndex);
   if (!field.name.empty()) return "field " + field.name + inBlock;
-  return "field " + std::to_string(fieldIndex) + " (offset " + std::to_string(field.offset) + ")" +
-         inBlock;
+  return "field " + std::to_string(fieldIndex) + " (offset " + std::to_string(field.offset) + ")" + inBlock;
 }
 
 }  // namespace host

@@ -23,8 +23,8 @@ struct FieldSpec {
   std::string name;  // empty in a raw description unless the author gave one
   std::int64_t offset = 0;
   FieldType type = FieldType::Int32;
-  std::int64_t width = 4;             // 4 for Int32, 8 for Double, the field width otherwise
-  std::optional<FieldValue> value;    // written before the tool starts; absent: only read back
+  std::int64_t width = 4;           // 4 for Int32, 8 for Double, the field width otherwise
+  std::optional<FieldValue> value;  // written before the tool starts; absent: only read back
 };
 
 // A repeated group of fields in a named layout: element i's fields lie at offset + i x stride,

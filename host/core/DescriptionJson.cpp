@@ -22,15 +22,13 @@ void requireObject(const Json& value, const std::string& where) {
 }
 
 // Refuses keys outside `known`, so that a misspelt key is not silently ignored.
-void checkKeys(const Json& object, std::initializer_list<const char*> known,
-               const std::string& where) {
+void checkKeys(const Json& object, std::initializer_list<const char*> known, const std::string& where) {
   for (const auto& item : object.items()) {
     bool found = false;
     for (const char* key : known) found = found || item.key() == key;
     if (!found) {
       std::vector<std::string> names(known.begin(), known.end());
-      throw DescriptionError(where + ": unknown key \"" + item.key() + "\" (known: " +
-                             joined(names) + ")");
+      throw DescriptionError(where + ": unknown key \"" + item.key() + "\" (known: " + joined(names) + ")");
     }
   }
 }
@@ -84,8 +82,7 @@ FieldSpec parseField(const Json& object, const std::string& where) {
   const std::string type = stringAt(object, "type", where);
   const auto parsedType = typeFromName(type);
   if (!parsedType) {
-    throw DescriptionError(where + ": unknown type \"" + type +
-                           "\" (known: int32, double, text, bytes)");
+    throw DescriptionError(where + ": unknown type \"" + type + "\" (known: int32, double, text, bytes)");
   }
   field.type = *parsedType;
   if (object.contains("value")) field.value = valueFromJson(object.at("value"), field.type, where);
@@ -162,8 +159,7 @@ const ArraySpec* findArray(const BlockSpec& block, const std::string& name) {
 
 // Element i of an array as plain fields named "name[i]" or "name[i].field", with the values of
 // `given` (a JSON value for a plain array, an object for records) when there is one.
-void appendElement(BlockSpec& block, const ArraySpec& array, std::int64_t index,
-                   const Json* given) {
+void appendElement(BlockSpec& block, const ArraySpec& array, std::int64_t index, const Json* given) {
   const std::string elementName = array.name + "[" + std::to_string(index) + "]";
   const std::string where = "field " + elementName + " of block " + block.name;
   if (given != nullptr && !array.element.at(0).name.empty()) {
@@ -178,12 +174,11 @@ void appendElement(BlockSpec& block, const ArraySpec& array, std::int64_t index,
     FieldSpec placed = field;
     placed.offset = array.offset + index * array.stride + field.offset;
     placed.name = field.name.empty() ? elementName : elementName + "." + field.name;
-    const Json* value = field.name.empty() ? given
+    const Json* value = field.name.empty()                                ? given
                         : given != nullptr && given->contains(field.name) ? &given->at(field.name)
-                                                                           : nullptr;
+                                                                          : nullptr;
     if (value != nullptr) {
-      placed.value = valueFromJson(*value, field.type, "field " + placed.name + " of block " +
-                                                           block.name);
+      placed.value = valueFromJson(*value, field.type, "field " + placed.name + " of block " + block.name);
     }
     block.fields.push_back(std::move(placed));
   }
@@ -194,9 +189,8 @@ void appendElement(BlockSpec& block, const ArraySpec& array, std::int64_t index,
 void expandArrays(BlockSpec& block, const Json* blockValues) {
   for (const ArraySpec& array : block.arrays) {
     const std::string where = "field " + array.name + " of block " + block.name;
-    const Json* values = blockValues != nullptr && blockValues->contains(array.name)
-                             ? &blockValues->at(array.name)
-                             : nullptr;
+    const Json* values =
+        blockValues != nullptr && blockValues->contains(array.name) ? &blockValues->at(array.name) : nullptr;
     if (values != nullptr && !values->is_array()) {
       throw DescriptionError(where + ": the value is not a JSON array");
     }
@@ -207,8 +201,7 @@ void expandArrays(BlockSpec& block, const Json* blockValues) {
     }
     const std::int64_t count = array.capacity > 0 ? array.capacity : given;
     for (std::int64_t i = 0; i < count; ++i) {
-      appendElement(block, array, i,
-                    i < given ? &values->at(static_cast<std::size_t>(i)) : nullptr);
+      appendElement(block, array, i, i < given ? &values->at(static_cast<std::size_t>(i)) : nullptr);
     }
     if (array.capacity == 0) {
       block.dataSize = std::max(block.dataSize, array.offset + given * array.stride);
@@ -252,8 +245,7 @@ Description parseDescription(const Json& object) {
   }
   const Json& blocks = object.at("blocks");
   for (std::size_t i = 0; i < blocks.size(); ++i) {
-    description.blocks.push_back(
-        parseBlock(blocks[i], description.launch, "block " + std::to_string(i)));
+    description.blocks.push_back(parseBlock(blocks[i], description.launch, "block " + std::to_string(i)));
   }
   validate(description);
   return description;
@@ -272,8 +264,7 @@ Description applyNamedValues(Description layout, const Json& object) {
     for (const auto& fieldItem : blockItem.value().items()) {
       if (findArray(block, fieldItem.key()) != nullptr) continue;  // expanded below
       FieldSpec& field = findByName(block.fields, fieldItem.key(), "field of " + where);
-      field.value =
-          valueFromJson(fieldItem.value(), field.type, "field " + field.name + " of " + where);
+      field.value = valueFromJson(fieldItem.value(), field.type, "field " + field.name + " of " + where);
     }
   }
   for (BlockSpec& block : layout.blocks) {
@@ -296,9 +287,7 @@ Json toRawJson(const Description& description) {
     entry["fields"] = fieldsToJson(block, false);
     blocks.push_back(entry);
   }
-  return {{"launch", launchName(description.launch)},
-          {"words", description.words},
-          {"blocks", blocks}};
+  return {{"launch", launchName(description.launch)}, {"words", description.words}, {"blocks", blocks}};
 }
 
 Json fieldsToJson(const BlockSpec& block, bool byName) {

@@ -6,8 +6,7 @@
 
 namespace host {
 
-RunInput interpretInput(const Json& input, const NamedLayout* layout,
-                        const std::string& tool) {
+RunInput interpretInput(const Json& input, const NamedLayout* layout, const std::string& tool) {
   if (input.is_object() && input.contains("launch")) return {parseDescription(input), false};
   if (layout == nullptr) {
     throw DescriptionError("\"" + tool +
@@ -27,8 +26,8 @@ RunInput demoInput(const NamedLayout& layout, const std::string& variant) {
       names += (names.empty() ? "" : ", ") + candidate.name;
     }
     if (values == nullptr) {
-      throw DescriptionError(layout.tool + " has no demo \"" + variant + "\" (known: " +
-                             (names.empty() ? "none" : names) + ")");
+      throw DescriptionError(layout.tool + " has no demo \"" + variant +
+                             "\" (known: " + (names.empty() ? "none" : names) + ")");
     }
   }
   try {

@@ -17,8 +17,7 @@ struct RunInput {
 
 // An input with a "launch" key is a raw description; any other object gives values by name
 // over `layout` (null: the tool has no named layout, which is an error then).
-RunInput interpretInput(const Json& input, const NamedLayout* layout,
-                        const std::string& tool);
+RunInput interpretInput(const Json& input, const NamedLayout* layout, const std::string& tool);
 
 // The named layout run with its demo values, or with those of the variant so named (empty: the
 // main demo). Throws DescriptionError for a variant the layout does not have.

@@ -71,8 +71,8 @@ class SpawnSetup {
 ToolOutcome waitFor(pid_t child) {
   int status = 0;
   while (waitpid(child, &status, 0) < 0) {
-    if (errno != EINTR) throw ToolStartError(std::string("waiting for the tool failed: ") +
-                                             std::strerror(errno));
+    if (errno != EINTR)
+      throw ToolStartError(std::string("waiting for the tool failed: ") + std::strerror(errno));
   }
   ToolOutcome outcome;
   outcome.exited = WIFEXITED(status);
@@ -95,8 +95,7 @@ std::filesystem::path resolveTool(const std::string& tool, const std::filesystem
       tool.find('/') != std::string::npos ? std::filesystem::path(tool) : binFolder / tool;
   std::error_code error;
   if (!std::filesystem::is_regular_file(program, error)) {
-    throw ToolStartError("tool \"" + tool + "\" not found: " + program.string() +
-                         " does not exist");
+    throw ToolStartError("tool \"" + tool + "\" not found: " + program.string() + " does not exist");
   }
   if (access(program.c_str(), X_OK) != 0) {
     throw ToolStartError("tool \"" + tool + "\" is not executable: " + program.string());
@@ -155,9 +154,7 @@ int InterruptForwarding::interruptedBy() const { return gInterruptedBy; }
 
 std::string signalName(int signal) {
   const char* abbreviation = sigabbrev_np(signal);
-  return abbreviation != nullptr ? std::string("SIG") + abbreviation
-                                 : "signal " + std::to_string(signal);
+  return abbreviation != nullptr ? std::string("SIG") + abbreviation : "signal " + std::to_string(signal);
 }
 
 }  // namespace host
-

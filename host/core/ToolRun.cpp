@@ -17,8 +17,7 @@ Json outcomeToJson(const ToolOutcome& outcome) {
   return json;
 }
 
-Json blocksToJson(const Description& description, const HostBlocks& blocks,
-                            bool byName) {
+Json blocksToJson(const Description& description, const HostBlocks& blocks, bool byName) {
   Json list = Json::array();
   for (std::size_t i = 0; i < description.blocks.size(); ++i) {
     const BlockSpec& block = description.blocks[i];
@@ -38,8 +37,7 @@ Json blocksToJson(const Description& description, const HostBlocks& blocks,
 
 }  // namespace
 
-std::vector<std::string> launchWords(const Description& description,
-                                     const std::vector<std::string>& keys) {
+std::vector<std::string> launchWords(const Description& description, const std::vector<std::string>& keys) {
   std::vector<std::string> words;
   if (description.launch == LaunchStyle::Key) {
     words.push_back("/SHMKEY:" + keys.at(0));
@@ -63,8 +61,7 @@ RunResult runTool(const Description& description, const std::filesystem::path& p
                   const RunOptions& options) {
   // The forwarding outlives the blocks, so an interruption at any point still unlinks them.
   InterruptForwarding forwarding;
-  const HostBlocks blocks(description,
-                          options.keyPrefix.empty() ? defaultKeyPrefix() : options.keyPrefix);
+  const HostBlocks blocks(description, options.keyPrefix.empty() ? defaultKeyPrefix() : options.keyPrefix);
   const std::vector<std::string> words = launchWords(description, blocks.keys());
   const ToolOutcome outcome = forwarding.run(program, words, options.stdoutToStderr);
 

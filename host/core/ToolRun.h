@@ -21,8 +21,7 @@ inline constexpr int kExitSignalBase = 128;      // + the signal that ended the 
 
 // The tool's command-line words for blocks with the given keys: one /TAG:<tag>:<kind>:<key>
 // per block, or one /SHMKEY:<key>; then the extra words.
-std::vector<std::string> launchWords(const Description& description,
-                                     const std::vector<std::string>& keys);
+std::vector<std::string> launchWords(const Description& description, const std::vector<std::string>& keys);
 
 struct RunResult {
   Json report;

@@ -11,26 +11,26 @@ namespace host {
 // frequency analysis (with the frequency row) and a kind the dialog knows no criteria for.
 NamedLayout convSetLayout() {
   using B = ConvergenceBlock;
-  const BlockSpec block = keyBlock(
-      "BLOCK", kConvergenceBlockSize,
-      {
-          layoutField("analysisType", offsetof(B, analysisType), FieldType::Int32),
-          layoutField("freqDispSelected", offsetof(B, freqDispSelected), FieldType::Int32),
-          layoutField("mainSelected", offsetof(B, mainSelected), FieldType::Int32),
-          layoutField("totalChangeSelected", offsetof(B, totalChangeSelected), FieldType::Int32),
-          layoutField("localChangeSelected", offsetof(B, localChangeSelected), FieldType::Int32),
-          layoutField("totalErrorSelected", offsetof(B, totalErrorSelected), FieldType::Int32),
-          layoutField("maxTracSelected", offsetof(B, maxTracSelected), FieldType::Int32),
-          layoutField("freqDispValue", offsetof(B, freqDispValue), FieldType::Double),
-          layoutField("mainValue", offsetof(B, mainValue), FieldType::Double),
-          layoutField("totalChangeValue", offsetof(B, totalChangeValue), FieldType::Double),
-          layoutField("localChangeValue", offsetof(B, localChangeValue), FieldType::Double),
-          layoutField("totalErrorValue", offsetof(B, totalErrorValue), FieldType::Double),
-          layoutField("maxTracValue", offsetof(B, maxTracValue), FieldType::Double),
-          layoutField("levelMin", offsetof(B, levelMin), FieldType::Int32),
-          layoutField("levelMax", offsetof(B, levelMax), FieldType::Int32),
-          layoutField("maxPasses", offsetof(B, maxPasses), FieldType::Int32),
-      });
+  const BlockSpec block =
+      keyBlock("BLOCK", kConvergenceBlockSize,
+               {
+                   layoutField("analysisType", offsetof(B, analysisType), FieldType::Int32),
+                   layoutField("freqDispSelected", offsetof(B, freqDispSelected), FieldType::Int32),
+                   layoutField("mainSelected", offsetof(B, mainSelected), FieldType::Int32),
+                   layoutField("totalChangeSelected", offsetof(B, totalChangeSelected), FieldType::Int32),
+                   layoutField("localChangeSelected", offsetof(B, localChangeSelected), FieldType::Int32),
+                   layoutField("totalErrorSelected", offsetof(B, totalErrorSelected), FieldType::Int32),
+                   layoutField("maxTracSelected", offsetof(B, maxTracSelected), FieldType::Int32),
+                   layoutField("freqDispValue", offsetof(B, freqDispValue), FieldType::Double),
+                   layoutField("mainValue", offsetof(B, mainValue), FieldType::Double),
+                   layoutField("totalChangeValue", offsetof(B, totalChangeValue), FieldType::Double),
+                   layoutField("localChangeValue", offsetof(B, localChangeValue), FieldType::Double),
+                   layoutField("totalErrorValue", offsetof(B, totalErrorValue), FieldType::Double),
+                   layoutField("maxTracValue", offsetof(B, maxTracValue), FieldType::Double),
+                   layoutField("levelMin", offsetof(B, levelMin), FieldType::Int32),
+                   layoutField("levelMax", offsetof(B, levelMax), FieldType::Int32),
+                   layoutField("maxPasses", offsetof(B, maxPasses), FieldType::Int32),
+               });
   return {.tool = "convset",
           .program = "convset",
           .summary = "convergence criteria: error measures and their limits, levels, passes",

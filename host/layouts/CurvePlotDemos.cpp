@@ -44,14 +44,10 @@ Sampled sample(const std::function<double(double)>& value, double from, double t
   return s;
 }
 
-std::string curveJson(const Sampled& s, int markMaximum, double dispersion,
-                      const std::string& caption) {
-  const Json info = {{"markMaximum", markMaximum},
-                     {"valueTop", s.top},
-                     {"valueBottom", s.bottom},
-                     {"segmentCount", s.segments.size()},
-                     {"dispersion", dispersion},
-                     {"caption", caption}};
+std::string curveJson(const Sampled& s, int markMaximum, double dispersion, const std::string& caption) {
+  const Json info = {{"markMaximum", markMaximum}, {"valueTop", s.top},
+                     {"valueBottom", s.bottom},    {"segmentCount", s.segments.size()},
+                     {"dispersion", dispersion},   {"caption", caption}};
   return Json{{"INFO", info}, {"LINE", {{"segments", s.segments}}}}.dump();
 }
 

@@ -12,16 +12,16 @@ namespace {
 Description curveBlocks() {
   using I = CurveInfoBlock;
   using S = CurveSegment;
-  const BlockSpec info = taggedBlock(
-      kCurveInfoTag, kCurveInfoMinSize,
-      {
-          layoutField("markMaximum", offsetof(I, markMaximum), FieldType::Int32),
-          layoutField("valueTop", offsetof(I, valueTop), FieldType::Double),
-          layoutField("valueBottom", offsetof(I, valueBottom), FieldType::Double),
-          layoutField("segmentCount", offsetof(I, segmentCount), FieldType::Int32),
-          layoutField("dispersion", offsetof(I, dispersion), FieldType::Double),
-          layoutField("caption", offsetof(I, caption), FieldType::Text, kCurveCaptionBytes),
-      });
+  const BlockSpec info =
+      taggedBlock(kCurveInfoTag, kCurveInfoMinSize,
+                  {
+                      layoutField("markMaximum", offsetof(I, markMaximum), FieldType::Int32),
+                      layoutField("valueTop", offsetof(I, valueTop), FieldType::Double),
+                      layoutField("valueBottom", offsetof(I, valueBottom), FieldType::Double),
+                      layoutField("segmentCount", offsetof(I, segmentCount), FieldType::Int32),
+                      layoutField("dispersion", offsetof(I, dispersion), FieldType::Double),
+                      layoutField("caption", offsetof(I, caption), FieldType::Text, kCurveCaptionBytes),
+                  });
   const BlockSpec line = taggedBlock(kCurveLineTag, 0, {},
                                      {layoutRecords("segments", 0, sizeof(S),
                                                     {

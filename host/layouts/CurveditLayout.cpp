@@ -16,16 +16,13 @@ NamedLayout curveditLayout() {
       "INFO", kFunctionInfoSize,
       {
           layoutField("minTimeStep", offsetof(I, minTimeStep), FieldType::Double),
-          layoutField("highestNaturalFrequency", offsetof(I, highestNaturalFrequency),
-                      FieldType::Double),
-          layoutField("functionTitle", offsetof(I, functionTitle), FieldType::Text,
-                      kFunctionTitleWidth),
+          layoutField("highestNaturalFrequency", offsetof(I, highestNaturalFrequency), FieldType::Double),
+          layoutField("functionTitle", offsetof(I, functionTitle), FieldType::Text, kFunctionTitleWidth),
       });
   const BlockSpec data = taggedBlock(
       "DATA", kFunctionDataSize,
       {
-          layoutField("functionName", offsetof(D, functionName), FieldType::Text,
-                      sizeof D::functionName),
+          layoutField("functionName", offsetof(D, functionName), FieldType::Text, sizeof D::functionName),
           layoutField("status", offsetof(D, status), FieldType::Int32),
           layoutField("pointCount", offsetof(D, pointCount), FieldType::Int32),
       },

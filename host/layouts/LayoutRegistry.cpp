@@ -4,15 +4,8 @@ namespace host {
 
 const std::vector<NamedLayout>& allLayouts() {
   static const std::vector<NamedLayout> layouts = {
-      probeLayout(),
-      sampleLayout(),
-      solveSetupLayout(),
-      convSetLayout(),
-      loadEntryLayout(),
-      bcViewerLayout(),
-      curvePlotLayout(),
-      curvePlotLogLayout(),
-      curveditLayout(),
+      probeLayout(),    sampleLayout(),    solveSetupLayout(),   convSetLayout(),  loadEntryLayout(),
+      bcViewerLayout(), curvePlotLayout(), curvePlotLogLayout(), curveditLayout(),
   };
   return layouts;
 }

@@ -27,8 +27,7 @@ struct NamedLayout {
 
 // One field of a layout table: {"freqMax", offsetof(Block, freqMax), FieldType::Double}.
 // Int32 and Double take their own width; Text and Bytes need the width given.
-inline FieldSpec layoutField(std::string name, std::size_t offset, FieldType type,
-                             std::size_t width = 0) {
+inline FieldSpec layoutField(std::string name, std::size_t offset, FieldType type, std::size_t width = 0) {
   FieldSpec field;
   field.name = std::move(name);
   field.offset = static_cast<std::int64_t>(offset);
@@ -39,8 +38,8 @@ inline FieldSpec layoutField(std::string name, std::size_t offset, FieldType typ
 
 // A fixed array of `count` plain values, `stride` bytes apart:
 // layoutArray("abscissa", offsetof(Block, abscissa), FieldType::Double, 100, sizeof(double)).
-inline ArraySpec layoutArray(std::string name, std::size_t offset, FieldType type,
-                             std::size_t count, std::size_t stride, std::size_t width = 0) {
+inline ArraySpec layoutArray(std::string name, std::size_t offset, FieldType type, std::size_t count,
+                             std::size_t stride, std::size_t width = 0) {
   return {.name = std::move(name),
           .offset = static_cast<std::int64_t>(offset),
           .stride = static_cast<std::int64_t>(stride),

@@ -9,19 +9,19 @@ namespace host {
 // frequency domain from 0.5 to 200 Hz with Rayleigh damping tuned to about 2 % at 2 and 60 Hz.
 NamedLayout solveSetupLayout() {
   using B = DynamicSettingsBlock;
-  const BlockSpec block = taggedBlock(
-      "DATA", kDynamicSettingsMinSize,
-      {
-          layoutField("accepted", offsetof(B, accepted), FieldType::Int32),
-          layoutField("densityLevel", offsetof(B, densityLevel), FieldType::Int32),
-          layoutField("samplingUnit", offsetof(B, samplingUnit), FieldType::Int32),
-          layoutField("freqMin", offsetof(B, freqMin), FieldType::Double),
-          layoutField("freqMax", offsetof(B, freqMax), FieldType::Double),
-          layoutField("dampingKind", offsetof(B, dampingKind), FieldType::Int32),
-          layoutField("dampingA", offsetof(B, dampingA), FieldType::Double),
-          layoutField("dampingB", offsetof(B, dampingB), FieldType::Double),
-          layoutField("analysisMode", offsetof(B, analysisMode), FieldType::Int32),
-      });
+  const BlockSpec block =
+      taggedBlock("DATA", kDynamicSettingsMinSize,
+                  {
+                      layoutField("accepted", offsetof(B, accepted), FieldType::Int32),
+                      layoutField("densityLevel", offsetof(B, densityLevel), FieldType::Int32),
+                      layoutField("samplingUnit", offsetof(B, samplingUnit), FieldType::Int32),
+                      layoutField("freqMin", offsetof(B, freqMin), FieldType::Double),
+                      layoutField("freqMax", offsetof(B, freqMax), FieldType::Double),
+                      layoutField("dampingKind", offsetof(B, dampingKind), FieldType::Int32),
+                      layoutField("dampingA", offsetof(B, dampingA), FieldType::Double),
+                      layoutField("dampingB", offsetof(B, dampingB), FieldType::Double),
+                      layoutField("analysisMode", offsetof(B, analysisMode), FieldType::Int32),
+                  });
   return {.tool = "solvesetup",
           .program = "solvesetup",
           .summary = "dynamic-analysis settings: sampling time or frequency range, density, damping",

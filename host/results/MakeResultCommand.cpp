@@ -49,8 +49,9 @@ void makeResult(MakeResultOptions& o) {
     std::printf("%s: %d points, %d triangles, %d modes, %d steps\n", o.out.c_str(), data.pointCount,
                 data.triangleCount, data.modeCount, data.stepCount);
     if (!o.frd.path.empty()) {
-      std::printf("%d edge lines; coefficient base %.4g: the largest displacement is a tenth of the model's size\n",
-                  data.chainCount, data.ranges[8]);
+      std::printf(
+          "%d edge lines; coefficient base %.4g: the largest displacement is a tenth of the model's size\n",
+          data.chainCount, data.ranges[8]);
     }
   } catch (const FrdError& error) {
     fail(error, kExitBadInput);
@@ -65,11 +66,15 @@ void makeResult(MakeResultOptions& o) {
 
 void addMakeResultCommand(CLI::App& app) {
   auto options = std::make_shared<MakeResultOptions>();
-  CLI::App* command = app.add_subcommand("make-result", "Write a result file for shakeplay: a sample, or the modes of a CalculiX run");
-  CLI::Option* model = command->add_option("--model", options->model, "plate (the demo) or synthetic (any size)")
-                           ->check(CLI::IsMember({"plate", "synthetic"}));
-  CLI::Option* points = command->add_option("--points", options->points, "synthetic: points")->check(CLI::Range(1, 1000000));
-  CLI::Option* modes = command->add_option("--modes", options->modes, "synthetic: modes")->check(CLI::Range(1, 100));
+  CLI::App* command = app.add_subcommand(
+      "make-result", "Write a result file for shakeplay: a sample, or the modes of a CalculiX run");
+  CLI::Option* model =
+      command->add_option("--model", options->model, "plate (the demo) or synthetic (any size)")
+          ->check(CLI::IsMember({"plate", "synthetic"}));
+  CLI::Option* points =
+      command->add_option("--points", options->points, "synthetic: points")->check(CLI::Range(1, 1000000));
+  CLI::Option* modes =
+      command->add_option("--modes", options->modes, "synthetic: modes")->check(CLI::Range(1, 100));
   CLI::Option* steps = command->add_option("--steps", options->steps)->check(CLI::Range(2, 20000));
   command->add_option("--out", options->out, "the result file to write")->required();
   addFrdOptions(*command, options->frd, steps);

@@ -42,7 +42,8 @@ std::vector<unsigned char> infoBlock(const ResultData& d) {
 
 // Visits every item in file order with its name and bytes (a writer of its bytes).
 using ByteWriter = std::function<void(const void*, std::size_t)>;
-using ItemVisitor = std::function<void(const std::string&, std::uint64_t size, const std::function<void(const ByteWriter&)>&)>;
+using ItemVisitor = std::function<void(const std::string&, std::uint64_t size,
+                                       const std::function<void(const ByteWriter&)>&)>;
 
 template <class T>
 std::function<void(const ByteWriter&)> bytesOf(const T& value) {

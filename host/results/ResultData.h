@@ -32,8 +32,8 @@ struct ResultData {
   // modal data
   std::int32_t modeCount = 0, stepCount = 0, firstStep = 0, lastStep = 0;
   std::array<float, 9> ranges{};  // X min, X max, Y min, Y max, Z min, Z max, magnitude min, max, coefBase
-  std::vector<std::int32_t> modalCoord;                // step by step
-  std::array<std::vector<std::int32_t>, 3> shapes;     // X, Y, Z: point by point
+  std::vector<std::int32_t> modalCoord;             // step by step
+  std::array<std::vector<std::int32_t>, 3> shapes;  // X, Y, Z: point by point
   std::array<float, 3> dispScale{}, colourScale{};
   std::array<std::int32_t, 3> colourOffset{};
   std::array<std::vector<std::int32_t>, 3> edgeShapes;  // X, Y, Z: edge point by edge point

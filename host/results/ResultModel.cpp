@@ -35,7 +35,8 @@ double modalScale(const ResultModel& m) {
   double largestRowSum = 0.0;
   for (std::size_t s = 0; s < steps; ++s) {
     double rowSum = 0.0;
-    for (int k = 0; k < m.modeCount; ++k) rowSum += std::fabs(static_cast<double>(m.modalCoords[s * m.modeCount + k]));
+    for (int k = 0; k < m.modeCount; ++k)
+      rowSum += std::fabs(static_cast<double>(m.modalCoords[s * m.modeCount + k]));
     largestRowSum = std::max(largestRowSum, rowSum);
   }
   const double budget = static_cast<double>(INT32_MAX) / kShapeLimit - m.modeCount - 1.0;
@@ -99,7 +100,8 @@ void checkModel(const ResultModel& m) {
     throw std::invalid_argument("a triangle corner is not a point");
   }
   for (const auto& line : m.polylines) {
-    if (std::any_of(line.begin(), line.end(), outside)) throw std::invalid_argument("an edge point is not a point");
+    if (std::any_of(line.begin(), line.end(), outside))
+      throw std::invalid_argument("an edge point is not a point");
   }
   if (points > static_cast<std::size_t>(INT32_MAX / 16)) throw std::invalid_argument("too many points");
 }

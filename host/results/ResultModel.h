@@ -16,7 +16,7 @@ struct ResultModel {
   std::string title;
   std::array<double, 3> background{0.0, 0.0, 0.5};
   std::vector<std::array<float, 3>> points;
-  std::vector<std::int32_t> triangles;              // three point indices each
+  std::vector<std::int32_t> triangles;               // three point indices each
   std::vector<std::vector<std::int32_t>> polylines;  // point indices of each edge line
   int modeCount = 0;
   // Mode shapes, per direction: modeShapes[c][p * modeCount + k].

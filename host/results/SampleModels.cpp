@@ -77,7 +77,8 @@ ResultModel makePlateModel() {
       const double omega = 2.0 * kPi * modes[k].frequency;
       const double damped = omega * std::sqrt(1.0 - modes[k].damping * modes[k].damping);
       const double amplitude = 0.06 * m.modeShapes[2][corner + k] * (2.0 * kPi * modes[0].frequency) / omega;
-      m.modalCoords.push_back(static_cast<float>(amplitude * std::exp(-modes[k].damping * omega * t) * std::sin(damped * t)));
+      m.modalCoords.push_back(
+          static_cast<float>(amplitude * std::exp(-modes[k].damping * omega * t) * std::sin(damped * t)));
     }
   }
   m.timeStart = 0.0f;
@@ -112,7 +113,8 @@ ResultModel makeSyntheticModel(int points, int modes, int steps) {
   }
   for (int p = 0; p < points; ++p) {
     const int i = p % nx, j = p / nx;
-    m.points.push_back({static_cast<float>(i) / std::max(nx - 1, 1), static_cast<float>(j) / std::max(ny - 1, 1), 0.0f});
+    m.points.push_back(
+        {static_cast<float>(i) / std::max(nx - 1, 1), static_cast<float>(j) / std::max(ny - 1, 1), 0.0f});
     for (std::size_t k = 0; k < mc; ++k) {
       const std::size_t at = static_cast<std::size_t>(p) * mc + k;
       m.modeShapes[0][at] = static_cast<float>(0.1 * cosU[i * mc + k] * sinV[j * mc + k]);

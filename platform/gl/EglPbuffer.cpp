@@ -13,10 +13,20 @@ std::unique_ptr<EglPbuffer> EglPbuffer::create(int width, int height, std::strin
     error = "no EGL display on the surfaceless platform";
     return nullptr;
   }
-  const EGLint configAttributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
-                                     EGL_RED_SIZE,     8,               EGL_GREEN_SIZE,      8,
-                                     EGL_BLUE_SIZE,    8,               EGL_DEPTH_SIZE,      depthBits,
-                                     EGL_ALPHA_SIZE,   alphaBits,
+  const EGLint configAttributes[] = {EGL_SURFACE_TYPE,
+                                     EGL_PBUFFER_BIT,
+                                     EGL_RENDERABLE_TYPE,
+                                     EGL_OPENGL_BIT,
+                                     EGL_RED_SIZE,
+                                     8,
+                                     EGL_GREEN_SIZE,
+                                     8,
+                                     EGL_BLUE_SIZE,
+                                     8,
+                                     EGL_DEPTH_SIZE,
+                                     depthBits,
+                                     EGL_ALPHA_SIZE,
+                                     alphaBits,
                                      EGL_NONE};
   EGLConfig config = nullptr;
   EGLint found = 0;

@@ -36,7 +36,8 @@ Glyph renderGlyph(const QFont& font, const QFontMetrics& metrics, int code) {
     const int imageRow = glyph.height - 1 - row;  // the bitmap runs from the bottom up
     for (int x = 0; x < glyph.width; ++x) {
       if (qGray(image.pixel(x, imageRow)) >= 128) continue;
-      glyph.bits[static_cast<std::size_t>(row * rowBytes + x / 8)] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
+      glyph.bits[static_cast<std::size_t>(row * rowBytes + x / 8)] |=
+          static_cast<std::uint8_t>(0x80u >> (x % 8));
     }
   }
   return glyph;

@@ -25,14 +25,22 @@ struct ControlState {
   bool enabled = true;
   bool visible = true;
   bool readOnly = false;
-  bool numericFilter = false;  // only the characters of a number can be typed
-  Rect rect;                   // dialog units
+  bool numericFilter = false;         // only the characters of a number can be typed
+  Rect rect;                          // dialog units
   std::optional<Colours> ownColours;  // colours the control chooses itself (reflected)
   std::string fontFace;               // empty: the dialog's font
 };
 
 // Kind of the WM_CTLCOLOR message a control sends to its dialog.
-enum class ColourKind { MessageBox = 0, Edit = 1, ListBox = 2, Button = 3, Dialog = 4, ScrollBar = 5, Static = 6 };
+enum class ColourKind {
+  MessageBox = 0,
+  Edit = 1,
+  ListBox = 2,
+  Button = 3,
+  Dialog = 4,
+  ScrollBar = 5,
+  Static = 6
+};
 
 bool takesFocus(ControlKind kind);
 bool isTabStop(const ControlState& control);

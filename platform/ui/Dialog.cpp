@@ -8,7 +8,9 @@
 namespace ui {
 
 Dialog::Dialog(const DialogTemplate& dialogTemplate, Dialog* parent)
-    : template_(dialogTemplate), parent_(parent), caption_(dialogTemplate.caption),
+    : template_(dialogTemplate),
+      parent_(parent),
+      caption_(dialogTemplate.caption),
       size_(dialogTemplate.size) {
   clientPixels_ = dialogToPixels(size_, baseUnits_);
 }
@@ -84,8 +86,9 @@ void Dialog::destroy() {
 
 const ControlState& Dialog::control(int id) const {
   const int index = indexOf(id);
-  if (index < 0) throw std::out_of_range("dialog " + std::to_string(template_.id) +
-                                         " has no control " + std::to_string(id));
+  if (index < 0)
+    throw std::out_of_range("dialog " + std::to_string(template_.id) + " has no control " +
+                            std::to_string(id));
   return controls_[static_cast<std::size_t>(index)];
 }
 
@@ -312,9 +315,7 @@ int Dialog::MessageBox(const std::string& text, const std::string& caption, unsi
   return services().messageBox(text, caption, flags);
 }
 
-void Dialog::AppendSystemMenu(unsigned id, const std::string& text) {
-  systemMenu_.push_back({id, text});
-}
+void Dialog::AppendSystemMenu(unsigned id, const std::string& text) { systemMenu_.push_back({id, text}); }
 
 void Dialog::on(Notify what, int id, std::function<void()> handler) {
   handlers_[{what, id}] = std::move(handler);

@@ -63,9 +63,9 @@ class Dialog {
   void EndDialog(int result);
 
   // ---- Lifecycle, driven by a modal runner --------------------------------------------------
-  void create();                 // controls from the template, control objects, OnInitDialog, focus
-  void showDialog(bool show);    // ShowWindow of the dialog: OnShowWindow
-  void destroy();                // focus leaves, OnDestroy, controls gone
+  void create();               // controls from the template, control objects, OnInitDialog, focus
+  void showDialog(bool show);  // ShowWindow of the dialog: OnShowWindow
+  void destroy();              // focus leaves, OnDestroy, controls gone
   bool created() const { return created_; }
   bool ended() const { return ended_; }
   bool running() const { return created_ && !ended_; }
@@ -76,7 +76,7 @@ class Dialog {
   // Disabled or hidden controls, and a dialog that is not running, take no user events.
   bool click(int id);  // the focus moves to the control first (its focus-loss handler runs first)
   bool select(int id, int index);
-  bool typeChar(int id, char ch);  // appends; '\b' removes the last character
+  bool typeChar(int id, char ch);                 // appends; '\b' removes the last character
   bool setText(int id, const std::string& text);  // the user replaces the text (a paste)
   bool focus(int id);
   bool upDown(int id, int delta);  // an arrow of an up-down; the focus moves to its buddy first
@@ -149,8 +149,8 @@ class Dialog {
   // The whole window becomes cx x cy dialog units, top-left corner kept; the client area is
   // that less the frame of a captioned dialog (kFrameExtra).
   void SetDialogSize(int cx, int cy);
-  void SetFocus(int id);               // kNoFocus takes the focus from every control
-  int GetFocus() const;  // id of the control with the focus, kNoFocus for none
+  void SetFocus(int id);  // kNoFocus takes the focus from every control
+  int GetFocus() const;   // id of the control with the focus, kNoFocus for none
   int focusIndex() const { return focusIndex_; }
   void SetControlFont(int id, const std::string& face);  // empty: the dialog's font
   void SetControlColours(int id, std::optional<Colours> colours);
@@ -198,7 +198,7 @@ class Dialog {
   void changed(int index, ControlChange what);
   void changed(DialogChange what);
   void fire(Notify what, int id);
-  void command(int id);  // WM_COMMAND: the clicked handler, else OnOK / OnCancel for 1 / 2
+  void command(int id);       // WM_COMMAND: the clicked handler, else OnOK / OnCancel for 1 / 2
   void moveFocus(int index);  // -1: no control
   bool editHasFocus() const;
   void setUsable(int id, bool ControlState::*flag, bool on, ControlChange what);

@@ -197,8 +197,7 @@ void Dialog::closeBox() {
 }
 
 bool Dialog::editHasFocus() const {
-  return focusIndex_ >= 0 &&
-         controls_[static_cast<std::size_t>(focusIndex_)].kind == ControlKind::Edit;
+  return focusIndex_ >= 0 && controls_[static_cast<std::size_t>(focusIndex_)].kind == ControlKind::Edit;
 }
 
 void Dialog::copy() {

@@ -8,11 +8,27 @@ namespace ui {
 inline constexpr int kTimerKilled = -1;
 
 enum class ControlChange {
-  Text, Items, Selection, Check, UpDown, Enabled, Visible, Geometry, Colours, Font, ReadOnly,
+  Text,
+  Items,
+  Selection,
+  Check,
+  UpDown,
+  Enabled,
+  Visible,
+  Geometry,
+  Colours,
+  Font,
+  ReadOnly,
 };
 
 enum class DialogChange {
-  Caption, Icon, Size, Focus, Colours, Invalidate, Ended,
+  Caption,
+  Icon,
+  Size,
+  Focus,
+  Colours,
+  Invalidate,
+  Ended,
 };
 
 class DialogObserver {

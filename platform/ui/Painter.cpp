@@ -28,16 +28,11 @@ void Painter::LineTo(int x, int y) {
   state_.position = {x, y};
 }
 
-void Painter::Rectangle(int left, int top, int right, int bottom) {
-  drawRectangle(left, top, right, bottom);
-}
+void Painter::Rectangle(int left, int top, int right, int bottom) { drawRectangle(left, top, right, bottom); }
 
-void Painter::Ellipse(int left, int top, int right, int bottom) {
-  drawEllipse(left, top, right, bottom);
-}
+void Painter::Ellipse(int left, int top, int right, int bottom) { drawEllipse(left, top, right, bottom); }
 
-void Painter::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
-                  int yEnd) {
+void Painter::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
   const double start = radialAngle(left, top, right, bottom, xStart, yStart);
   const double end = radialAngle(left, top, right, bottom, xEnd, yEnd);
   double sweep = std::fmod(end - start + 720.0, 360.0);
@@ -49,8 +44,7 @@ void Painter::AngleArc(int x, int y, int radius, double startDegrees, double swe
   const Point start = onCircle(x, y, radius, startDegrees);
   drawLine(state_.position, start);
   // Sweeps beyond a full turn retrace the circle.
-  const double drawn = std::fabs(sweepDegrees) >= 360.0 ? std::copysign(360.0, sweepDegrees)
-                                                        : sweepDegrees;
+  const double drawn = std::fabs(sweepDegrees) >= 360.0 ? std::copysign(360.0, sweepDegrees) : sweepDegrees;
   // The circle passes through (x ± radius, y) and (x, y ± radius): its box takes in the right
   // and bottom edges that a box of the drawing calls leaves out.
   drawArc(x - radius, y - radius, x + radius + 1, y + radius + 1, startDegrees, drawn);

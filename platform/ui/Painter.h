@@ -40,7 +40,7 @@ enum class BackMode { Opaque, Transparent };
 
 // The state in effect when a primitive is drawn.
 struct PaintState {
-  Pen pen;  // black, solid, 1 pixel
+  Pen pen;      // black, solid, 1 pixel
   Brush brush;  // white
   Font font;
   Rgb textColour;  // black

@@ -45,9 +45,7 @@ Services& services() {
 
 void installServices(Services* services) { installed() = services; }
 
-ScopedServices::ScopedServices(Services& services) : previous_(installed()) {
-  installed() = &services;
-}
+ScopedServices::ScopedServices(Services& services) : previous_(installed()) { installed() = &services; }
 
 ScopedServices::~ScopedServices() { installed() = previous_; }
 

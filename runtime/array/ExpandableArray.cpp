@@ -60,9 +60,8 @@ bool grow(void** array, std::int64_t needed) {
   const std::int64_t capacity = header.capacity + steps * header.growBy;
   const int items = blockItems(header.headerSize, header.itemSize, capacity);
   if (items < 0) return false;
-  void* block = filedUnderOwnId(*array)
-                    ? lyrMemReallocById(header.blockId, items, header.itemSize)
-                    : lyrMemRealloc(blockOf(*array), items, header.itemSize);
+  void* block = filedUnderOwnId(*array) ? lyrMemReallocById(header.blockId, items, header.itemSize)
+                                        : lyrMemRealloc(blockOf(*array), items, header.itemSize);
   if (lyrMemReallocFailed() != 0) return false;
   *array = static_cast<char*>(block) + header.headerSize;
   headerOf(*array)->capacity = static_cast<std::int32_t>(capacity);
@@ -81,9 +80,9 @@ int lyrArrayCreate(int initial, int itemSize, int growBy, int bank, void** array
   void* block = lyrMemAlloc(bank, items, itemSize);
   if (block == nullptr) return 1;
   *array = static_cast<char*>(block) + headerSize;
-  *headerOf(*array) = ArrayHeader{lyrMemLastId(), initial > 0 ? initial : 0,
-                                  static_cast<std::int32_t>(capacity), growBy, itemSize,
-                                  headerSize};
+  *headerOf(*array) = ArrayHeader{
+      lyrMemLastId(), initial > 0 ? initial : 0, static_cast<std::int32_t>(capacity), growBy, itemSize,
+      headerSize};
   return 0;
 }
 

@@ -4,12 +4,10 @@ namespace lyrBlocks {
 
 std::string fieldText(const char* field, std::size_t width) {
   const void* end = std::memchr(field, '\0', width);
-  return {field, end != nullptr ? static_cast<std::size_t>(static_cast<const char*>(end) - field)
-                                : width};
+  return {field, end != nullptr ? static_cast<std::size_t>(static_cast<const char*>(end) - field) : width};
 }
 
-std::optional<BlockView> BlockView::over(const void* data, std::int64_t dataSize,
-                                         std::size_t needed) {
+std::optional<BlockView> BlockView::over(const void* data, std::int64_t dataSize, std::size_t needed) {
   if (data == nullptr || dataSize < 0 || static_cast<std::uint64_t>(dataSize) < needed) {
     return std::nullopt;
   }

@@ -26,8 +26,7 @@ class BlockView {
  public:
   // The view of the dataSize bytes at data when they hold at least `needed` bytes; nothing for a
   // null address, a negative size or a shorter area.
-  static std::optional<BlockView> over(const void* data, std::int64_t dataSize,
-                                       std::size_t needed);
+  static std::optional<BlockView> over(const void* data, std::int64_t dataSize, std::size_t needed);
 
   std::int64_t size() const { return size_; }
 

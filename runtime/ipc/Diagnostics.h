@@ -6,8 +6,7 @@ namespace lyrDiagnostics {
 
 inline constexpr const char* kIpcCannotAttach = "lyrIpc: Can not attach shared memory.";
 inline constexpr const char* kIpcCannotDestroy = "lyrIpc: Can not destroy shared memory.";
-inline constexpr const char* kIpcNoResources =
-    "lyrIpc: Can not allocate memory. Not sufficient resources.";
+inline constexpr const char* kIpcNoResources = "lyrIpc: Can not allocate memory. Not sufficient resources.";
 
 void write(const char* message);
 

@@ -9,5 +9,4 @@
 // 0; -4 or 3 from attaching; -1 when no buffer could be had (the block is detached again);
 // 2 when detaching failed (the copy was made). When the copy was made and `copied` is not null,
 // the number of bytes copied is stored there, so that the caller knows how much it holds.
-int lyrIpcSnapshot(int argc, const char* const* argv, void** buffer, int bank,
-                   int* copied = nullptr);
+int lyrIpcSnapshot(int argc, const char* const* argv, void** buffer, int bank, int* copied = nullptr);

@@ -24,11 +24,11 @@ static_assert(offsetof(lyrShmHeader, reserved) == 9);
 inline constexpr int lyrShmMaxKeyLength = 39;
 
 // Result codes besides 0 (success) and -1 (no memory for the registry).
-inline constexpr int lyrShmCannotMap = 2;      // view failed, or the block is shorter than its header says
-inline constexpr int lyrShmCannotOpen = 6;     // no mapping of that name, or the key is too long
-inline constexpr int lyrShmCannotClose = 7;    // detached, but the handle would not close
-inline constexpr int lyrShmCannotRemove = 8;   // the registry entry could not be removed
-inline constexpr int lyrShmNotAttached = 9;    // the address is not one the registry holds
+inline constexpr int lyrShmCannotMap = 2;     // view failed, or the block is shorter than its header says
+inline constexpr int lyrShmCannotOpen = 6;    // no mapping of that name, or the key is too long
+inline constexpr int lyrShmCannotClose = 7;   // detached, but the handle would not close
+inline constexpr int lyrShmCannotRemove = 8;  // the registry entry could not be removed
+inline constexpr int lyrShmNotAttached = 9;   // the address is not one the registry holds
 
 // Opens and maps the mapping named key, raises attachCount, sets attachedMark, files the block
 // and stores the data address into *data. 0, 2, 6 or -1; on failure nothing is left attached.

@@ -58,8 +58,7 @@ void CPrettyDialog::OnShowWindow(bool show) {
   }
 }
 
-std::optional<ui::Colours> CPrettyDialog::OnCtlColor(const ui::ControlState* control,
-                                                     ui::ColourKind kind) {
+std::optional<ui::Colours> CPrettyDialog::OnCtlColor(const ui::ControlState* control, ui::ColourKind kind) {
   // Pretty controls colour themselves.
   if (control && control->ownColours) return ui::Dialog::OnCtlColor(control, kind);
   switch (kind) {

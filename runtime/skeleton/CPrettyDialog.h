@@ -33,6 +33,5 @@ class CPrettyDialog : public ui::Dialog {
   virtual void OnFirstShow();
 
   void OnShowWindow(bool show) override;
-  std::optional<ui::Colours> OnCtlColor(const ui::ControlState* control,
-                                        ui::ColourKind kind) override;
+  std::optional<ui::Colours> OnCtlColor(const ui::ControlState* control, ui::ColourKind kind) override;
 };

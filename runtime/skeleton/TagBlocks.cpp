@@ -24,8 +24,7 @@ int listedCount() {
 
 TagBlocks::~TagBlocks() { DetachAll(); }
 
-bool TagBlocks::Attach(int argc, const char* const* argv,
-                       std::initializer_list<const char*> tags) {
+bool TagBlocks::Attach(int argc, const char* const* argv, std::initializer_list<const char*> tags) {
   DetachAll();
   // The record list is the process's; only what this call adds to it is ours.
   const int before = listedCount();
@@ -37,17 +36,16 @@ bool TagBlocks::Attach(int argc, const char* const* argv,
   std::vector<lyrIpcRecord*> ours(list + std::min(before, after), list + after);
 
   for (lyrIpcRecord* record : ours) {
-    const bool wanted = std::any_of(tags.begin(), tags.end(), [&](const char* tag) {
-      return std::strcmp(record->tag, tag) == 0;
-    });
+    const bool wanted = std::any_of(tags.begin(), tags.end(),
+                                    [&](const char* tag) { return std::strcmp(record->tag, tag) == 0; });
     if (wanted && record->data != nullptr && find(record->tag) == nullptr) {
       kept_.push_back({record->tag, record});
     } else {
       release(record);
     }
   }
-  const bool complete = std::all_of(tags.begin(), tags.end(),
-                                    [&](const char* tag) { return find(tag) != nullptr; });
+  const bool complete =
+      std::all_of(tags.begin(), tags.end(), [&](const char* tag) { return find(tag) != nullptr; });
   if (status != 0 || !complete) {
     DetachAll();
     return false;
@@ -77,8 +75,7 @@ int TagBlocks::Size(const char* tag) const {
 }
 
 void TagBlocks::Detach(const char* tag) {
-  const auto at = std::find_if(kept_.begin(), kept_.end(),
-                               [&](const Kept& kept) { return kept.tag == tag; });
+  const auto at = std::find_if(kept_.begin(), kept_.end(), [&](const Kept& kept) { return kept.tag == tag; });
   if (at == kept_.end()) return;
   lyrIpcRecord* record = at->record;
   kept_.erase(at);

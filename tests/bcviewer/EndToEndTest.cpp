@@ -27,12 +27,11 @@ std::string hexOf(const void* data, std::size_t n) {
 
 // The whole data area as one field of raw bytes, so that the report shows every byte.
 std::string rawInput(const std::string& hex) {
-  const Json input = {
-      {"launch", "key"},
-      {"words", {"-stat"}},
-      {"blocks",
-       {{{"dataSize", kLoadBcInfoMinSize},
-         {"fields", {{{"offset", 0}, {"type", "bytes"}, {"value", hex}}}}}}}};
+  const Json input = {{"launch", "key"},
+                      {"words", {"-stat"}},
+                      {"blocks",
+                       {{{"dataSize", kLoadBcInfoMinSize},
+                         {"fields", {{{"offset", 0}, {"type", "bytes"}, {"value", hex}}}}}}}};
   return input.dump();
 }
 

@@ -28,8 +28,8 @@ LoadBcInfoBlock twoPointPressure() {
 InfoBlock::InfoBlock(const LoadBcInfoBlock& load, int dataSize)
     : HostBlock(dataSize, 0, uniqueKey("kvinfo")) {
   fill(kHostByte);
-  testsupport::writeBytes(
-      *this, 0, &load, std::min<std::size_t>(kLoadBcInfoMinSize, static_cast<std::size_t>(dataSize)));
+  testsupport::writeBytes(*this, 0, &load,
+                          std::min<std::size_t>(kLoadBcInfoMinSize, static_cast<std::size_t>(dataSize)));
 }
 
 void InfoBlock::launch(const std::vector<std::string>& options) const {

@@ -47,8 +47,7 @@ TEST_F(NoSnapshotTest, CopyShorterThanTheLayout) {
   InfoBlock block(twoPointPressure(), 506);
   const auto before = block.snapshot();
   block.launch({"-dyn"});
-  EXPECT_EQ(expectNoSnapshot(),
-            "bcviewer: the block holds 506 bytes, fewer than the 507 of its layout.\n");
+  EXPECT_EQ(expectNoSnapshot(), "bcviewer: the block holds 506 bytes, fewer than the 507 of its layout.\n");
   EXPECT_TRUE(testsupport::sameBytes(block.snapshot(), before));
   EXPECT_EQ(block.header().attachCount, 0);
 }

@@ -58,8 +58,7 @@ TEST_P(OptionTest, FirstOptionDecidesWhatTheFunctionFieldShows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Options, OptionTest,
-    testing::Values(OptionCase{{}, -1, "PRESSURE-RAMP 0.25s"},
-                    OptionCase{{"-stat"}, 0, "Not Applicable"},
+    testing::Values(OptionCase{{}, -1, "PRESSURE-RAMP 0.25s"}, OptionCase{{"-stat"}, 0, "Not Applicable"},
                     OptionCase{{"-dyn"}, 1, "PRESSURE-RAMP 0.25s"},
                     OptionCase{{"-dyn", "-stat"}, 1, "PRESSURE-RAMP 0.25s"},
                     OptionCase{{"x", "-stat", "-dyn"}, 0, "Not Applicable"},
@@ -97,13 +96,13 @@ TEST_P(FillTest, DistributionDecidesColumnsHeadersSizeAndOk) {
   });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Distributions, FillTest,
-    testing::Values(FillCase{1, {1, 1, {"VALUE", "PNT02", "PNT03"}}, {271, 116}, 112},
-                    FillCase{2, {2, 2, {"beg.pnt", "end.pnt", "PNT03"}}, {271, 116}, 112},
-                    FillCase{3, {3, 3, {"Pnt-a", "pnt-B", "C"}}, {349, 106}, 151},
-                    FillCase{0, {3, 0, {"PNT01", "PNT02", "PNT03"}}, {349, 106}, 151},
-                    FillCase{-3, {3, 0, {"PNT01", "PNT02", "PNT03"}}, {349, 106}, 151}));
+INSTANTIATE_TEST_SUITE_P(Distributions, FillTest,
+                         testing::Values(FillCase{1, {1, 1, {"VALUE", "PNT02", "PNT03"}}, {271, 116}, 112},
+                                         FillCase{
+                                             2, {2, 2, {"beg.pnt", "end.pnt", "PNT03"}}, {271, 116}, 112},
+                                         FillCase{3, {3, 3, {"Pnt-a", "pnt-B", "C"}}, {349, 106}, 151},
+                                         FillCase{0, {3, 0, {"PNT01", "PNT02", "PNT03"}}, {349, 106}, 151},
+                                         FillCase{-3, {3, 0, {"PNT01", "PNT02", "PNT03"}}, {349, 106}, 151}));
 
 struct PiecesCase {
   std::string typeNames;  // the bytes from offset 471 on
@@ -128,15 +127,15 @@ TEST_P(PiecesTest, TypeNamesAreCutInTwelveCharacterPieces) {
 INSTANTIATE_TEST_SUITE_P(
     TypeNames, PiecesTest,
     testing::Values(
-        PiecesCase{std::string("DISPLACEMENTTOTAL FORCE\0", 24), 507,
-                   {"DISPLACEMENT", "TOTAL FORCE", ""}},
+        PiecesCase{std::string("DISPLACEMENTTOTAL FORCE\0", 24), 507, {"DISPLACEMENT", "TOTAL FORCE", ""}},
         PiecesCase{std::string("AB\0", 3), 507, {"AB", "", ""}},
         PiecesCase{std::string("\0", 1), 507, {"", "", ""}},
         // 36 characters and no zero in the block: the field ends with the block.
-        PiecesCase{"0123456789ab0123456789cd0123456789ef", 507,
-                   {"0123456789ab", "0123456789cd", "0123456789ef"}},
+        PiecesCase{
+            "0123456789ab0123456789cd0123456789ef", 507, {"0123456789ab", "0123456789cd", "0123456789ef"}},
         // The text runs on past 36 characters: the third piece is still 12.
-        PiecesCase{std::string("0123456789ab0123456789cd0123456789efGHIJ\0", 41), 520,
+        PiecesCase{std::string("0123456789ab0123456789cd0123456789efGHIJ\0", 41),
+                   520,
                    {"0123456789ab", "0123456789cd", "0123456789ef"}}));
 
 // Full fields carry no ending zero; the field after them is not shown with them.

@@ -49,8 +49,7 @@ TEST_F(AttachFailureTest, BlockOneByteShortIsLetGoUnreadAndUnwritten) {
   ConvergenceHost host(static_cast<int>(kConvergenceBlockSize) - 1);
   const auto before = host.snapshot();
   host.launch();
-  EXPECT_EQ(runExpectingFailure(),
-            "convset: the block holds 259 bytes, fewer than the 260 of its layout\n");
+  EXPECT_EQ(runExpectingFailure(), "convset: the block holds 259 bytes, fewer than the 260 of its layout\n");
   EXPECT_EQ(host.snapshot(), before);
   EXPECT_EQ(host.header().attachCount, 0);
   EXPECT_EQ(host.header().attachedMark, 1) << "it was attached, then let go";
@@ -63,12 +62,13 @@ TEST_F(ConvergenceTest, BlockOfExactlyTheLayoutsLength) {
   exact.launch();
   CConvergenceDlg dialog;
   EXPECT_FALSE(dialog.attachFailed());
-  EXPECT_EQ(ui::runHeadless(dialog,
-                            [](ui::Dialog& d) {
-                              ASSERT_TRUE(d.upDown(IDC_LEVEL_MAX_SPIN, d.arrowDelta(IDC_LEVEL_MAX_SPIN, true)));
-                              d.pressEnter();
-                            }),
-            ui::IDOK);
+  EXPECT_EQ(
+      ui::runHeadless(dialog,
+                      [](ui::Dialog& d) {
+                        ASSERT_TRUE(d.upDown(IDC_LEVEL_MAX_SPIN, d.arrowDelta(IDC_LEVEL_MAX_SPIN, true)));
+                        d.pressEnter();
+                      }),
+      ui::IDOK);
   EXPECT_EQ(exact.data().levelMax, 11);
   EXPECT_EQ(exact.header().attachCount, 0);
 }

@@ -28,8 +28,9 @@ class ConvergenceTest : public testing::Test {
     if (adjust) adjust(host.data());
     before = host.snapshot();
     CConvergenceDlg dialog;
-    const int result =
-        ui::runHeadless(dialog, [&](ui::Dialog&) { if (script) script(dialog); });
+    const int result = ui::runHeadless(dialog, [&](ui::Dialog&) {
+      if (script) script(dialog);
+    });
     EXPECT_EQ(host.header().attachCount, 0) << "the dialog detached the block";
     return result;
   }

@@ -10,9 +10,7 @@ ConvergenceHost::ConvergenceHost(int dataSize) : HostBlock(dataSize, 0, uniqueKe
   fill(kHostByte);
 }
 
-void ConvergenceHost::launch() const {
-  platform::setCommandLine({"/usr/bin/convset", "/SHMKEY:" + key()});
-}
+void ConvergenceHost::launch() const { platform::setCommandLine({"/usr/bin/convset", "/SHMKEY:" + key()}); }
 
 void fillAnalysis(ConvergenceBlock& block, int kind) {
   block.analysisType = kind;

@@ -74,13 +74,16 @@ TEST_F(ConvergenceTest, TypedTolerancesSurviveClicksOnCriteria) {
 }
 
 TEST_F(ConvergenceTest, FrequencyAndDisplacementCannotBeSwitchedOff) {
-  run(kFrequency, [](CConvergenceDlg& dialog) {
-    for (const int id : {IDC_DISPLACEMENT, IDC_FREQUENCY, IDC_DISPLACEMENT, IDC_FREQUENCY}) {
-      ASSERT_TRUE(dialog.click(id));
-      EXPECT_EQ(dialog.IsDlgButtonChecked(id), 1) << id;
-    }
-    dialog.pressEnter();
-  }, [](ConvergenceBlock& b) { b.mainSelected = 0; });
+  run(
+      kFrequency,
+      [](CConvergenceDlg& dialog) {
+        for (const int id : {IDC_DISPLACEMENT, IDC_FREQUENCY, IDC_DISPLACEMENT, IDC_FREQUENCY}) {
+          ASSERT_TRUE(dialog.click(id));
+          EXPECT_EQ(dialog.IsDlgButtonChecked(id), 1) << id;
+        }
+        dialog.pressEnter();
+      },
+      [](ConvergenceBlock& b) { b.mainSelected = 0; });
   EXPECT_EQ(host.data().freqDispSelected, 1);
   EXPECT_EQ(host.data().mainSelected, 1);
 }
@@ -97,15 +100,18 @@ class ArrowTest : public ConvergenceTest, public testing::WithParamInterface<Arr
 TEST_P(ArrowTest, StepsAndJumpsAtTheEnds) {
   const ArrowCase c = GetParam();
   const int edit = c.spin == IDC_LEVEL_MIN_SPIN ? IDC_LEVEL_MIN : IDC_LEVEL_MAX;
-  run(kStructural, [&](CConvergenceDlg& dialog) {
-    arrow(dialog, c.spin, c.up);
-    EXPECT_EQ(dialog.GetDlgItemText(edit), std::to_string(c.shown));
-    EXPECT_EQ(dialog.GetFocus(), edit) << "the arrow gives its field the focus";
-    dialog.pressEnter();
-  }, [&](ConvergenceBlock& b) {
-    b.levelMin = c.levelMin;
-    b.levelMax = c.levelMax;
-  });
+  run(
+      kStructural,
+      [&](CConvergenceDlg& dialog) {
+        arrow(dialog, c.spin, c.up);
+        EXPECT_EQ(dialog.GetDlgItemText(edit), std::to_string(c.shown));
+        EXPECT_EQ(dialog.GetFocus(), edit) << "the arrow gives its field the focus";
+        dialog.pressEnter();
+      },
+      [&](ConvergenceBlock& b) {
+        b.levelMin = c.levelMin;
+        b.levelMax = c.levelMax;
+      });
   const int expectedMin = c.spin == IDC_LEVEL_MIN_SPIN ? c.shown : c.levelMin;
   const int expectedMax = c.spin == IDC_LEVEL_MAX_SPIN ? c.shown : c.levelMax;
   EXPECT_EQ(host.data().levelMin, expectedMin);
@@ -114,20 +120,15 @@ TEST_P(ArrowTest, StepsAndJumpsAtTheEnds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Levels, ArrowTest,
-    testing::Values(ArrowCase{4, 10, IDC_LEVEL_MIN_SPIN, true, 5},
-                    ArrowCase{4, 10, IDC_LEVEL_MIN_SPIN, false, 3},
-                    ArrowCase{3, 10, IDC_LEVEL_MIN_SPIN, false, 2},
-                    ArrowCase{2, 10, IDC_LEVEL_MIN_SPIN, false, 2},
-                    ArrowCase{8, 9, IDC_LEVEL_MIN_SPIN, true, 9},
-                    ArrowCase{9, 9, IDC_LEVEL_MIN_SPIN, true, 2},
-                    ArrowCase{INT_MAX, INT_MAX, IDC_LEVEL_MIN_SPIN, true, 2},
-                    ArrowCase{4, 10, IDC_LEVEL_MAX_SPIN, true, 11},
-                    ArrowCase{4, 10, IDC_LEVEL_MAX_SPIN, false, 9},
-                    ArrowCase{4, 11, IDC_LEVEL_MAX_SPIN, true, 12},
-                    ArrowCase{4, 12, IDC_LEVEL_MAX_SPIN, true, 12},
-                    ArrowCase{3, 4, IDC_LEVEL_MAX_SPIN, false, 3},
-                    ArrowCase{3, 3, IDC_LEVEL_MAX_SPIN, false, 12},
-                    ArrowCase{INT_MIN, INT_MIN, IDC_LEVEL_MAX_SPIN, false, 12}));
+    testing::Values(
+        ArrowCase{4, 10, IDC_LEVEL_MIN_SPIN, true, 5}, ArrowCase{4, 10, IDC_LEVEL_MIN_SPIN, false, 3},
+        ArrowCase{3, 10, IDC_LEVEL_MIN_SPIN, false, 2}, ArrowCase{2, 10, IDC_LEVEL_MIN_SPIN, false, 2},
+        ArrowCase{8, 9, IDC_LEVEL_MIN_SPIN, true, 9}, ArrowCase{9, 9, IDC_LEVEL_MIN_SPIN, true, 2},
+        ArrowCase{INT_MAX, INT_MAX, IDC_LEVEL_MIN_SPIN, true, 2},
+        ArrowCase{4, 10, IDC_LEVEL_MAX_SPIN, true, 11}, ArrowCase{4, 10, IDC_LEVEL_MAX_SPIN, false, 9},
+        ArrowCase{4, 11, IDC_LEVEL_MAX_SPIN, true, 12}, ArrowCase{4, 12, IDC_LEVEL_MAX_SPIN, true, 12},
+        ArrowCase{3, 4, IDC_LEVEL_MAX_SPIN, false, 3}, ArrowCase{3, 3, IDC_LEVEL_MAX_SPIN, false, 12},
+        ArrowCase{INT_MIN, INT_MIN, IDC_LEVEL_MAX_SPIN, false, 12}));
 
 }  // namespace
 }  // namespace convset::test

@@ -48,13 +48,22 @@ TEST(ConvSetEndToEnd, DefaultThenAcceptWritesTheDefaultsAndClearsTheOptionalCrit
   const Json& fields = block.at("fields");
   EXPECT_EQ(block.at("header").at("attachCount"), 0);
   EXPECT_EQ(block.at("header").at("attachedMark"), 1);
-  const Json expected = {
-      {"analysisType", 0},       {"freqDispSelected", 7},    {"mainSelected", 1},
-      {"totalChangeSelected", 0}, {"localChangeSelected", 0}, {"totalErrorSelected", 0},
-      {"maxTracSelected", 0},    {"freqDispValue", 1.25},    {"mainValue", 3.0},
-      {"totalChangeValue", 5.0}, {"localChangeValue", 5.0},  {"totalErrorValue", 3.0},
-      {"maxTracValue", 30.0},    {"levelMin", 3},            {"levelMax", 9},
-      {"maxPasses", 15}};
+  const Json expected = {{"analysisType", 0},
+                         {"freqDispSelected", 7},
+                         {"mainSelected", 1},
+                         {"totalChangeSelected", 0},
+                         {"localChangeSelected", 0},
+                         {"totalErrorSelected", 0},
+                         {"maxTracSelected", 0},
+                         {"freqDispValue", 1.25},
+                         {"mainValue", 3.0},
+                         {"totalChangeValue", 5.0},
+                         {"localChangeValue", 5.0},
+                         {"totalErrorValue", 3.0},
+                         {"maxTracValue", 30.0},
+                         {"levelMin", 3},
+                         {"levelMax", 9},
+                         {"maxPasses", 15}};
   EXPECT_EQ(fields, expected) << fields.dump(1);
 }
 

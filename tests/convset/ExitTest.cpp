@@ -49,46 +49,45 @@ TEST_P(AcceptTest, WritesTheFieldsOfItsKindAndNothingElse) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, AcceptTest,
-    testing::Values(
-        AcceptCase{kStructural,
-                   [](ConvergenceBlock& b) {
-                     b.mainSelected = 1;
-                     b.mainValue = 3.5;
-                     acceptedBoundaryCriteria(b);
-                     acceptedLevels(b);
-                   }},
-        AcceptCase{kThermal,
-                   [](ConvergenceBlock& b) {
-                     b.mainSelected = 1;
-                     b.mainValue = 3.5;
-                     acceptedBoundaryCriteria(b);
-                     acceptedLevels(b);
-                   }},
-        // Both criteria of the first two rows are on, whatever the block said.
-        AcceptCase{kFrequency,
-                   [](ConvergenceBlock& b) {
-                     b.freqDispSelected = 1;
-                     b.freqDispValue = 3.5;
-                     b.mainSelected = 1;
-                     b.mainValue = 4.57;
-                     acceptedBoundaryCriteria(b);
-                     acceptedLevels(b);
-                   }},
-        AcceptCase{7,
-                   [](ConvergenceBlock& b) {
-                     b.mainSelected = 1;
-                     b.mainValue = 3.5;
-                     b.freqDispSelected = 0;
-                     b.freqDispValue = 0.0;
-                     acceptedLevels(b);
-                   }},
-        AcceptCase{-3, [](ConvergenceBlock& b) {
-                     b.mainSelected = 1;
-                     b.mainValue = 3.5;
-                     b.freqDispSelected = 0;
-                     b.freqDispValue = 0.0;
-                     acceptedLevels(b);
-                   }}));
+    testing::Values(AcceptCase{kStructural,
+                               [](ConvergenceBlock& b) {
+                                 b.mainSelected = 1;
+                                 b.mainValue = 3.5;
+                                 acceptedBoundaryCriteria(b);
+                                 acceptedLevels(b);
+                               }},
+                    AcceptCase{kThermal,
+                               [](ConvergenceBlock& b) {
+                                 b.mainSelected = 1;
+                                 b.mainValue = 3.5;
+                                 acceptedBoundaryCriteria(b);
+                                 acceptedLevels(b);
+                               }},
+                    // Both criteria of the first two rows are on, whatever the block said.
+                    AcceptCase{kFrequency,
+                               [](ConvergenceBlock& b) {
+                                 b.freqDispSelected = 1;
+                                 b.freqDispValue = 3.5;
+                                 b.mainSelected = 1;
+                                 b.mainValue = 4.57;
+                                 acceptedBoundaryCriteria(b);
+                                 acceptedLevels(b);
+                               }},
+                    AcceptCase{7,
+                               [](ConvergenceBlock& b) {
+                                 b.mainSelected = 1;
+                                 b.mainValue = 3.5;
+                                 b.freqDispSelected = 0;
+                                 b.freqDispValue = 0.0;
+                                 acceptedLevels(b);
+                               }},
+                    AcceptCase{-3, [](ConvergenceBlock& b) {
+                                 b.mainSelected = 1;
+                                 b.mainValue = 3.5;
+                                 b.freqDispSelected = 0;
+                                 b.freqDispValue = 0.0;
+                                 acceptedLevels(b);
+                               }}));
 
 class CancelTest : public ConvergenceTest, public testing::WithParamInterface<int> {};
 
@@ -131,34 +130,33 @@ TEST_P(DefaultTest, TolerancesStayAfterCancel) {
             }));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, DefaultTest,
-    testing::Values(DefaultCase{kStructural,
-                                [](ConvergenceBlock& b) {
-                                  b.mainValue = 3.0;
-                                  b.totalChangeValue = 5.0;
-                                  b.localChangeValue = 5.0;
-                                  b.totalErrorValue = 3.0;
-                                  b.maxTracValue = 30.0;
-                                }},
-                    DefaultCase{kThermal,
-                                [](ConvergenceBlock& b) {
-                                  b.mainValue = 3.0;
-                                  b.totalChangeValue = 5.0;
-                                  b.localChangeValue = 5.0;
-                                  b.totalErrorValue = 5.0;
-                                  b.maxTracValue = 50.0;
-                                }},
-                    DefaultCase{kFrequency,
-                                [](ConvergenceBlock& b) {
-                                  b.freqDispValue = 3.0;
-                                  b.mainValue = 5.0;
-                                  b.totalChangeValue = 5.0;
-                                  b.localChangeValue = 5.0;
-                                  b.totalErrorValue = 5.0;
-                                  b.maxTracValue = 50.0;
-                                }},
-                    DefaultCase{12, [](ConvergenceBlock&) {}}));
+INSTANTIATE_TEST_SUITE_P(Kinds, DefaultTest,
+                         testing::Values(DefaultCase{kStructural,
+                                                     [](ConvergenceBlock& b) {
+                                                       b.mainValue = 3.0;
+                                                       b.totalChangeValue = 5.0;
+                                                       b.localChangeValue = 5.0;
+                                                       b.totalErrorValue = 3.0;
+                                                       b.maxTracValue = 30.0;
+                                                     }},
+                                         DefaultCase{kThermal,
+                                                     [](ConvergenceBlock& b) {
+                                                       b.mainValue = 3.0;
+                                                       b.totalChangeValue = 5.0;
+                                                       b.localChangeValue = 5.0;
+                                                       b.totalErrorValue = 5.0;
+                                                       b.maxTracValue = 50.0;
+                                                     }},
+                                         DefaultCase{kFrequency,
+                                                     [](ConvergenceBlock& b) {
+                                                       b.freqDispValue = 3.0;
+                                                       b.mainValue = 5.0;
+                                                       b.totalChangeValue = 5.0;
+                                                       b.localChangeValue = 5.0;
+                                                       b.totalErrorValue = 5.0;
+                                                       b.maxTracValue = 50.0;
+                                                     }},
+                                         DefaultCase{12, [](ConvergenceBlock&) {}}));
 
 TEST_F(ConvergenceTest, DefaultThenAcceptClearsTheOptionalCriteriaAndResetsTheLevels) {
   EXPECT_EQ(run(kStructural,

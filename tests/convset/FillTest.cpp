@@ -11,8 +11,8 @@ const char* const kResourceCaptions[] = {"Max Displacement BC Error", "Local RMS
 const char* const kThermalCaptions[] = {"Max Temperature BC Error", "Local RMS Flux BC Err Change",
                                         "Total RMS Flux BC Err Change", "Total RMS Flux BC Error",
                                         "Max Flux BC Error"};
-constexpr int kCaptionIds[] = {IDC_DISPLACEMENT, IDC_LOCAL_CHANGE, IDC_TOTAL_CHANGE,
-                               IDC_TOTAL_ERROR, IDC_MAX_TRAC};
+constexpr int kCaptionIds[] = {IDC_DISPLACEMENT, IDC_LOCAL_CHANGE, IDC_TOTAL_CHANGE, IDC_TOTAL_ERROR,
+                               IDC_MAX_TRAC};
 
 struct KindCase {
   int kind;
@@ -74,24 +74,30 @@ TEST_F(ConvergenceTest, StructuralTextsChecksAndEnabling) {
 }
 
 TEST_F(ConvergenceTest, FrequencyRowsShowBothToleranceAndAreCheckedWhateverTheBlockSays) {
-  run(kFrequency, [](CConvergenceDlg& dialog) {
-    EXPECT_EQ(dialog.GetDlgItemText(IDC_DISPLACEMENT_VALUE), "   2.35") << "freqDispValue";
-    EXPECT_EQ(dialog.GetDlgItemText(IDC_FREQUENCY_VALUE), "   4.57") << "mainValue";
-    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_DISPLACEMENT), 1) << "freqDispSelected 0";
-    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_FREQUENCY), 1);
-    dialog.pressEscape();
-  }, [](ConvergenceBlock& b) { b.mainSelected = 0; });
+  run(
+      kFrequency,
+      [](CConvergenceDlg& dialog) {
+        EXPECT_EQ(dialog.GetDlgItemText(IDC_DISPLACEMENT_VALUE), "   2.35") << "freqDispValue";
+        EXPECT_EQ(dialog.GetDlgItemText(IDC_FREQUENCY_VALUE), "   4.57") << "mainValue";
+        EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_DISPLACEMENT), 1) << "freqDispSelected 0";
+        EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_FREQUENCY), 1);
+        dialog.pressEscape();
+      },
+      [](ConvergenceBlock& b) { b.mainSelected = 0; });
 }
 
 // "Max Trac BC Error" goes only with "Total RMS Trac BC Error".
 TEST_F(ConvergenceTest, MaxTracWithoutTotalErrorIsShownOffAndAcceptedOff) {
-  run(kStructural, [](CConvergenceDlg& dialog) {
-    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_MAX_TRAC), 0);
-    EXPECT_FALSE(dialog.IsWindowEnabled(IDC_MAX_TRAC));
-    EXPECT_FALSE(dialog.IsWindowEnabled(IDC_MAX_TRAC_VALUE));
-    EXPECT_FALSE(dialog.IsWindowEnabled(IDC_TOTAL_ERROR_VALUE));
-    dialog.pressEnter();
-  }, [](ConvergenceBlock& b) { b.totalErrorSelected = 0; });
+  run(
+      kStructural,
+      [](CConvergenceDlg& dialog) {
+        EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_MAX_TRAC), 0);
+        EXPECT_FALSE(dialog.IsWindowEnabled(IDC_MAX_TRAC));
+        EXPECT_FALSE(dialog.IsWindowEnabled(IDC_MAX_TRAC_VALUE));
+        EXPECT_FALSE(dialog.IsWindowEnabled(IDC_TOTAL_ERROR_VALUE));
+        dialog.pressEnter();
+      },
+      [](ConvergenceBlock& b) { b.totalErrorSelected = 0; });
   EXPECT_EQ(host.data().maxTracSelected, 0);
   EXPECT_EQ(host.data().totalErrorSelected, 0);
   EXPECT_DOUBLE_EQ(host.data().maxTracValue, 27.46);
@@ -107,20 +113,23 @@ class FlagTest : public ConvergenceTest, public testing::WithParamInterface<Flag
 // A criterion is on only for exactly 1; what is shown is what Accept writes.
 TEST_P(FlagTest, SelectedExactlyWhenOne) {
   const FlagCase c = GetParam();
-  run(kThermal, [&](CConvergenceDlg& dialog) {
-    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_LOCAL_CHANGE), c.localShown);
-    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_TOTAL_CHANGE), c.totalShown);
-    EXPECT_EQ(dialog.IsWindowEnabled(IDC_LOCAL_CHANGE_VALUE), c.localShown == 1);
-    EXPECT_EQ(dialog.IsWindowEnabled(IDC_TOTAL_CHANGE_VALUE), c.totalShown == 1);
-    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_TOTAL_ERROR), c.totalErrorShown);
-    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_MAX_TRAC), c.maxTracShown);
-    dialog.pressEnter();
-  }, [&](ConvergenceBlock& b) {
-    b.localChangeSelected = c.local;
-    b.totalChangeSelected = c.total;
-    b.totalErrorSelected = c.totalError;
-    b.maxTracSelected = c.maxTrac;
-  });
+  run(
+      kThermal,
+      [&](CConvergenceDlg& dialog) {
+        EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_LOCAL_CHANGE), c.localShown);
+        EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_TOTAL_CHANGE), c.totalShown);
+        EXPECT_EQ(dialog.IsWindowEnabled(IDC_LOCAL_CHANGE_VALUE), c.localShown == 1);
+        EXPECT_EQ(dialog.IsWindowEnabled(IDC_TOTAL_CHANGE_VALUE), c.totalShown == 1);
+        EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_TOTAL_ERROR), c.totalErrorShown);
+        EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_MAX_TRAC), c.maxTracShown);
+        dialog.pressEnter();
+      },
+      [&](ConvergenceBlock& b) {
+        b.localChangeSelected = c.local;
+        b.totalChangeSelected = c.total;
+        b.totalErrorSelected = c.totalError;
+        b.maxTracSelected = c.maxTrac;
+      });
   EXPECT_EQ(host.data().localChangeSelected, c.localShown);
   EXPECT_EQ(host.data().totalChangeSelected, c.totalShown);
   EXPECT_EQ(host.data().totalErrorSelected, c.totalErrorShown);
@@ -128,28 +137,31 @@ TEST_P(FlagTest, SelectedExactlyWhenOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, FlagTest,
-                         testing::Values(FlagCase{0, 1, 1, 0, 0, 1, 1, 0},
-                                         FlagCase{2, 1, 1, 1, 0, 1, 1, 1},
+                         testing::Values(FlagCase{0, 1, 1, 0, 0, 1, 1, 0}, FlagCase{2, 1, 1, 1, 0, 1, 1, 1},
                                          FlagCase{0, 0, 2, 1, 0, 0, 0, 0},
                                          FlagCase{-1, 3, 1, -1, 0, 0, 1, 0}));
 
 // The main criterion of a structural block can be switched on, never off.
 TEST_F(ConvergenceTest, MainCriterionOffInTheBlockCanOnlyBeSwitchedOn) {
-  run(kStructural, [](CConvergenceDlg& dialog) {
-    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_DISPLACEMENT), 0);
-    ASSERT_TRUE(dialog.click(IDC_DISPLACEMENT));
-    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_DISPLACEMENT), 1);
-    ASSERT_TRUE(dialog.click(IDC_DISPLACEMENT));
-    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_DISPLACEMENT), 1);
-    ASSERT_TRUE(dialog.click(IDC_DEFAULT));
-    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_DISPLACEMENT), 1) << "Default leaves it";
-    ASSERT_TRUE(dialog.click(1));
-  }, [](ConvergenceBlock& b) { b.mainSelected = 0; });
+  run(
+      kStructural,
+      [](CConvergenceDlg& dialog) {
+        EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_DISPLACEMENT), 0);
+        ASSERT_TRUE(dialog.click(IDC_DISPLACEMENT));
+        EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_DISPLACEMENT), 1);
+        ASSERT_TRUE(dialog.click(IDC_DISPLACEMENT));
+        EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_DISPLACEMENT), 1);
+        ASSERT_TRUE(dialog.click(IDC_DEFAULT));
+        EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_DISPLACEMENT), 1) << "Default leaves it";
+        ASSERT_TRUE(dialog.click(1));
+      },
+      [](ConvergenceBlock& b) { b.mainSelected = 0; });
   EXPECT_EQ(host.data().mainSelected, 1);
 }
 
 TEST_F(ConvergenceTest, MainCriterionOffInTheBlockStaysOffWithoutAClick) {
-  run(kStructural, [](CConvergenceDlg& dialog) { dialog.pressEnter(); },
+  run(
+      kStructural, [](CConvergenceDlg& dialog) { dialog.pressEnter(); },
       [](ConvergenceBlock& b) { b.mainSelected = 0; });
   EXPECT_EQ(host.data().mainSelected, 0);
 }
@@ -157,15 +169,14 @@ TEST_F(ConvergenceTest, MainCriterionOffInTheBlockStaysOffWithoutAClick) {
 TEST_F(ConvergenceTest, HeadersAreWhiteAndToleranceFieldsTakeOnlyNumbersInCourier) {
   run(kStructural, [](CConvergenceDlg& dialog) {
     for (const int id : {IDC_CRITERION_HEADER, IDC_VALUE_HEADER, IDC_MIN_HEADER, IDC_MAX_HEADER}) {
-      EXPECT_EQ(dialog.effectiveColours(dialog.indexOf(id)),
-                (ui::Colours{{255, 255, 255}, {0, 0, 140}}))
+      EXPECT_EQ(dialog.effectiveColours(dialog.indexOf(id)), (ui::Colours{{255, 255, 255}, {0, 0, 140}}))
           << id;
     }
     EXPECT_EQ(dialog.effectiveColours(dialog.indexOf(IDC_LEVEL_CAPTION)),
               (ui::Colours{{255, 255, 0}, {0, 0, 140}}));
-    for (const int id : {IDC_DISPLACEMENT_VALUE, IDC_FREQUENCY_VALUE, IDC_LOCAL_CHANGE_VALUE,
-                         IDC_TOTAL_CHANGE_VALUE, IDC_TOTAL_ERROR_VALUE, IDC_MAX_TRAC_VALUE,
-                         IDC_LEVEL_MIN, IDC_LEVEL_MAX, IDC_PASSES}) {
+    for (const int id :
+         {IDC_DISPLACEMENT_VALUE, IDC_FREQUENCY_VALUE, IDC_LOCAL_CHANGE_VALUE, IDC_TOTAL_CHANGE_VALUE,
+          IDC_TOTAL_ERROR_VALUE, IDC_MAX_TRAC_VALUE, IDC_LEVEL_MIN, IDC_LEVEL_MAX, IDC_PASSES}) {
       EXPECT_EQ(dialog.control(id).fontFace, "Courier") << id;
       EXPECT_TRUE(dialog.control(id).numericFilter) << id;
     }

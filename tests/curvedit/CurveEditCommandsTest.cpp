@@ -66,8 +66,7 @@ TEST_F(CurveEditTest, DefineRefusesLimitsThatAreNoNumber) {
   run([&](CCurveEditDlg& dialog) {
     typeLimits(dialog, "0", "1e999", "0", "1");
     ASSERT_TRUE(dialog.click(IDC_DEFINE));
-    EXPECT_EQ(boxTexts(),
-              std::vector<std::string>{"Cannot define an infinite or undefined value for scale"});
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"Cannot define an infinite or undefined value for scale"});
     EXPECT_EQ(dialog.graph.x.max, 2.5);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_XMAX), " 2.500e+00");
     dialog.pressEscape();
@@ -166,8 +165,7 @@ TEST_F(CurveEditTest, NewThenInputAddsThePointInItsPlaceAndSelectsIt) {
     EXPECT_TRUE(dialog.newPointPending);
     typePoint(dialog, "1.25", "0.875");
     ASSERT_TRUE(dialog.click(IDC_INPUT));
-    EXPECT_EQ(dialog.points,
-              (PointList{{0.0, 0.0}, {0.5, 1.0}, {1.25, 0.875}, {2.0, 1.0}, {2.5, 0.0}}));
+    EXPECT_EQ(dialog.points, (PointList{{0.0, 0.0}, {0.5, 1.0}, {1.25, 0.875}, {2.0, 1.0}, {2.5, 0.0}}));
     EXPECT_EQ(dialog.selectedPoint, 2);
     EXPECT_EQ(dialog.GetPos(IDC_SPIN), 2);
     EXPECT_EQ(dialog.control(IDC_SPIN).upper, 4);
@@ -200,9 +198,9 @@ TEST_F(CurveEditTest, InputRefusesNegativeOrUndefinedValues) {
     ASSERT_TRUE(dialog.click(IDC_INPUT));
     typePoint(dialog, "1e999", "1");
     ASSERT_TRUE(dialog.click(IDC_INPUT));
-    EXPECT_EQ(boxTexts(), (std::vector<std::string>{
-                              "Cannot define a negative value for points",
-                              "Cannot define an infinite or undefined value for points"}));
+    EXPECT_EQ(boxTexts(),
+              (std::vector<std::string>{"Cannot define a negative value for points",
+                                        "Cannot define an infinite or undefined value for points"}));
     EXPECT_EQ(dialog.points, rampHoldRelease());
     dialog.pressEscape();
   });
@@ -218,8 +216,7 @@ TEST_F(CurveEditTest, EditingMovesThePointButNotTheSelection) {
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTX), " 2.000e+00") << "the point now at 1";
     typePoint(dialog, "2.5", "0.5");
     ASSERT_TRUE(dialog.click(IDC_INPUT));
-    EXPECT_EQ(boxTexts(),
-              std::vector<std::string>{"Cannot define two points with the same x value"});
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"Cannot define two points with the same x value"});
     typePoint(dialog, "2", "0.75");  // its own x: accepted
     ASSERT_TRUE(dialog.click(IDC_INPUT));
     EXPECT_EQ(dialog.points[1], (CurvePoint{2.0, 0.75}));
@@ -321,9 +318,9 @@ TEST_F(CurveEditTest, ZeroOnALogAxisIsToldOnceAndTheAxisTurnsLinear) {
     paint(dialog);
     selectLog(dialog, IDC_XSCALE);
     paint(dialog);
-    EXPECT_EQ(boxTexts(), std::vector<std::string>{
-                              "Log of zero for X found!\nPlease switch to a linear X scale to "
-                              "remove or modify the point."});
+    EXPECT_EQ(boxTexts(),
+              std::vector<std::string>{"Log of zero for X found!\nPlease switch to a linear X scale to "
+                                       "remove or modify the point."});
     EXPECT_EQ(services.boxes()[0].caption, "Korvena Error");
     EXPECT_EQ(services.boxes()[0].icon, ui::MB_ICONEXCLAMATION);
     EXPECT_EQ(dialog.GetCurSel(IDC_XSCALE), kLinearScale);
@@ -391,8 +388,8 @@ TEST_F(CurveEditTest, RefusedPasteChangesNothing) {
     ASSERT_TRUE(dialog.upDown(IDC_SPIN, 1));
     services.setClipboard({.text = "0.5 0.5\n1.5 1e-6\n"});
     dialog.paste();
-    EXPECT_EQ(boxTexts(), std::vector<std::string>{
-                              "Cannot paste: line 2 lies outside the logarithmic scale limits."});
+    EXPECT_EQ(boxTexts(),
+              std::vector<std::string>{"Cannot paste: line 2 lies outside the logarithmic scale limits."});
     EXPECT_EQ(services.boxes()[0].caption, "Korvena Error");
     EXPECT_EQ(dialog.points, rampHoldRelease());
     EXPECT_EQ(dialog.selectedPoint, 1);

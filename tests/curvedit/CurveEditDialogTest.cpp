@@ -139,12 +139,9 @@ TEST_F(CurveEditTest, FailedChecksShowTheNumberedListAndWriteNothing) {
 TEST_F(CurveEditTest, CancelWritesOnlyTheStatusWhateverWasEdited) {
   const auto info = host.infoBytes();
   const auto data = host.dataBytes();
-  for (const auto& close : {std::function<void(CCurveEditDlg&)>([](CCurveEditDlg& d) {
-                              ASSERT_TRUE(d.click(2));
-                            }),
-                            std::function<void(CCurveEditDlg&)>([](CCurveEditDlg& d) {
-                              d.closeBox();
-                            })}) {
+  for (const auto& close :
+       {std::function<void(CCurveEditDlg&)>([](CCurveEditDlg& d) { ASSERT_TRUE(d.click(2)); }),
+        std::function<void(CCurveEditDlg&)>([](CCurveEditDlg& d) { d.closeBox(); })}) {
     const int result = run([&](CCurveEditDlg& dialog) {
       ASSERT_TRUE(dialog.click(IDC_DELETE));
       typePoint(dialog, "0.1", "0.3");
@@ -224,8 +221,8 @@ TEST_F(RefusedBlocks, FileKindsAndMissingMappings) {
     host.launch(kind, "SM");
     expectRefused();
   }
-  platform::setCommandLine({"/usr/bin/curvedit", "/TAG:INFO:SM:" + host.infoBlock().key(),
-                            "/TAG:DATA:SM:kvcurveNoSuchKey"});
+  platform::setCommandLine(
+      {"/usr/bin/curvedit", "/TAG:INFO:SM:" + host.infoBlock().key(), "/TAG:DATA:SM:kvcurveNoSuchKey"});
   testing::internal::CaptureStderr();
   expectRefused();
   EXPECT_NE(testing::internal::GetCapturedStderr().find("lyrIpc: Can not attach shared memory."),
@@ -240,8 +237,7 @@ TEST_F(RefusedBlocks, BlocksShorterThanTheirFields) {
   expectRefused();
   EXPECT_EQ(shortInfo.infoBlock().header().attachCount, 0);
   EXPECT_EQ(shortInfo.infoBlock().header().attachedMark, 1) << "attached, then let go unread";
-  FunctionHost shortData(static_cast<int>(kFunctionInfoSize),
-                         static_cast<int>(kFunctionDataSize) - 1);
+  FunctionHost shortData(static_cast<int>(kFunctionInfoSize), static_cast<int>(kFunctionDataSize) - 1);
   const auto data = shortData.dataBytes();
   shortData.launch();
   expectRefused();

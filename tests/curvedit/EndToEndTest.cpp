@@ -87,8 +87,7 @@ TEST(CurveditEndToEnd, LogOfZeroIsToldAndTheToolGoesOn) {
   run.clickControl(curveEditTemplate(), IDC_XSCALE);
   run.sync();  // the list is open
   run.xdotool("key Down Return");
-  const std::string box =
-      testsupport::findWindow("--onlyvisible --name '^Korvena Error$'", 10);
+  const std::string box = testsupport::findWindow("--onlyvisible --name '^Korvena Error$'", 10);
   EXPECT_FALSE(box.empty()) << "no warning";
   run.xdotool("key Return");
   run.xdotool("windowfocus --sync " + run.window() + " key Escape");

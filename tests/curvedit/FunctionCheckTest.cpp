@@ -56,8 +56,7 @@ TEST(ValidateFunction, TimeFunctionMustSpanTheTimeStep) {
   const PointList points = {{0.0, 0.0}, {1.0, 1.0}, {2.0, 0.0}};
   EXPECT_EQ(failures(points, timeContext(1.5)), "");
   EXPECT_EQ(failures(points, timeContext(2.0)), "") << "exactly the step";
-  EXPECT_EQ(failures(points, timeContext(2.5)),
-            "1. Value of 'dt' (2.0000e+00) is less than (2.5000e+00)");
+  EXPECT_EQ(failures(points, timeContext(2.5)), "1. Value of 'dt' (2.0000e+00) is less than (2.5000e+00)");
 }
 
 TEST(ValidateFunction, TimeFunctionOfZeroesOrOnePointIsNotDefined) {
@@ -73,8 +72,7 @@ TEST(ValidateFunction, TimeFunctionOfZeroesOrOnePointIsNotDefined) {
 TEST(ValidateFunction, TinyValuesAreDefinedForTimeButNotForFrequency) {
   const PointList points = {{1.0, 0.0}, {2.0, 2e-16}, {3.0, 0.0}};
   EXPECT_EQ(failures(points, timeContext(1.0)), "");
-  EXPECT_EQ(failures(points, frequencyContext(10.0)),
-            "1. Values of frequency function were not defined.\n");
+  EXPECT_EQ(failures(points, frequencyContext(10.0)), "1. Values of frequency function were not defined.\n");
 }
 
 TEST(ValidateFunction, FrequencyRangeBeyondTwiceTheHighestNaturalFrequency) {

@@ -11,7 +11,9 @@ namespace curvedit::test {
 PointList rampHoldRelease() { return {{0.0, 0.0}, {0.5, 1.0}, {2.0, 1.0}, {2.5, 0.0}}; }
 
 FunctionHost::FunctionHost(int infoSize, int dataSize)
-    : infoSize_(infoSize), dataSize_(dataSize), info_(infoSize, 0, uniqueKey("kvcurvei")),
+    : infoSize_(infoSize),
+      dataSize_(dataSize),
+      info_(infoSize, 0, uniqueKey("kvcurvei")),
       data_(dataSize, 0, uniqueKey("kvcurved")) {
   std::memset(info_.data(), kHostByte, static_cast<std::size_t>(infoSize));
   std::memset(data_.data(), kHostByte, static_cast<std::size_t>(dataSize));
@@ -50,9 +52,7 @@ void FunctionHost::fill(const char* title, const PointList& points) {
 
 void FunctionHost::timeFunction(const PointList& points) { fill("TIME function :", points); }
 
-void FunctionHost::frequencyFunction(const PointList& points) {
-  fill("FREQUENCY function :", points);
-}
+void FunctionHost::frequencyFunction(const PointList& points) { fill("FREQUENCY function :", points); }
 
 void FunctionHost::setPoints(const PointList& points) {
   data().pointCount = static_cast<std::int32_t>(points.size());

@@ -85,11 +85,10 @@ TEST_F(GraphBoxTest, LinearAxesLabelFiveColumnsAndSixRowsWithTheScaleNote) {
   box.x = {0.0, 10.0};
   box.y = {0.0, 1.0};
   const auto calls = paint({});
-  const Texts expected = {
-      {"0.000", {12, 444}}, {"0.200", {12, 390}}, {"0.400", {12, 336}}, {"0.600", {12, 283}},
-      {"0.800", {12, 229}}, {"1.000", {12, 176}}, {"Value x 1.e0", {28, 152}},
-      {"0.000e+00", {28, 456}}, {"2.500e+00", {142, 456}}, {"5.000e+00", {259, 456}},
-      {"7.500e+00", {376, 456}}, {"1.000e+01", {482, 456}}};
+  const Texts expected = {{"0.000", {12, 444}},        {"0.200", {12, 390}},      {"0.400", {12, 336}},
+                          {"0.600", {12, 283}},        {"0.800", {12, 229}},      {"1.000", {12, 176}},
+                          {"Value x 1.e0", {28, 152}}, {"0.000e+00", {28, 456}},  {"2.500e+00", {142, 456}},
+                          {"5.000e+00", {259, 456}},   {"7.500e+00", {376, 456}}, {"1.000e+01", {482, 456}}};
   EXPECT_EQ(texts(calls), expected);
   const auto grid = linesIn(calls, graphstyle::kGrid);
   ASSERT_EQ(grid.size(), 6u + 5u * 4 + 5u + 4u * 4);  // lines and the ticks between them
@@ -114,8 +113,8 @@ TEST_F(GraphBoxTest, LinearYInThousandsIsLabelledInThousands) {
   box.secondPass = 0;
   box.y = {0.0, 2500.0};
   const Texts labels = texts(paint({}));
-  const Texts expected = {{"0.000", {12, 444}}, {"0.500", {12, 390}}, {"1.000", {12, 336}},
-                          {"1.500", {12, 283}}, {"2.000", {12, 229}}, {"2.500", {12, 176}},
+  const Texts expected = {{"0.000", {12, 444}},       {"0.500", {12, 390}}, {"1.000", {12, 336}},
+                          {"1.500", {12, 283}},       {"2.000", {12, 229}}, {"2.500", {12, 176}},
                           {"Value x 1.e3", {28, 152}}};
   EXPECT_EQ(Texts(labels.begin(), labels.begin() + 7), expected);
 }
@@ -129,8 +128,11 @@ TEST_F(GraphBoxTest, LogYShowsWholeDecadesWithoutAScaleNote) {
   EXPECT_EQ(dialog.events, std::vector<std::string>{"rounded Y"});
   EXPECT_EQ(box.plotLeft, 86) << "left margin 70";
   const Texts labels = texts(calls);
-  const Texts expected = {{"1.0e-02", {12, 444}}, {"1.0e-01", {12, 369}}, {"1.0e+00", {12, 295}},
-                          {"1.0e+01", {12, 220}}, {"1.0e+02", {12, 146}}};
+  const Texts expected = {{"1.0e-02", {12, 444}},
+                          {"1.0e-01", {12, 369}},
+                          {"1.0e+00", {12, 295}},
+                          {"1.0e+01", {12, 220}},
+                          {"1.0e+02", {12, 146}}};
   EXPECT_EQ(Texts(labels.begin(), labels.begin() + 5), expected);
   EXPECT_EQ(labels[5].first, "0.000e+00") << "the X labels follow at once";
   dialog.events.clear();
@@ -238,8 +240,8 @@ TEST_F(GraphBoxTest, ZeroOnALogAxisWarnsOnceAndRedrawsOnTheLinearAxis) {
   ASSERT_LT(secondFill, calls.size()) << "a second pass was drawn";
   EXPECT_EQ(box.secondPass, 0);
   // The second pass maps the points on the linear axis from 1e-5 to 1.
-  const auto curve = linesIn(std::vector<PaintCall>(calls.begin() + secondFill, calls.end()),
-                             graphstyle::kCurve);
+  const auto curve =
+      linesIn(std::vector<PaintCall>(calls.begin() + secondFill, calls.end()), graphstyle::kCurve);
   ASSERT_EQ(curve.size(), 1u);
   EXPECT_EQ(curve[0].points[0].x, 55) << "0 lies just left of the axis start 1e-5";
   dialog.events.clear();
@@ -251,8 +253,7 @@ TEST_F(GraphBoxTest, ZeroOnALogAxisThatWarnedAlreadyIsHeldAtTheEdge) {
   box.secondPass = 0;
   box.y = {1e-5, 1.0, 1, 0};
   paint({{0.5, 0.0}});
-  EXPECT_TRUE(std::find(dialog.events.begin(), dialog.events.end(), "zero Y") ==
-              dialog.events.end());
+  EXPECT_TRUE(std::find(dialog.events.begin(), dialog.events.end(), "zero Y") == dialog.events.end());
   EXPECT_EQ(std::abs(box.MapY(0.0)), 1000000) << "far off the plot, not undefined";
 }
 

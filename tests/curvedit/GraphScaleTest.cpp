@@ -16,9 +16,11 @@ TEST(ScaleExponent, ThePowerOfTenOfTheLargerLimit) {
     int exponent;
   };
   const Case cases[] = {
-      {0.0, 2500.0, 3}, {0.0, 1.0, 0},   {-0.5, 0.2, -1},  {0.0, 0.05, -2}, {-3.0, 3.0, 0},
-      {-40.0, 7.0, 1},  {0.0, 999.9, 2}, {0.0, 0.0, 0},    {0.0, 1e300, 300},
-      {0.0, std::numeric_limits<double>::infinity(), 0},
+      {0.0, 2500.0, 3},  {0.0, 1.0, 0},
+      {-0.5, 0.2, -1},   {0.0, 0.05, -2},
+      {-3.0, 3.0, 0},    {-40.0, 7.0, 1},
+      {0.0, 999.9, 2},   {0.0, 0.0, 0},
+      {0.0, 1e300, 300}, {0.0, std::numeric_limits<double>::infinity(), 0},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(scaleExponent(c.min, c.max), c.exponent) << c.min << " .. " << c.max;
@@ -50,8 +52,8 @@ TEST(RoundLogAxis, LimitsNoLogarithmTakesStillGiveAnAxis) {
     int lines;
   };
   const Case cases[] = {
-      {0.0, 10.0, 1e-4, 10.0, 6},  {-5.0, -1.0, 1e-5, 1.0, 6}, {3.0, 3.0, 1.0, 10.0, 2},
-      {100.0, 100.0, 10.0, 100.0, 2}, {nan, nan, 1e-5, 1.0, 6}, {50.0, 2.0, 1.0, 10.0, 2},
+      {0.0, 10.0, 1e-4, 10.0, 6},     {-5.0, -1.0, 1e-5, 1.0, 6}, {3.0, 3.0, 1.0, 10.0, 2},
+      {100.0, 100.0, 10.0, 100.0, 2}, {nan, nan, 1e-5, 1.0, 6},   {50.0, 2.0, 1.0, 10.0, 2},
   };
   for (const Case& c : cases) {
     Axis axis{c.min, c.max, 1, 1};
@@ -63,10 +65,9 @@ TEST(RoundLogAxis, LimitsNoLogarithmTakesStillGiveAnAxis) {
 
 TEST(ShortenExponent, ThreeExponentDigitsBecomeTwo) {
   const std::pair<std::string, std::string> cases[] = {
-      {"1.0e+002", "1.0e+02"}, {"1.0e-002", "1.0e-02"},   {"2.500E+003", "2.500E+03"},
-      {"7.5E-010", "7.5E-10"}, {"1.0e+02", "1.0e+02"},    {"1.0e+100", "1.0e+100"},
-      {"12.0e0", "12.0e0"},    {"100000", "100000"},      {"1e002", "1e002"},
-      {"0.000", "0.000"},
+      {"1.0e+002", "1.0e+02"}, {"1.0e-002", "1.0e-02"},  {"2.500E+003", "2.500E+03"}, {"7.5E-010", "7.5E-10"},
+      {"1.0e+02", "1.0e+02"},  {"1.0e+100", "1.0e+100"}, {"12.0e0", "12.0e0"},        {"100000", "100000"},
+      {"1e002", "1e002"},      {"0.000", "0.000"},
   };
   for (const auto& [text, shortened] : cases) EXPECT_EQ(ShortenExponent(text), shortened) << text;
 }

@@ -25,8 +25,8 @@ TEST(PointTable, CopiedTextPastesBackToTheSamePoints) {
 }
 
 TEST(PointTable, HeaderBlankLinesAndEverySeparator) {
-  const PastedTable table = readPointTable(
-      "time [s]\tload\r\n\n2.5;0\r\n0.5, 1.25\n  1.75   1e0\n\n0\t0\n", kLinear, kLinear);
+  const PastedTable table =
+      readPointTable("time [s]\tload\r\n\n2.5;0\r\n0.5, 1.25\n  1.75   1e0\n\n0\t0\n", kLinear, kLinear);
   EXPECT_EQ(table.error, "");
   EXPECT_EQ(table.points, (PointList{{0.0, 0.0}, {0.5, 1.25}, {1.75, 1.0}, {2.5, 0.0}}));
 }

@@ -51,8 +51,8 @@ TEST_F(CurveEditRender, GraphOfTheFunctionInItsColours) {
   EXPECT_EQ(shown.widget<QLineEdit>(IDC_POINTY)->text(), " 0.000e+00");
   EXPECT_EQ(shown.widget<QComboBox>(IDC_XSCALE)->currentText(), "LINEAR");
   EXPECT_EQ(shown.widget<QPushButton>(1)->text(), "APPLY");
-  for (const int id : {1, 2, IDC_CAPTION, IDC_XMIN, IDC_YMAX, IDC_DEFINE, IDC_REFIT, IDC_SPIN,
-                       IDC_POINTX, IDC_NEW, IDC_INPUT, IDC_DELETE, IDC_XSCALE, IDC_GRAPHBOX}) {
+  for (const int id : {1, 2, IDC_CAPTION, IDC_XMIN, IDC_YMAX, IDC_DEFINE, IDC_REFIT, IDC_SPIN, IDC_POINTX,
+                       IDC_NEW, IDC_INPUT, IDC_DELETE, IDC_XSCALE, IDC_GRAPHBOX}) {
     shown.expectPlaced(id);
   }
   // Later paints draw the grid over the curve, so the curve is looked for off the grid lines:

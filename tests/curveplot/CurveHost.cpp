@@ -22,7 +22,8 @@ CurveHost::CurveHost(const Curve& curve, int infoSize, int lineSize)
   std::memset(fields.caption, 0, sizeof fields.caption);
   std::memcpy(fields.caption, curve.caption.data(), std::min(curve.caption.size(), sizeof fields.caption));
   std::memcpy(info.data(), &fields, std::min(sizeof fields, static_cast<std::size_t>(infoSize)));
-  const std::size_t fit = std::min(curve.segments.size(), static_cast<std::size_t>(line.header().dataSize) / 32);
+  const std::size_t fit =
+      std::min(curve.segments.size(), static_cast<std::size_t>(line.header().dataSize) / 32);
   std::memcpy(line.data(), curve.segments.data(), fit * sizeof(CurveSegment));
 }
 

@@ -13,10 +13,15 @@ namespace {
 // Record 0 would move the abscissa range to -1000..5000 and be the peak if it were read. The
 // magnitude 180 comes three times: the end of record 2 is met first.
 Curve dampedCurve() {
-  return {.markMaximum = 0, .valueTop = 250.0, .valueBottom = -40.0, .dispersion = 0.0,
+  return {.markMaximum = 0,
+          .valueTop = 250.0,
+          .valueBottom = -40.0,
+          .dispersion = 0.0,
           .caption = "Node 12 UX",
-          .segments = {{-1000.0, 5000.0, 999.0, -999.0}, {0.5, 1.25, 20.0, -35.0},
-                       {1.25, 2.0, -35.0, 180.0}, {2.0, 3.7, 180.0, -180.0},
+          .segments = {{-1000.0, 5000.0, 999.0, -999.0},
+                       {0.5, 1.25, 20.0, -35.0},
+                       {1.25, 2.0, -35.0, 180.0},
+                       {2.0, 3.7, 180.0, -180.0},
                        {3.7, 4.5, -180.0, 60.0}}};
 }
 
@@ -26,11 +31,11 @@ struct LinearPlot : ShownPlot<CCurvePlotDlg> {
 
 TEST_F(PlotTest, ExponentAbscissaAndValueLabelsInTheirPlaces) {
   LinearPlot plot(dampedCurve());
-  const std::vector<Text> expected = {
-      {{31, 8}, "Value x 1.e2"},
-      {{63, 395}, " 5.000e-01"}, {{259, 395}, " 2.500e+00"}, {{501, 395}, " 4.500e+00"},
-      {{10, 372}, "-0.400"}, {{10, 308}, " 0.180"}, {{10, 244}, " 0.760"},
-      {{10, 180}, " 1.340"}, {{10, 116}, " 1.920"}, {{10, 52}, " 2.500"}};
+  const std::vector<Text> expected = {{{31, 8}, "Value x 1.e2"},  {{63, 395}, " 5.000e-01"},
+                                      {{259, 395}, " 2.500e+00"}, {{501, 395}, " 4.500e+00"},
+                                      {{10, 372}, "-0.400"},      {{10, 308}, " 0.180"},
+                                      {{10, 244}, " 0.760"},      {{10, 180}, " 1.340"},
+                                      {{10, 116}, " 1.920"},      {{10, 52}, " 2.500"}};
   EXPECT_EQ(textsOf(plot.paint(), kWhite), expected);
 }
 
@@ -68,8 +73,10 @@ TEST_F(PlotTest, CurveFromTheSecondRecordOnAndTheFirstPeakMarked) {
   LinearPlot plot(dampedCurve());
   const RecordingPainter painter = plot.paint();
   const std::vector<Line> curve = {{{13, 322}, {13, 322}},  // the zero record in record 0's place
-                                   {{73, 300}, {161, 361}}, {{161, 361}, {250, 124}},
-                                   {{250, 124}, {451, 521}}, {{451, 521}, {546, 256}}};
+                                   {{73, 300}, {161, 361}},
+                                   {{161, 361}, {250, 124}},
+                                   {{250, 124}, {451, 521}},
+                                   {{451, 521}, {546, 256}}};
   EXPECT_EQ(linesOf(painter, kCurvePen), curve);
   // The end of record 2 at (2.0, 180): a line up from below the axis, then the circle's radius
   // from the peak to the arc's start; its abscissa in red at the bottom.
@@ -150,11 +157,11 @@ TEST_F(PlotTest, AxisTicksAndGridLines) {
   LinearPlot plot(dampedCurve());
   const std::vector<Line> axis = linesOf(plot.paint(), kAxisPen);
   const std::vector<Line> expected = {
-      {{63, 367}, {551, 367}},                             // the abscissa axis
-      {{73, 32}, {73, 381}}, {{309, 32}, {309, 381}}, {{546, 32}, {546, 381}},
-      {{63, 303}, {551, 303}}, {{63, 47}, {551, 47}},      // first and top grid lines
-      {{70, 351}, {73, 351}}, {{66, 335}, {73, 335}}, {{70, 319}, {73, 319}},
-      {{96, 367}, {96, 372}}, {{120, 367}, {120, 377}}, {{543, 367}, {543, 377}}};
+      {{63, 367}, {551, 367}},  // the abscissa axis
+      {{73, 32}, {73, 381}},   {{309, 32}, {309, 381}},  {{546, 32}, {546, 381}},
+      {{63, 303}, {551, 303}}, {{63, 47}, {551, 47}},  // first and top grid lines
+      {{70, 351}, {73, 351}},  {{66, 335}, {73, 335}},   {{70, 319}, {73, 319}},
+      {{96, 367}, {96, 372}},  {{120, 367}, {120, 377}}, {{543, 367}, {543, 377}}};
   for (const Line& line : expected) EXPECT_TRUE(contains(axis, line)) << line;
 }
 
@@ -175,8 +182,7 @@ TEST_F(PlotTest, CopyPutsTheCurveAsTextAndThePlotAsAPicture) {
   plot.dialog->copy();
   ASSERT_EQ(services.clipboard().size(), 1u);
   const ui::ClipboardContent& copied = services.clipboard()[0];
-  EXPECT_EQ(copied.text,
-            "0.5\t20\t1.25\t-35\n1.25\t-35\t2\t180\n2\t180\t3.7\t-180\n3.7\t-180\t4.5\t60\n");
+  EXPECT_EQ(copied.text, "0.5\t20\t1.25\t-35\n1.25\t-35\t2\t180\n2\t180\t3.7\t-180\n3.7\t-180\t4.5\t60\n");
   EXPECT_EQ(copied.pictureSize, (ui::Size{601, 437}));
   RecordingPainter picture;
   copied.paint(picture);

@@ -11,11 +11,17 @@ namespace {
 // decade, record 3 has a negative value, record 4 ends below the lowest decade, record 5 starts
 // at the lowest abscissa. The peak 1500 comes twice: the end of record 1 first.
 Curve responseCurve() {
-  return {.markMaximum = 1, .valueTop = 2000.0, .valueBottom = 0.5, .dispersion = 0.0,
+  return {.markMaximum = 1,
+          .valueTop = 2000.0,
+          .valueBottom = 0.5,
+          .dispersion = 0.0,
           .caption = "Node 7 amplitude",
-          .segments = {{10.0, 20.0, 0.05, 3.0}, {20.0, 30.0, 3.0, 1500.0},
-                       {30.0, 45.0, 1500.0, 1500.0}, {45.0, 60.0, -2.0, 40.0},
-                       {60.0, 80.0, 40.0, 0.01}, {10.0, 15.0, 100.0, 200.0}}};
+          .segments = {{10.0, 20.0, 0.05, 3.0},
+                       {20.0, 30.0, 3.0, 1500.0},
+                       {30.0, 45.0, 1500.0, 1500.0},
+                       {45.0, 60.0, -2.0, 40.0},
+                       {60.0, 80.0, 40.0, 0.01},
+                       {10.0, 15.0, 100.0, 200.0}}};
 }
 
 struct LogPlot : ShownPlot<CCurvePlotLogDlg> {
@@ -72,8 +78,8 @@ TEST_F(PlotTest, DecadesTheirLabelsAndTicks) {
 TEST_F(PlotTest, CurveCutAtTheBaseLineDrawTestsAndResize) {
   LogPlot plot(responseCurve());
   const RecordingPainter first = plot.paint();
-  const std::vector<Line> curve = {{{99, 420}, {159, 309}}, {{159, 309}, {231, 106}},
-                                   {{231, 106}, {339, 106}}, {{447, 224}, {551, 420}}};
+  const std::vector<Line> curve = {
+      {{99, 420}, {159, 309}}, {{159, 309}, {231, 106}}, {{231, 106}, {339, 106}}, {{447, 224}, {551, 420}}};
   EXPECT_EQ(linesOf(first, kCurvePen), curve);
   const std::vector<Line> axis = linesOf(first, kAxisPen);
   for (const int y : {420, 345, 270, 195, 120, 45}) EXPECT_TRUE(contains(axis, Line{{81, y}, {591, y}})) << y;
@@ -123,7 +129,9 @@ TEST_F(PlotTest, DispersionAboveThePlotFromZeroOnAndTheCaptionAlways) {
     curve.caption = shown ? shown : "";
     LogPlot plot(curve);
     const std::vector<Text> white = textsOf(plot.paint(), kWhite);
-    const bool found = std::any_of(white.begin(), white.end(), [](const Text& t) { return t.at == ui::Point{279, 21}; });
+    const bool found = std::any_of(white.begin(), white.end(), [](const Text& t) {
+      return t.at == ui::Point{279, 21};
+    });
     EXPECT_EQ(found, shown != nullptr) << dispersion;
     if (shown) {
       EXPECT_TRUE(contains(white, Text{{279, 21}, shown}));

@@ -90,8 +90,8 @@ TEST_F(PlotTest, UnreadableBlocksAreRefused) {
   expectRefused<CCurvePlotLogDlg>(host, services, "LINE of kind FB");
   platform::setCommandLine({"/usr/bin/curveplot", "/TAG:INFO:SM:" + host.info.key()});
   expectRefused<CCurvePlotDlg>(host, services, "no LINE");
-  platform::setCommandLine({"/usr/bin/curveplot", "/TAG:INFO:SM:" + host.info.key(),
-                            "/TAG:LINE:SM:kvcurveNoSuchKey"});
+  platform::setCommandLine(
+      {"/usr/bin/curveplot", "/TAG:INFO:SM:" + host.info.key(), "/TAG:LINE:SM:kvcurveNoSuchKey"});
   testing::internal::CaptureStderr();
   expectRefused<CCurvePlotDlg>(host, services, "LINE not attachable");
   EXPECT_NE(testing::internal::GetCapturedStderr().find("lyrIpc: Can not attach shared memory."),

@@ -31,7 +31,10 @@ const QColor kMarker(255, 0, 0);
 template <class PlotDialog>
 struct ShownWindow {
   ShownWindow(const std::string& program, int shift)
-      : host({.markMaximum = 1, .valueTop = 100.0, .valueBottom = 1.0, .dispersion = -1.0,
+      : host({.markMaximum = 1,
+              .valueTop = 100.0,
+              .valueBottom = 1.0,
+              .dispersion = -1.0,
               .caption = "Plateau",
               .segments = {{0, 0, 0, 0}, {0, 2, 20, 80}, {2, 6, 80, 80}, {6, 10, 80, 10}}}) {
     host.launch(program);

@@ -30,8 +30,7 @@ inline constexpr ui::Rgb kWhite{255, 255, 255};
 template <class PlotDialog>
 class ShownPlot {
  public:
-  ShownPlot(const Curve& curve, const std::string& program, int width, int height)
-      : host(curve) {
+  ShownPlot(const Curve& curve, const std::string& program, int width, int height) : host(curve) {
     host.launch(program);
     dialog = std::make_unique<PlotDialog>();
     dialog->create();

@@ -26,12 +26,15 @@ struct DemoWindow {
 // A window that a tool resizes (SetDialogSize) is given its outer size: the frame and caption of
 // a dialog (6 x 25 pixels) come off it.
 const DemoWindow kDemoWindows[] = {
-    {"solvesetup", "^SETTINGS input$", HostedTool::WindowMatch::Title, 308, 190},   // 205 x 117: 307.5, 190.1
-    {"curvedit", "^curvedit$", HostedTool::WindowMatch::Class, 555, 531},            // 370 x 327: 555, 531.4
-    {"convset", "^CONVERGENCE data$", HostedTool::WindowMatch::Title, 342, 341},    // no frequency row, 232 x 225: 348 - 6, 365.6 - 25
-    {"loadentry", "^Load/BC input$", HostedTool::WindowMatch::Title, 534, 211},     // three points, 356 x 130: 534, 211.3
-    {"bcviewer", "^Load/BC info$", HostedTool::WindowMatch::Title, 401, 164},       // two points, 271 x 116: 406.5 - 6, 188.5 - 25
-    {"curveplot", "^curveplot$", HostedTool::WindowMatch::Class, 429, 377},           // 286 x 232: 429, 377
+    {"solvesetup", "^SETTINGS input$", HostedTool::WindowMatch::Title, 308, 190},  // 205 x 117: 307.5, 190.1
+    {"curvedit", "^curvedit$", HostedTool::WindowMatch::Class, 555, 531},          // 370 x 327: 555, 531.4
+    {"convset", "^CONVERGENCE data$", HostedTool::WindowMatch::Title, 342,
+     341},  // no frequency row, 232 x 225: 348 - 6, 365.6 - 25
+    {"loadentry", "^Load/BC input$", HostedTool::WindowMatch::Title, 534,
+     211},  // three points, 356 x 130: 534, 211.3
+    {"bcviewer", "^Load/BC info$", HostedTool::WindowMatch::Title, 401,
+     164},  // two points, 271 x 116: 406.5 - 6, 188.5 - 25
+    {"curveplot", "^curveplot$", HostedTool::WindowMatch::Class, 429, 377},  // 286 x 232: 429, 377
     {"curveplotb", "^curveplotb$", HostedTool::WindowMatch::Class, 429, 377},
 };
 

@@ -49,8 +49,7 @@ TEST(DescriptionTest, KeyStyleTakesOneBlockWithoutTagAndTheExtraWords) {
   EXPECT_EQ(description.words, std::vector<std::string>{"-stat"});
   EXPECT_TRUE(description.blocks.at(0).tag.empty());
 
-  EXPECT_NE(faultOf({{"launch", "key"},
-                     {"blocks", Json::array({{{"dataSize", 8}}, {{"dataSize", 8}}})}}),
+  EXPECT_NE(faultOf({{"launch", "key"}, {"blocks", Json::array({{{"dataSize", 8}}, {{"dataSize", 8}}})}}),
             "(accepted)");
   EXPECT_NE(faultOf({{"launch", "key"}, {"blocks", Json::array({{{"tag", "DATA"}, {"dataSize", 8}}})}}),
             "(accepted)");
@@ -74,19 +73,15 @@ TEST(DescriptionTest, RefusesBadDescriptionsNamingThePlace) {
       {oneBlock(Json::array(), -1), "negative data size"},
       {oneBlock(Json::array(), kMaxDataSize + 1), "larger than the host's limit"},
       {oneBlock(Json::array({{{"offset", -4}, {"type", "int32"}}})), "negative offset"},
-      {oneBlock(Json::array({{{"offset", 0}, {"type", "text"}, {"value", "x"}}})),
-       "needs a \"width\""},
+      {oneBlock(Json::array({{{"offset", 0}, {"type", "text"}, {"value", "x"}}})), "needs a \"width\""},
       {oneBlock(Json::array({{{"offset", 0}, {"type", "text"}, {"width", 2}, {"value", "abc"}}})),
        "the value has 3 bytes, more than the width 2"},
-      {oneBlock(Json::array({{{"offset", 0}, {"type", "int32"}, {"value", 2147483648LL}}})),
-       "not an int32"},
+      {oneBlock(Json::array({{{"offset", 0}, {"type", "int32"}, {"value", 2147483648LL}}})), "not an int32"},
       {oneBlock(Json::array({{{"offset", 0}, {"type", "int32"}, {"value", 1.5}}})), "not an int32"},
-      {oneBlock(Json::array({{{"offset", 0}, {"type", "double"}, {"width", 4}}})),
-       "8 bytes wide, not 4"},
+      {oneBlock(Json::array({{{"offset", 0}, {"type", "double"}, {"width", 4}}})), "8 bytes wide, not 4"},
       {oneBlock(Json::array({{{"offset", 0}, {"type", "bytes"}, {"value", "abc"}}})),
        "odd number of hex digits"},
-      {oneBlock(Json::array({{{"offset", 0}, {"type", "bytes"}, {"value", "zz"}}})),
-       "not a hex byte string"},
+      {oneBlock(Json::array({{{"offset", 0}, {"type", "bytes"}, {"value", "zz"}}})), "not a hex byte string"},
       {oneBlock(Json::array({{{"ofset", 0}, {"type", "int32"}}})), "unknown key \"ofset\""},
       {{{"launch", "tag"}, {"blocks", Json::array({{{"dataSize", 8}}})}}, "\"tag\" is missing"},
       {{{"launch", "tag"}, {"blocks", Json::array({{{"tag", "A:B"}, {"dataSize", 8}}})}},
@@ -150,8 +145,7 @@ TEST(DescriptionTest, NamedValuesFillTheLayoutAndRefuseUnknownNames) {
   ASSERT_NE(named, fields.end());
   EXPECT_EQ(std::get<std::int32_t>(*named->value), 9);
 
-  EXPECT_THROW(interpretInput(Json::parse(R"({"DATA": {"inptu": 9}})"), layout, "probe"),
-               DescriptionError);
+  EXPECT_THROW(interpretInput(Json::parse(R"({"DATA": {"inptu": 9}})"), layout, "probe"), DescriptionError);
   EXPECT_THROW(interpretInput(Json::parse(R"({"INFO": {}})"), layout, "probe"), DescriptionError);
   EXPECT_THROW(interpretInput(Json::parse(R"({"DATA": {"input": "nine"}})"), layout, "probe"),
                DescriptionError);

@@ -35,9 +35,7 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-void writeFile(const std::filesystem::path& file, const std::string& text) {
-  std::ofstream(file) << text;
-}
+void writeFile(const std::filesystem::path& file, const std::string& text) { std::ofstream(file) << text; }
 
 std::string readFile(const std::filesystem::path& file) {
   std::ifstream stream(file);

@@ -2,8 +2,8 @@
 // and leaves no mapping behind whatever the child does.
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <chrono>
+#include <csignal>
 #include <thread>
 
 #include "host/core/DescriptionJson.h"
@@ -33,8 +33,8 @@ struct HostReport {
 HostReport runWith(const std::string& tool, const Json& input, std::vector<std::string> extra = {}) {
   TempFolder folder;
   writeFile(folder.file("in.json"), input.dump());
-  std::vector<std::string> arguments{"run", tool, "--in", folder.file("in.json").string(),
-                                     "--out", folder.file("out.json").string()};
+  std::vector<std::string> arguments{
+      "run", tool, "--in", folder.file("in.json").string(), "--out", folder.file("out.json").string()};
   arguments.insert(arguments.end(), extra.begin(), extra.end());
   HostReport run{runHost(arguments, folder), {}};
   const std::string report = readFile(folder.file("out.json"));
@@ -134,13 +134,12 @@ TEST(HostRunTest, CrashingOrFailingToolIsReportedAndItsMappingsUnlinked) {
 
 TEST(HostRunTest, InterruptedHostStopsTheToolAndUnlinksItsMappings) {
   TempFolder folder;
-  const Json input = {{"launch", "tag"},
-                      {"words", {"-wait"}},
-                      {"blocks", Json::array({rawBlock("DATA", 48)})}};
+  const Json input = {
+      {"launch", "tag"}, {"words", {"-wait"}}, {"blocks", Json::array({rawBlock("DATA", 48)})}};
   writeFile(folder.file("in.json"), input.dump());
-  const pid_t host = startHost({"run", child(), "--in", folder.file("in.json").string(), "--out",
-                                folder.file("out.json").string()},
-                               folder.file("host.out"), folder.file("host.err"));
+  const pid_t host = startHost(
+      {"run", child(), "--in", folder.file("in.json").string(), "--out", folder.file("out.json").string()},
+      folder.file("host.out"), folder.file("host.err"));
   // The host installs its forwarding before it creates a block: once the block is there, a
   // SIGTERM is the host's to handle.
   for (int i = 0; i < 1000 && mappingsOf(host).empty(); ++i) {

@@ -12,12 +12,11 @@ namespace {
 // A block with a fixed array of three doubles 12 bytes apart from offset 20, and a growing
 // table of 24-byte records from offset 60 (a record: an int32 at 4 and a text of 8 at 12).
 NamedLayout arrayLayout() {
-  BlockSpec block = taggedBlock(
-      "DATA", 60, {layoutField("count", 0, FieldType::Int32)},
-      {layoutArray("levels", 20, FieldType::Double, 3, 12),
-       layoutRecords("rows", 60, 24,
-                     {layoutField("id", 4, FieldType::Int32),
-                      layoutField("label", 12, FieldType::Text, 8)})});
+  BlockSpec block = taggedBlock("DATA", 60, {layoutField("count", 0, FieldType::Int32)},
+                                {layoutArray("levels", 20, FieldType::Double, 3, 12),
+                                 layoutRecords("rows", 60, 24,
+                                               {layoutField("id", 4, FieldType::Int32),
+                                                layoutField("label", 12, FieldType::Text, 8)})});
   return {.tool = "arrays",
           .program = "arrays",
           .summary = "test layout",

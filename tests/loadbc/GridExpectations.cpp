@@ -13,8 +13,7 @@ void expectGrid(const ui::Dialog& dialog, const GridIds& ids, const GridLook& lo
     for (int d = 0; d < kDirections; ++d) {
       const int id = ids.values[p][d];
       EXPECT_EQ(dialog.IsWindowVisible(id), visible) << p << "," << d;
-      EXPECT_EQ(dialog.GetDlgItemText(id), p < look.filledColumns ? texts[p][d] : "")
-          << p << "," << d;
+      EXPECT_EQ(dialog.GetDlgItemText(id), p < look.filledColumns ? texts[p][d] : "") << p << "," << d;
     }
   }
 }

@@ -82,9 +82,8 @@ TEST_F(LoadEntryTest, DetachFailureIsReportedAfterTheStatusWasWritten) {
   ASSERT_EQ(services.boxes().size(), 1u);
   EXPECT_EQ(services.boxes()[0].text, "Cannot detach shared memory segment.");
   EXPECT_EQ(services.boxes()[0].caption, "ERROR");
-  EXPECT_TRUE(testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) {
-                                       b.status = 0;
-                                     })));
+  EXPECT_TRUE(
+      testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) { b.status = 0; })));
 }
 
 }  // namespace

@@ -52,8 +52,7 @@ TEST(LoadEntryEndToEnd, DisplacementUnderAFunctionIsCorrectedThenWrittenBySecond
   const Json& fields = report.at("blocks").at(0).at("fields");
   EXPECT_EQ(fields.at("status"), 1);
   EXPECT_EQ(fields.at("loadType"), Json::parse("[0, 0, 0]"));
-  EXPECT_EQ(fields.at("value"),
-            Json::parse("[0.0, -1500.0, 0.0, 0.0, -2250.0, 0.0, 0.0, -3125.2, 0.0]"))
+  EXPECT_EQ(fields.at("value"), Json::parse("[0.0, -1500.0, 0.0, 0.0, -2250.0, 0.0, 0.0, -3125.2, 0.0]"))
       << "direction 1 back to zero; the others through their texts (-3125.25 shows as -3.1252e+03)";
   EXPECT_EQ(fields.at("functionIndex"), 1);
   EXPECT_EQ(report.at("blocks").at(0).at("header").at("attachCount"), 0);

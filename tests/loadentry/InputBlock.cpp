@@ -12,13 +12,11 @@ InputBlock::InputBlock(int functions, int extraBytes)
   fill(kHostByte);
 }
 
-void InputBlock::launch() const {
-  platform::setCommandLine({"/usr/bin/loadentry", "/SHMKEY:" + key()});
-}
+void InputBlock::launch() const { platform::setCommandLine({"/usr/bin/loadentry", "/SHMKEY:" + key()}); }
 
 void InputBlock::setFunctionName(int i, const std::string& name) {
-  testsupport::writeBytes(*this, kFunctionEntriesOffset + kFunctionEntrySize * static_cast<std::size_t>(i), name.c_str(),
-        name.size() + 1);
+  testsupport::writeBytes(*this, kFunctionEntriesOffset + kFunctionEntrySize * static_cast<std::size_t>(i),
+                          name.c_str(), name.size() + 1);
 }
 
 void fillThreePointLoad(InputBlock& block) {

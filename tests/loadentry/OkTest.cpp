@@ -29,13 +29,14 @@ TEST_F(LoadEntryTest, ThreePointsWithoutFunctionWriteStatusTypesAndAllThreePoint
               ASSERT_TRUE(dialog.click(1));
             }),
             ui::IDOK);
-  EXPECT_TRUE(testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) {
-                                       b.status = 1;
-                                       b.loadType[1] = 1;
-                                       b.value[0][1] = 5.0;
-                                       b.value[1][1] = kShownLongValue;
-                                       b.value[2][2] = -5.0;
-                                     })))
+  EXPECT_TRUE(testsupport::sameBytes(host.snapshot(), changed(before,
+                                                              [](LoadBcInputBlock& b) {
+                                                                b.status = 1;
+                                                                b.loadType[1] = 1;
+                                                                b.value[0][1] = 5.0;
+                                                                b.value[1][1] = kShownLongValue;
+                                                                b.value[2][2] = -5.0;
+                                                              })))
       << "a displacement is kept when no function applies; functionIndex is not written";
 }
 
@@ -123,9 +124,8 @@ TEST_F(LoadEntryTest, HiddenColumnsCountAsZeroForTheDisplacementRule) {
   const Bytes before = host.snapshot();
   EXPECT_EQ(run([](CLoadBcInputDlg& dialog) { dialog.pressEnter(); }), ui::IDOK);
   EXPECT_TRUE(services.boxes().empty());
-  EXPECT_TRUE(testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) {
-                                       b.status = 1;
-                                     })));
+  EXPECT_TRUE(
+      testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) { b.status = 1; })));
 }
 
 // A stored TOTAL FORCE shows no selection in a non-uniform load; left so, -1 is written for it.
@@ -171,9 +171,8 @@ TEST_P(FunctionIndexTest, OkWritesTheListsSelection) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Indexes, FunctionIndexTest,
-                         testing::Values(FunctionCase{2, 1, 1}, FunctionCase{2, 0, 0},
-                                         FunctionCase{2, 2, -1}, FunctionCase{2, -1, -1},
-                                         FunctionCase{0, 0, -1}));
+                         testing::Values(FunctionCase{2, 1, 1}, FunctionCase{2, 0, 0}, FunctionCase{2, 2, -1},
+                                         FunctionCase{2, -1, -1}, FunctionCase{0, 0, -1}));
 
 // Cancel, Escape and the close box write the status word 0 and nothing else.
 TEST_F(LoadEntryTest, EveryCancelWritesOnlyTheStatus) {
@@ -190,9 +189,8 @@ TEST_F(LoadEntryTest, EveryCancelWritesOnlyTheStatus) {
                 cancel(dialog);
               }),
               ui::IDCANCEL);
-    EXPECT_TRUE(testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) {
-                                         b.status = 0;
-                                       })));
+    EXPECT_TRUE(
+        testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) { b.status = 0; })));
   }
 }
 
@@ -217,9 +215,8 @@ TEST_F(LoadEntryTest, ResetBringsBackTheBlocksTypesAndValues) {
             }),
             ui::IDCANCEL);
   EXPECT_TRUE(services.boxes().empty());
-  EXPECT_TRUE(testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) {
-                                       b.status = 0;
-                                     })));
+  EXPECT_TRUE(
+      testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) { b.status = 0; })));
 }
 
 // Reset formats only the distribution's columns from the block and puts back what the dialog

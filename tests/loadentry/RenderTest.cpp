@@ -55,12 +55,11 @@ void expectCommonControls(ShownInput& s, int okX, int cancelX, int resetX) {
   const QImage image = s.shown.image();
   EXPECT_GT(testsupport::countColour(image, s.shown.expectedPlace(IDC_HEADER_1), Qt::white), 3)
       << "the header in white";
-  EXPECT_GT(testsupport::countColour(image, s.shown.expectedPlace(kGridIds.values[0][1]),
-                                     QColor(150, 150, 150)),
-            100)
+  EXPECT_GT(
+      testsupport::countColour(image, s.shown.expectedPlace(kGridIds.values[0][1]), QColor(150, 150, 150)),
+      100)
       << "a grey value field";
-  EXPECT_GT(testsupport::countColour(image, {0, 0, 5, 5}, QColor(0, 0, 140)), 20)
-      << "dark blue dialog";
+  EXPECT_GT(testsupport::countColour(image, {0, 0, 5, 5}, QColor(0, 0, 140)), 20) << "dark blue dialog";
 }
 
 TEST(LoadEntryRender, UniformLoadShowsOneColumnInTheNarrowWindow) {

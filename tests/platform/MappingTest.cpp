@@ -1,11 +1,11 @@
-#include "platform/CommandLine.h"
-#include "platform/Mapping.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstring>
 #include <string>
+
+#include "platform/CommandLine.h"
+#include "platform/Mapping.h"
 
 namespace {
 

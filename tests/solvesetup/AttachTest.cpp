@@ -47,8 +47,8 @@ TEST_F(AttachFailureTest, OtherTagOnly) {
 TEST(AttachTest, ABlockOfAnotherTagBesideDataIsLetGoAtOnce) {
   SettingsBlock host, other;
   fillFrequencyAnalysis(host.data());
-  platform::setCommandLine({"/usr/bin/solvesetup", "/TAG:INFO:SM:" + other.key(),
-                            "/TAG:DATA:SM:" + host.key()});
+  platform::setCommandLine(
+      {"/usr/bin/solvesetup", "/TAG:INFO:SM:" + other.key(), "/TAG:DATA:SM:" + host.key()});
   ui::testing::ScriptedServices services;
   ui::ScopedServices installed{services};
   CSettingsDlg dialog;
@@ -88,8 +88,8 @@ TEST_F(AttachFailureTest, DataBlockBeforeAFailingArgumentIsDetached) {
   SettingsBlock host;
   fillFrequencyAnalysis(host.data());
   const auto before = host.snapshot();
-  platform::setCommandLine({"/usr/bin/solvesetup", "/TAG:DATA:SM:" + host.key(),
-                            "/TAG:INFO:SM:kvsolveNoSuchKey"});
+  platform::setCommandLine(
+      {"/usr/bin/solvesetup", "/TAG:DATA:SM:" + host.key(), "/TAG:INFO:SM:kvsolveNoSuchKey"});
   testing::internal::CaptureStderr();
   runExpectingFailure();
   testing::internal::GetCapturedStderr();

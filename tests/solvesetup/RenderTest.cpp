@@ -56,13 +56,11 @@ TEST(SettingsRender, FrequencyModeShowsTheRangeSwitchAndHz) {
   EXPECT_EQ(shown.widget<QLineEdit>(IDC_VALUE)->text(), " 2.0000e+02");
   EXPECT_EQ(shown.widget<QComboBox>(IDC_DAMPING)->currentText(), "RAYLEIGH");
   EXPECT_EQ(shown.widget<QComboBox>(IDC_DENSITY)->currentText(), "HIGH");
-  for (const int id : {IDC_VALUE, IDC_FREQUENCY_LABEL, IDC_RANGE_LABEL, IDC_HZ, IDC_DAMPING,
-                       IDC_SET, 1, 2}) {
+  for (const int id : {IDC_VALUE, IDC_FREQUENCY_LABEL, IDC_RANGE_LABEL, IDC_HZ, IDC_DAMPING, IDC_SET, 1, 2}) {
     shown.expectPlaced(id);
   }
   const QImage image = shown.window->grab().toImage();
-  EXPECT_GT(countColour(image, shown.expectedPlace(IDC_HZ), QColor(255, 255, 255)), 3)
-      << "Hz in white";
+  EXPECT_GT(countColour(image, shown.expectedPlace(IDC_HZ), QColor(255, 255, 255)), 3) << "Hz in white";
   EXPECT_EQ(countColour(image, shown.expectedPlace(IDC_HZ), QColor(255, 255, 0)), 0);
 }
 
@@ -103,8 +101,8 @@ TEST(SettingsRender, WindowShowsTheApplicationIcon) {
   for (const QPoint at : {QPoint(4, 5), QPoint(16, 16), QPoint(27, 6)}) {
     EXPECT_EQ(image.pixel(at), registered->pixel(at.x(), at.y())) << at.x() << "," << at.y();
   }
-  EXPECT_TRUE(image.scaled(256, 256).save(
-      QString::fromStdString(testsupport::picturePath("solvesetup-icon.png"))));
+  EXPECT_TRUE(
+      image.scaled(256, 256).save(QString::fromStdString(testsupport::picturePath("solvesetup-icon.png"))));
 }
 
 // A damping dialog shown in a real window: its size, its caption, its fields in Courier, a picture.

@@ -4,9 +4,7 @@
 
 namespace solvesetup::test {
 
-SettingsBlock::SettingsBlock(int dataSize) : HostBlock(dataSize, 0, uniqueKey("kvsolve")) {
-  fill(kHostByte);
-}
+SettingsBlock::SettingsBlock(int dataSize) : HostBlock(dataSize, 0, uniqueKey("kvsolve")) { fill(kHostByte); }
 
 void SettingsBlock::launchWith(const std::string& kind) const {
   platform::setCommandLine({"/usr/bin/solvesetup", "/TAG:DATA:" + kind + ":" + key()});
@@ -38,14 +36,10 @@ bool isToolField(std::size_t offset) {
     std::size_t offset, width;
   };
   static const Field fields[] = {
-      {offsetof(DynamicSettingsBlock, accepted), 4},
-      {offsetof(DynamicSettingsBlock, densityLevel), 4},
-      {offsetof(DynamicSettingsBlock, samplingUnit), 4},
-      {offsetof(DynamicSettingsBlock, freqMin), 8},
-      {offsetof(DynamicSettingsBlock, freqMax), 8},
-      {offsetof(DynamicSettingsBlock, dampingKind), 4},
-      {offsetof(DynamicSettingsBlock, dampingA), 8},
-      {offsetof(DynamicSettingsBlock, dampingB), 8},
+      {offsetof(DynamicSettingsBlock, accepted), 4},     {offsetof(DynamicSettingsBlock, densityLevel), 4},
+      {offsetof(DynamicSettingsBlock, samplingUnit), 4}, {offsetof(DynamicSettingsBlock, freqMin), 8},
+      {offsetof(DynamicSettingsBlock, freqMax), 8},      {offsetof(DynamicSettingsBlock, dampingKind), 4},
+      {offsetof(DynamicSettingsBlock, dampingA), 8},     {offsetof(DynamicSettingsBlock, dampingB), 8},
   };
   for (const Field& field : fields) {
     if (offset >= field.offset && offset < field.offset + field.width) return true;

@@ -42,16 +42,14 @@ TEST_P(ModeTest, ModeDecidesWhichControlsShow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AnalysisModes, ModeTest,
-                         testing::Values(ModeCase{3, false}, ModeCase{4, true},
-                                         ModeCase{-7, false}, ModeCase{0, false},
-                                         ModeCase{1000, true}));
+                         testing::Values(ModeCase{3, false}, ModeCase{4, true}, ModeCase{-7, false},
+                                         ModeCase{0, false}, ModeCase{1000, true}));
 
 TEST_F(SettingsTest, CaptionsOfTheDampingListAreWhiteOnDarkBlue) {
   fillFrequencyAnalysis(host.data());
   run([](CSettingsDlg& dialog) {
     for (const int id : {IDC_DAMPING_CAPTION, IDC_LEVEL_CAPTION}) {
-      EXPECT_EQ(dialog.effectiveColours(dialog.indexOf(id)),
-                (ui::Colours{{255, 255, 255}, {0, 0, 140}}));
+      EXPECT_EQ(dialog.effectiveColours(dialog.indexOf(id)), (ui::Colours{{255, 255, 255}, {0, 0, 140}}));
     }
     EXPECT_EQ(dialog.control(IDC_VALUE).fontFace, "Courier");
     EXPECT_FALSE(dialog.typeChar(IDC_VALUE, 'x')) << "the value field takes only numbers";

@@ -21,8 +21,9 @@ class SettingsTest : public testing::Test {
   // Constructs the dialog on the block, runs it with the script and returns its result.
   int run(const std::function<void(CSettingsDlg&)>& script) {
     CSettingsDlg dialog;
-    const int result =
-        ui::runHeadless(dialog, [&](ui::Dialog&) { if (script) script(dialog); });
+    const int result = ui::runHeadless(dialog, [&](ui::Dialog&) {
+      if (script) script(dialog);
+    });
     EXPECT_EQ(host.header().attachCount, 0) << "the dialog detached the block";
     return result;
   }

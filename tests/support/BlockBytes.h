@@ -27,8 +27,8 @@ inline ::testing::AssertionResult sameBytes(const std::vector<unsigned char>& ac
   }
   for (std::size_t i = 0; i < actual.size(); ++i) {
     if (actual[i] != expected[i]) {
-      return ::testing::AssertionFailure() << "byte " << i << " is " << int{actual[i]}
-                                           << " where " << int{expected[i]} << " was expected";
+      return ::testing::AssertionFailure()
+             << "byte " << i << " is " << int{actual[i]} << " where " << int{expected[i]} << " was expected";
     }
   }
   return ::testing::AssertionSuccess();

@@ -30,9 +30,7 @@ HostBlock::~HostBlock() {
   platform::unlinkMapping(key_);
 }
 
-void HostBlock::fill(unsigned char byte) {
-  std::memset(data(), byte, static_cast<std::size_t>(dataSize_));
-}
+void HostBlock::fill(unsigned char byte) { std::memset(data(), byte, static_cast<std::size_t>(dataSize_)); }
 
 std::vector<unsigned char> HostBlock::snapshot() {
   const auto* first = reinterpret_cast<const unsigned char*>(data());

@@ -54,16 +54,15 @@ std::string findWindow(const std::string& criteria, double seconds) {
   }
 }
 
-HostedTool::HostedTool(const std::string& tool, const std::string& inputJson,
-                       const std::string& windowTitle, WindowMatch match)
+HostedTool::HostedTool(const std::string& tool, const std::string& inputJson, const std::string& windowTitle,
+                       WindowMatch match)
     : folder_(fs::temp_directory_path() / (tool + "-e2e-" + std::to_string(getpid()))),
-      windowSearch_(std::string(match == WindowMatch::Title ? "--name '" : "--class '") +
-                    windowTitle + "'") {
+      windowSearch_(std::string(match == WindowMatch::Title ? "--name '" : "--class '") + windowTitle + "'") {
   fs::create_directories(folder_);
   std::ofstream(folder_ / "in.json") << inputJson;
   const std::string host = (binFolder() / "korvena-host").string();
-  std::vector<std::string> words = {host,   "run", tool, "--in", (folder_ / "in.json").string(),
-                                    "--out", (folder_ / "out.json").string()};
+  std::vector<std::string> words = {
+      host, "run", tool, "--in", (folder_ / "in.json").string(), "--out", (folder_ / "out.json").string()};
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
@@ -96,8 +95,7 @@ void HostedTool::sync() const {
 }
 
 std::string HostedTool::middleOf(const ui::DialogTemplate& dialog, int id) const {
-  const ui::BaseUnits base =
-      ui::qt::baseUnitsOf(ui::qt::dialogFont(dialog.fontFace, dialog.pointSize));
+  const ui::BaseUnits base = ui::qt::baseUnitsOf(ui::qt::dialogFont(dialog.fontFace, dialog.pointSize));
   for (const ui::ControlTemplate& control : dialog.controls) {
     if (control.id != id) continue;
     const ui::Rect r = ui::dialogToPixels(control.rect, base);
@@ -138,7 +136,8 @@ void HostedTool::closeWithKey(const std::string& title, const std::string& key) 
 QRect HostedTool::clientArea() const {
   int x = 0, y = 0, width = 0, height = 0;
   const std::string geometry = shell("xdotool getwindowgeometry --shell " + window_);
-  if (std::sscanf(geometry.c_str(), "WINDOW=%*d X=%d Y=%d WIDTH=%d HEIGHT=%d", &x, &y, &width, &height) != 4) {
+  if (std::sscanf(geometry.c_str(), "WINDOW=%*d X=%d Y=%d WIDTH=%d HEIGHT=%d", &x, &y, &width, &height) !=
+      4) {
     ADD_FAILURE() << "no geometry: " << geometry;
   }
   return {x, y, width, height};
@@ -146,7 +145,8 @@ QRect HostedTool::clientArea() const {
 
 void HostedTool::savePicture(const std::string& name) const {
   const QRect area = clientArea();
-  const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+  const QPixmap screen =
+      QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
   EXPECT_TRUE(screen.save(QString::fromStdString(picturePath(name))));
 }
 
@@ -162,8 +162,7 @@ nlohmann::json HostedTool::finish(int hostExitCode) {
   int status = 0;
   if (waitForHost(10, &status)) {
     pid_ = -1;
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == hostExitCode)
-        << "host status " << status;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == hostExitCode) << "host status " << status;
   } else {
     ADD_FAILURE() << "the tool is still running";
     stopHost(&status);

@@ -51,7 +51,8 @@ int countColour(const QImage& image, const QRect& area, QColor colour) {
     for (int x = area.left(); x <= area.right(); ++x) {
       const QColor pixel = image.pixelColor(x, y);
       if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
-              std::abs(pixel.blue() - colour.blue()) < 90) {
+              std::abs(pixel.blue() - colour.blue()) <
+          90) {
         ++count;
       }
     }

@@ -60,8 +60,9 @@ bool waitUntilWindowIdle(unsigned long window, double seconds) {
   constexpr int kRounds = 3;
   const OwnDisplay display = openDisplay();
   if (display.get() == nullptr) return false;
-  const auto end = std::chrono::steady_clock::now() + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                                          std::chrono::duration<double>(seconds));
+  const auto end =
+      std::chrono::steady_clock::now() +
+      std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(seconds));
   XSelectInput(display.get(), DefaultRootWindow(display.get()), StructureNotifyMask);  // where the answers go
   for (long round = 1; round <= kRounds; ++round) {
     if (!ping(display.get(), window, round, end)) return false;

@@ -18,8 +18,8 @@ struct MidNode {
 // The corner faces of the linear volume elements, counter-clockwise seen from outside.
 constexpr Corners kHexFaces[] = {{4, {0, 3, 2, 1}}, {4, {4, 5, 6, 7}}, {4, {0, 1, 5, 4}},
                                  {4, {1, 2, 6, 5}}, {4, {2, 3, 7, 6}}, {4, {3, 0, 4, 7}}};
-constexpr Corners kWedgeFaces[] = {{3, {0, 2, 1, 0}}, {3, {3, 4, 5, 0}}, {4, {0, 1, 4, 3}},
-                                   {4, {1, 2, 5, 4}}, {4, {2, 0, 3, 5}}};
+constexpr Corners kWedgeFaces[] = {
+    {3, {0, 2, 1, 0}}, {3, {3, 4, 5, 0}}, {4, {0, 1, 4, 3}}, {4, {1, 2, 5, 4}}, {4, {2, 0, 3, 5}}};
 constexpr Corners kTetFaces[] = {{3, {0, 2, 1, 0}}, {3, {0, 1, 3, 0}}, {3, {0, 3, 2, 0}}, {3, {1, 2, 3, 0}}};
 constexpr Corners kTriangleFace[] = {{3, {0, 1, 2, 0}}};
 constexpr Corners kQuadFace[] = {{4, {0, 1, 2, 3}}};
@@ -27,9 +27,9 @@ constexpr Corners kQuadFace[] = {{4, {0, 1, 2, 3}}};
 // Where the quadratic elements keep their mid-edge nodes. The 20-node brick lists the four
 // edges between its bottom and top faces before the edges of its top face; the 15-node wedge
 // does the same.
-constexpr MidNode kHex20Mids[] = {{0, 1, 8},   {1, 2, 9},   {2, 3, 10},  {3, 0, 11},  {0, 4, 12},  {1, 5, 13},
-                                  {2, 6, 14},  {3, 7, 15},  {4, 5, 16},  {5, 6, 17},  {6, 7, 18},  {7, 4, 19}};
-constexpr MidNode kWedge15Mids[] = {{0, 1, 6}, {1, 2, 7},  {2, 0, 8},  {0, 3, 9},  {1, 4, 10},
+constexpr MidNode kHex20Mids[] = {{0, 1, 8},  {1, 2, 9},  {2, 3, 10}, {3, 0, 11}, {0, 4, 12}, {1, 5, 13},
+                                  {2, 6, 14}, {3, 7, 15}, {4, 5, 16}, {5, 6, 17}, {6, 7, 18}, {7, 4, 19}};
+constexpr MidNode kWedge15Mids[] = {{0, 1, 6},  {1, 2, 7},  {2, 0, 8},  {0, 3, 9}, {1, 4, 10},
                                     {2, 5, 11}, {3, 4, 12}, {4, 5, 13}, {5, 3, 14}};
 constexpr MidNode kTet10Mids[] = {{0, 1, 4}, {1, 2, 5}, {2, 0, 6}, {0, 3, 7}, {1, 3, 8}, {2, 3, 9}};
 constexpr MidNode kTriangle6Mids[] = {{0, 1, 3}, {1, 2, 4}, {2, 0, 5}};
@@ -48,7 +48,8 @@ std::vector<ElementFace> facesOf(std::span<const Corners> corners, std::span<con
     ElementFace face;
     face.cornerCount = c.count;
     face.corners = c.at;
-    for (int i = 0; i < c.count && !mids.empty(); ++i) face.mids[i] = midBetween(mids, c.at[i], c.at[(i + 1) % c.count]);
+    for (int i = 0; i < c.count && !mids.empty(); ++i)
+      face.mids[i] = midBetween(mids, c.at[i], c.at[(i + 1) % c.count]);
     faces.push_back(face);
   }
   return faces;

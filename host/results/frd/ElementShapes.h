@@ -10,9 +10,10 @@
 namespace host::results {
 
 struct ElementFace {
-  int cornerCount = 0;               // 3 or 4
-  std::array<int, 4> corners{};      // element-local node positions
-  std::array<int, 4> mids{-1, -1, -1, -1};  // quadratic elements: the node halfway along edge i (corner i to i + 1)
+  int cornerCount = 0;           // 3 or 4
+  std::array<int, 4> corners{};  // element-local node positions
+  std::array<int, 4> mids{-1, -1, -1,
+                          -1};  // quadratic elements: the node halfway along edge i (corner i to i + 1)
 };
 
 enum class ElementKind { Volume, Shell, Beam, Unknown };

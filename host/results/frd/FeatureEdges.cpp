@@ -22,7 +22,8 @@ double dot(const std::array<double, 3>& u, const std::array<double, 3>& v) {
   return u[0] * v[0] + u[1] * v[1] + u[2] * v[2];
 }
 
-std::vector<Edge> featureEdges(const std::vector<SurfaceFace>& faces, const NodeCoordinates& nodes, double angleDegrees) {
+std::vector<Edge> featureEdges(const std::vector<SurfaceFace>& faces, const NodeCoordinates& nodes,
+                               double angleDegrees) {
   std::vector<EdgeUse> uses;
   std::vector<std::array<double, 3>> normals;
   for (std::size_t f = 0; f < faces.size(); ++f) {
@@ -56,8 +57,8 @@ std::vector<Edge> featureEdges(const std::vector<SurfaceFace>& faces, const Node
 
 }  // namespace
 
-std::vector<std::vector<int>> featureLines(const std::vector<SurfaceFace>& faces, const NodeCoordinates& nodes,
-                                           double angleDegrees) {
+std::vector<std::vector<int>> featureLines(const std::vector<SurfaceFace>& faces,
+                                           const NodeCoordinates& nodes, double angleDegrees) {
   const std::vector<Edge> edges = featureEdges(faces, nodes, angleDegrees);
   std::map<int, std::vector<int>> edgesAt;  // node -> its feature edges, nodes in order
   for (std::size_t e = 0; e < edges.size(); ++e) {

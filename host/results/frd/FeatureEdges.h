@@ -14,7 +14,7 @@ inline constexpr double kDefaultFeatureAngle = 30.0;
 
 // Polylines run from an end or a branch point to the next; closed loops repeat their first node
 // at the end. A quadratic edge passes through its mid node.
-std::vector<std::vector<int>> featureLines(const std::vector<SurfaceFace>& faces, const NodeCoordinates& nodes,
-                                           double angleDegrees);
+std::vector<std::vector<int>> featureLines(const std::vector<SurfaceFace>& faces,
+                                           const NodeCoordinates& nodes, double angleDegrees);
 
 }  // namespace host::results

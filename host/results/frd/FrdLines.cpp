@@ -27,7 +27,8 @@ bool FrdLines::next() {
   char c = 0;
   while (in_.get(c) && c != '\n') {
     if (text_.size() == kLongestLine) {
-      failAt(number_ + 1, joined("the line is longer than ", kLongestLine, " characters: not an ASCII .frd file"));
+      failAt(number_ + 1,
+             joined("the line is longer than ", kLongestLine, " characters: not an ASCII .frd file"));
     }
     text_.push_back(c);
   }
@@ -47,7 +48,8 @@ long long FrdLines::integer(std::size_t first, std::size_t width, const char* wh
   if (text.empty()) failField(first, width, what, "is missing");
   long long value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) failField(first, width, what, "is not an integer");
+  if (error != std::errc() || end != text.data() + text.size())
+    failField(first, width, what, "is not an integer");
   return value;
 }
 
@@ -56,7 +58,8 @@ double FrdLines::real(std::size_t first, std::size_t width, const char* what) co
   if (text.empty()) failField(first, width, what, "is missing");
   double value = 0.0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) failField(first, width, what, "is not a number");
+  if (error != std::errc() || end != text.data() + text.size())
+    failField(first, width, what, "is not a number");
   if (!std::isfinite(value)) failField(first, width, what, "is not a finite number");
   return value;
 }
@@ -67,8 +70,8 @@ void FrdLines::failAt(int line, const std::string& message) const { throw FrdErr
 
 void FrdLines::failField(std::size_t first, std::size_t width, const char* what, const char* problem) const {
   const std::string text(field(first, width));
-  fail(joined(what, text.empty() ? "" : " '", text, text.empty() ? "" : "'", " in columns ", first + 1, "-", first + width, " ",
-              problem));
+  fail(joined(what, text.empty() ? "" : " '", text, text.empty() ? "" : "'", " in columns ", first + 1, "-",
+              first + width, " ", problem));
 }
 
 }  // namespace host::results

@@ -30,7 +30,8 @@ class FrdLines {
   [[noreturn]] void failAt(int line, const std::string& message) const;
 
  private:
-  [[noreturn]] void failField(std::size_t first, std::size_t width, const char* what, const char* problem) const;
+  [[noreturn]] void failField(std::size_t first, std::size_t width, const char* what,
+                              const char* problem) const;
 
   std::istream& in_;
   std::string file_;

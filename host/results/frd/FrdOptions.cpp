@@ -6,24 +6,34 @@ namespace host::results {
 
 void addFrdOptions(CLI::App& command, FrdRequest& request, CLI::Option* steps) {
   FrdAnimation& a = request.animation;
-  CLI::Option* frd = command.add_option("--from-frd", request.path, "a CalculiX result file (.frd) with the modes of a *FREQUENCY step");
-  CLI::Option* mode = command.add_option("--mode", a.mode, "from a .frd file: the mode that swings alone (default 1)");
-  CLI::Option* impulse = command.add_flag("--impulse", a.impulse, "from a .frd file: all modes ringing down after an impulse");
+  CLI::Option* frd = command.add_option("--from-frd", request.path,
+                                        "a CalculiX result file (.frd) with the modes of a *FREQUENCY step");
+  CLI::Option* mode =
+      command.add_option("--mode", a.mode, "from a .frd file: the mode that swings alone (default 1)");
+  CLI::Option* impulse =
+      command.add_flag("--impulse", a.impulse, "from a .frd file: all modes ringing down after an impulse");
   mode->excludes(impulse);
-  CLI::Option* periods = command.add_option("--periods", a.periods,
-                                            "periods of the mode (default 1); after --impulse, of the lowest mode (default 4)");
-  CLI::Option* damping = command.add_option("--damping", a.damping, "after --impulse: damping ratio of every mode (default 0.02)");
-  CLI::Option* amplitudes = command.add_option("--amplitudes", a.amplitudes,
-                                               "after --impulse: each mode's amplitude, comma-separated (default f1/fk)")
-                                ->delimiter(',');
-  CLI::Option* angle = command.add_option("--feature-angle", a.featureAngle,
-                                          "from a .frd file: draw edges where faces meet at more than this angle in degrees (default 30)");
-  CLI::Option* title = command.add_option("--title", a.title, "from a .frd file: the title (default: the heading and the motion)");
+  CLI::Option* periods =
+      command.add_option("--periods", a.periods,
+                         "periods of the mode (default 1); after --impulse, of the lowest mode (default 4)");
+  CLI::Option* damping = command.add_option("--damping", a.damping,
+                                            "after --impulse: damping ratio of every mode (default 0.02)");
+  CLI::Option* amplitudes =
+      command
+          .add_option("--amplitudes", a.amplitudes,
+                      "after --impulse: each mode's amplitude, comma-separated (default f1/fk)")
+          ->delimiter(',');
+  CLI::Option* angle = command.add_option(
+      "--feature-angle", a.featureAngle,
+      "from a .frd file: draw edges where faces meet at more than this angle in degrees (default 30)");
+  CLI::Option* title = command.add_option(
+      "--title", a.title, "from a .frd file: the title (default: the heading and the motion)");
   for (CLI::Option* option : {mode, impulse, periods, damping, amplitudes, angle, title}) option->needs(frd);
   damping->needs(impulse);
   amplitudes->needs(impulse);
-  steps->description("steps of the motion (synthetic: default 200; from a .frd file: 32 a period, after --impulse enough "
-                     "for 16 a period of the highest mode)");
+  steps->description(
+      "steps of the motion (synthetic: default 200; from a .frd file: 32 a period, after --impulse enough "
+      "for 16 a period of the highest mode)");
 }
 
 ResultData frdResultData(const FrdRequest& request, std::vector<std::string>& notes) {

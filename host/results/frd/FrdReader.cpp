@@ -26,14 +26,14 @@ constexpr int kFrequencyAnalysis = 2;  // the analysis type of a result block fr
 
 // Column widths of a block's numbers, from its format indicator.
 struct NumberFormat {
-  std::size_t idWidth;      // node and element numbers
-  std::size_t idsPerLine;   // node numbers on one line of an element's nodes
+  std::size_t idWidth;     // node and element numbers
+  std::size_t idsPerLine;  // node numbers on one line of an element's nodes
 };
 
 // The keywords ccx gives its own user header records; any other is the analysis heading.
 bool isHeaderKeyword(std::string_view word) {
-  static constexpr std::string_view kKeywords[] = {"USER", "DATE", "TIME", "HOST", "PGM", "VERSION",
-                                                    "COMPILETIME", "DIR", "DBN", "MAT"};
+  static constexpr std::string_view kKeywords[] = {"USER",    "DATE",        "TIME", "HOST", "PGM",
+                                                   "VERSION", "COMPILETIME", "DIR",  "DBN",  "MAT"};
   for (const std::string_view k : kKeywords) {
     if (word == k) return true;
   }
@@ -55,8 +55,9 @@ class Reader {
     if (nodeBlockLine_ == 0) lines_.failAt(0, "no node block (2C)");
     if (elementBlockLine_ == 0) lines_.failAt(0, "no element block (3C)");
     if (file_.modes.empty()) {
-      lines_.failAt(0, "no mode shapes: no displacement (DISP) block of a frequency step; ask ccx for them "
-                       "with *NODE FILE and U in the *FREQUENCY step");
+      lines_.failAt(0,
+                    "no mode shapes: no displacement (DISP) block of a frequency step; ask ccx for them "
+                    "with *NODE FILE and U in the *FREQUENCY step");
     }
     return std::move(file_);
   }
@@ -104,7 +105,8 @@ class Reader {
     const long long indicator = lines_.integer(column, width, "the format indicator");
     if (indicator == 0) return {5, 15};
     if (indicator == 1) return {10, 10};
-    if (indicator == 2 || indicator == 3) lines_.fail("the block is in binary form; only ASCII .frd files are read");
+    if (indicator == 2 || indicator == 3)
+      lines_.fail("the block is in binary form; only ASCII .frd files are read");
     lines_.fail(joined("unknown format indicator ", indicator));
   }
 
@@ -123,14 +125,16 @@ class Reader {
   // The next record of a block that began on line `header`; its key ("-1", "-2", ...).
   std::string_view nextRecord(int header, const char* block) {
     if (!lines_.next()) {
-      lines_.failAt(lines_.number(), joined("the file ends inside the ", block, " that begins on line ", header));
+      lines_.failAt(lines_.number(),
+                    joined("the file ends inside the ", block, " that begins on line ", header));
     }
     return lines_.field(0, 3);
   }
 
   void countsAgree(int header, const char* block, const char* things, int announced, int held) const {
     if (announced != held) {
-      lines_.failAt(header, joined("the ", block, " announces ", announced, " ", things, " but holds ", held));
+      lines_.failAt(header,
+                    joined("the ", block, " announces ", announced, " ", things, " but holds ", held));
     }
   }
 
@@ -141,11 +145,13 @@ class Reader {
   }
 
   void readNodes() {
-    if (nodeBlockLine_ != 0) lines_.fail(joined("a second node block; the first begins on line ", nodeBlockLine_));
+    if (nodeBlockLine_ != 0)
+      lines_.fail(joined("a second node block; the first begins on line ", nodeBlockLine_));
     const int header = nodeBlockLine_ = lines_.number();
     const int announced = count(24, 12, "the node count");
     const NumberFormat format = blockFormat(73, 1);
-    for (std::string_view key = nextRecord(header, "node block"); key != "-3"; key = nextRecord(header, "node block")) {
+    for (std::string_view key = nextRecord(header, "node block"); key != "-3";
+         key = nextRecord(header, "node block")) {
       if (key != "-1") lines_.fail("a node record (-1) or the end of the node block (-3) was expected");
       const int nodeId = id(3, format.idWidth, "the node number");
       std::array<double, 3> at{};
@@ -172,7 +178,8 @@ class Reader {
     const NumberFormat format = blockFormat(73, 1);
     std::string_view key = nextRecord(header, "element block");
     while (key != "-3") {
-      if (key != "-1") lines_.fail("an element record (-1) or the end of the element block (-3) was expected");
+      if (key != "-1")
+        lines_.fail("an element record (-1) or the end of the element block (-3) was expected");
       key = readElement(header, format);
     }
     countsAgree(header, "element block", "elements", announced, static_cast<int>(file_.elements.size()));
@@ -192,8 +199,9 @@ class Reader {
       lines_.fail(joined(name, " has type ", type, ", which is no element type of a .frd file"));
     }
     if (shape.kind == ElementKind::Beam) {
-      lines_.fail(joined(name, " is a ", shape.name, " (type ", element.type,
-                         "); beams are not read: let ccx write their expanded volume elements (no OUTPUT=2D)"));
+      lines_.fail(
+          joined(name, " is a ", shape.name, " (type ", element.type,
+                 "); beams are not read: let ccx write their expanded volume elements (no OUTPUT=2D)"));
     }
     const auto needed = static_cast<std::size_t>(shape.nodeCount);
     std::string_view key = nextRecord(header, "element block");
@@ -206,12 +214,14 @@ class Reader {
         }
         const int nodeId = id(column, format.idWidth, "a node number");
         const std::optional<int> index = nodeIndex(nodeId);
-        if (!index) lines_.fail(joined(name, " refers to node ", nodeId, ", which the node block does not define"));
+        if (!index)
+          lines_.fail(joined(name, " refers to node ", nodeId, ", which the node block does not define"));
         element.nodes.push_back(*index);
       }
     }
     if (element.nodes.size() != needed) {
-      lines_.failAt(element.line, joined(name, " (", shape.name, ") has ", element.nodes.size(), " nodes; it needs ", needed));
+      lines_.failAt(element.line, joined(name, " (", shape.name, ") has ", element.nodes.size(),
+                                         " nodes; it needs ", needed));
     }
     file_.elements.push_back(std::move(element));
     return key;
@@ -225,20 +235,24 @@ class Reader {
     const long long analysis = lines_.integer(56, 2, "the analysis type");
     const NumberFormat format = blockFormat(73, 2);
 
-    if (nextRecord(header, "result block") != "-4") lines_.fail("the result block's name record (-4) was expected");
+    if (nextRecord(header, "result block") != "-4")
+      lines_.fail("the result block's name record (-4) was expected");
     const std::string name(lines_.field(5, 8));
     const int entities = count(13, 5, "the number of entities");
     int values = 0;
     for (int e = 0; e < entities; ++e) {
       if (nextRecord(header, "result block") != "-5") {
-        lines_.fail(joined("the block announces ", entities, " entities; entity record (-5) ", e + 1, " was expected"));
+        lines_.fail(joined("the block announces ", entities, " entities; entity record (-5) ", e + 1,
+                           " was expected"));
       }
       // An entity whose values are to be computed (1) has no column in the data records.
       if (lines_.field(33, 5).empty() || lines_.integer(33, 5, "the entity's existence flag") != 1) ++values;
     }
-    FrdMode* mode = name == "DISP" && analysis == kFrequencyAnalysis ? modeFor(value, header, values) : nullptr;
+    FrdMode* mode =
+        name == "DISP" && analysis == kFrequencyAnalysis ? modeFor(value, header, values) : nullptr;
     int held = 0;
-    for (std::string_view key = nextRecord(header, "result block"); key != "-3"; key = nextRecord(header, "result block")) {
+    for (std::string_view key = nextRecord(header, "result block"); key != "-3";
+         key = nextRecord(header, "result block")) {
       if (key == "-2") continue;  // the further values of a node with more than six
       if (key != "-1") lines_.fail("a data record (-1, -2) or the end of the result block (-3) was expected");
       ++held;
@@ -249,7 +263,8 @@ class Reader {
 
   // The mode a frequency step's displacement block fills, or null when it belongs to a later step.
   FrdMode* modeFor(double frequency, int header, int values) {
-    if (values != 3) lines_.failAt(header, joined("the DISP block gives ", values, " values per node; 3 were expected"));
+    if (values != 3)
+      lines_.failAt(header, joined("the DISP block gives ", values, " values per node; 3 were expected"));
     if (!frequencyStep_) frequencyStep_ = step_;
     if (step_ != *frequencyStep_) {
       if (step_ != lastIgnoredStep_) ++file_.laterFrequencySteps;
@@ -267,7 +282,8 @@ class Reader {
   void readDisplacement(FrdMode& mode, const NumberFormat& format) {
     const int nodeId = id(3, format.idWidth, "the node number");
     const std::optional<int> index = nodeIndex(nodeId);
-    if (!index) lines_.fail(joined("the DISP block gives node ", nodeId, ", which the node block does not define"));
+    if (!index)
+      lines_.fail(joined("the DISP block gives node ", nodeId, ", which the node block does not define"));
     auto& d = mode.displacement[*index];
     if (!std::isnan(d[0])) lines_.fail(joined("the DISP block gives node ", nodeId, " twice"));
     for (std::size_t a = 0; a < 3; ++a) {
@@ -292,7 +308,8 @@ FrdFile readFrd(std::istream& in, const std::string& name) { return Reader(in, n
 
 FrdFile readFrdFile(const std::string& path) {
   std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) throw FrdError(path, 0, "is a directory, not a .frd file");
+  if (std::filesystem::is_directory(path, ignored))
+    throw FrdError(path, 0, "is a directory, not a .frd file");
   std::ifstream in(path, std::ios::binary);
   if (!in) throw FrdError(path, 0, "cannot be read");
   return readFrd(in, path);

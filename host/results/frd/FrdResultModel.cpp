@@ -21,13 +21,17 @@ void checkAnimation(const FrdAnimation& a, std::size_t modeCount) {
   if (a.periods && !(*a.periods > 0.0 && *a.periods <= kMostPeriods)) {
     throw std::invalid_argument("--periods must be above 0 and at most 10000");
   }
-  if (a.steps && (*a.steps < 2 || *a.steps > kMostSteps)) throw std::invalid_argument("--steps must be 2 to 20000");
-  if (!(a.featureAngle >= 0.0 && a.featureAngle <= 180.0)) throw std::invalid_argument("--feature-angle must be 0 to 180 degrees");
+  if (a.steps && (*a.steps < 2 || *a.steps > kMostSteps))
+    throw std::invalid_argument("--steps must be 2 to 20000");
+  if (!(a.featureAngle >= 0.0 && a.featureAngle <= 180.0))
+    throw std::invalid_argument("--feature-angle must be 0 to 180 degrees");
   if (!a.impulse) return;
-  if (!(a.damping >= 0.0 && a.damping < 1.0)) throw std::invalid_argument("--damping must be at least 0 and below 1");
+  if (!(a.damping >= 0.0 && a.damping < 1.0))
+    throw std::invalid_argument("--damping must be at least 0 and below 1");
   if (a.amplitudes.empty()) return;
   if (a.amplitudes.size() != modeCount) {
-    throw std::invalid_argument(joined("--amplitudes gives ", a.amplitudes.size(), " values; the file holds ", modeCount, " modes"));
+    throw std::invalid_argument(
+        joined("--amplitudes gives ", a.amplitudes.size(), " values; the file holds ", modeCount, " modes"));
   }
   if (std::any_of(a.amplitudes.begin(), a.amplitudes.end(), [](double v) { return !std::isfinite(v); })) {
     throw std::invalid_argument("--amplitudes must be finite numbers");
@@ -62,7 +66,8 @@ std::vector<int> pointsOfNodes(const std::vector<std::int32_t>& triangles, std::
   return point;
 }
 
-void setShapes(const FrdFile& file, const std::vector<int>& modes, const std::vector<int>& pointOf, FrdConversion& out) {
+void setShapes(const FrdFile& file, const std::vector<int>& modes, const std::vector<int>& pointOf,
+               FrdConversion& out) {
   ResultModel& m = out.model;
   const std::size_t mc = modes.size();
   for (auto& shapes : m.modeShapes) shapes.assign(m.points.size() * mc, 0.0f);
@@ -74,7 +79,8 @@ void setShapes(const FrdFile& file, const std::vector<int>& modes, const std::ve
       if (pointOf[node] < 0) continue;
       const auto& d = mode.displacement[node];
       if (std::isnan(d[0])) {
-        throw FrdError(file.name, mode.line, joined(name, " gives no displacement for node ", file.nodeIds[node]));
+        throw FrdError(file.name, mode.line,
+                       joined(name, " gives no displacement for node ", file.nodeIds[node]));
       }
       largest = std::max(largest, std::sqrt(double{d[0]} * d[0] + double{d[1]} * d[1] + double{d[2]} * d[2]));
     }
@@ -95,13 +101,16 @@ std::vector<double> frequenciesOf(const FrdFile& file, const std::vector<int>& m
   return f;
 }
 
-void setMotion(const FrdFile& file, const FrdAnimation& a, const std::vector<int>& modes, FrdConversion& out) {
+void setMotion(const FrdFile& file, const FrdAnimation& a, const std::vector<int>& modes,
+               FrdConversion& out) {
   const std::vector<double> f = frequenciesOf(file, modes);
   ModalMotion motion;
   if (!a.impulse) {
-    if (f[0] <= 0.0) out.notes.push_back(joined("mode ", a.mode, " has no frequency: it swings with a period of 1"));
+    if (f[0] <= 0.0)
+      out.notes.push_back(joined("mode ", a.mode, " has no frequency: it swings with a period of 1"));
     const double periods = a.periods.value_or(1.0);
-    const int steps = a.steps.value_or(std::clamp(static_cast<int>(std::lround(32.0 * periods)) + 1, 21, kMostSteps));
+    const int steps =
+        a.steps.value_or(std::clamp(static_cast<int>(std::lround(32.0 * periods)) + 1, 21, kMostSteps));
     motion = swingMotion(f[0], periods, steps);
   } else {
     const double periods = a.periods.value_or(4.0);
@@ -110,13 +119,15 @@ void setMotion(const FrdFile& file, const FrdAnimation& a, const std::vector<int
     std::vector<double> amplitudes = a.amplitudes;
     for (std::size_t k = 0; k < f.size(); ++k) {
       if (a.amplitudes.empty()) amplitudes.push_back(f[k] > 0.0 ? lowest / f[k] : 0.0);
-      if (f[k] <= 0.0) out.notes.push_back(joined("mode ", k + 1, " has no frequency: it stays still after the impulse"));
+      if (f[k] <= 0.0)
+        out.notes.push_back(joined("mode ", k + 1, " has no frequency: it stays still after the impulse"));
     }
     const double highest = *std::max_element(f.begin(), f.end());
     const double stepsPerPeriod = (steps - 1) / (impulseDuration(f, periods) * highest);
     if (highest > 0.0 && stepsPerPeriod < 8.0) {
-      out.notes.push_back(joined(platform::formatText("%.3g", stepsPerPeriod), " steps a period of the highest mode (", platform::formatText("%.5g", highest),
-                                 " Hz): give more --steps for a smooth motion"));
+      out.notes.push_back(
+          joined(platform::formatText("%.3g", stepsPerPeriod), " steps a period of the highest mode (",
+                 platform::formatText("%.5g", highest), " Hz): give more --steps for a smooth motion"));
     }
     motion = impulseMotion(f, amplitudes, a.damping, periods, steps);
   }
@@ -134,9 +145,13 @@ void setMotion(const FrdFile& file, const FrdAnimation& a, const std::vector<int
 
 std::string titleOf(const FrdFile& file, const FrdAnimation& a) {
   if (!a.title.empty()) return joined(" - ", a.title);
-  const std::string base = !file.heading.empty() ? file.heading : std::filesystem::path(file.name).stem().string();
-  if (!a.impulse) return joined(" - ", base, ": mode ", a.mode, " at ", platform::formatText("%.5g", file.modes[a.mode - 1].frequency), " Hz");
-  return joined(" - ", base, ": modes 1-", file.modes.size(), " after an impulse, damping ", platform::formatText("%.3g", 100.0 * a.damping), "%");
+  const std::string base =
+      !file.heading.empty() ? file.heading : std::filesystem::path(file.name).stem().string();
+  if (!a.impulse)
+    return joined(" - ", base, ": mode ", a.mode, " at ",
+                  platform::formatText("%.5g", file.modes[a.mode - 1].frequency), " Hz");
+  return joined(" - ", base, ": modes 1-", file.modes.size(), " after an impulse, damping ",
+                platform::formatText("%.3g", 100.0 * a.damping), "%");
 }
 
 }  // namespace
@@ -167,14 +182,16 @@ FrdConversion convertFrd(const FrdFile& file, const FrdAnimation& a) {
   setMotion(file, a, modes, out);
   m.title = titleOf(file, a);
   if (file.laterFrequencySteps > 0) {
-    out.notes.push_back(joined("the file holds ", file.laterFrequencySteps, " more frequency step(s); only the modes of the first are used"));
+    out.notes.push_back(joined("the file holds ", file.laterFrequencySteps,
+                               " more frequency step(s); only the modes of the first are used"));
   }
   return out;
 }
 
 float visibleCoefBase(const ResultData& data) {
   double diagonal2 = 0.0;
-  for (int a = 0; a < 3; ++a) diagonal2 += double{data.boxMax[a] - data.boxMin[a]} * (data.boxMax[a] - data.boxMin[a]);
+  for (int a = 0; a < 3; ++a)
+    diagonal2 += double{data.boxMax[a] - data.boxMin[a]} * (data.boxMax[a] - data.boxMin[a]);
   const double largest = data.ranges[7];
   return largest > 0.0 && diagonal2 > 0.0 ? static_cast<float>(0.1 * std::sqrt(diagonal2) / largest) : 1.0f;
 }

@@ -22,7 +22,7 @@ struct FrdAnimation {
   double damping = 0.02;           // damping ratio of every mode after an impulse
   std::vector<double> amplitudes;  // after an impulse, per mode; empty: lowest frequency / f_k
   double featureAngle = kDefaultFeatureAngle;
-  std::string title;               // empty: the file's heading (or its name) and the motion
+  std::string title;  // empty: the file's heading (or its name) and the motion
 };
 
 struct FrdConversion {

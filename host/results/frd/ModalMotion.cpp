@@ -59,7 +59,8 @@ ModalMotion impulseMotion(const std::vector<double>& frequencies, const std::vec
     const double t = duration * s / (steps - 1);
     for (std::size_t k = 0; k < frequencies.size(); ++k) {
       const double w = kTwoPi * std::max(frequencies[k], 0.0);
-      motion.coords.push_back(static_cast<float>(amplitudes[k] * std::exp(-damping * w * t) * std::sin(w * ringing * t)));
+      motion.coords.push_back(
+          static_cast<float>(amplitudes[k] * std::exp(-damping * w * t) * std::sin(w * ringing * t)));
     }
   }
   return motion;

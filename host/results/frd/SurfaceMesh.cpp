@@ -48,7 +48,8 @@ double distance2(const NodeCoordinates& nodes, int a, int b) {
 }
 
 // A triangle or a quadrilateral (corners in turning order); the quadrilateral along its shorter diagonal.
-void addPolygon(const std::array<int, 4>& v, int count, const NodeCoordinates& nodes, std::vector<std::int32_t>& out) {
+void addPolygon(const std::array<int, 4>& v, int count, const NodeCoordinates& nodes,
+                std::vector<std::int32_t>& out) {
   if (count == 3) {
     out.insert(out.end(), {v[0], v[1], v[2]});
   } else if (distance2(nodes, v[0], v[2]) <= distance2(nodes, v[1], v[3])) {
@@ -89,7 +90,8 @@ std::vector<SurfaceFace> outerFaces(const std::vector<FrdElement>& elements) {
     }
     i = j;
   }
-  std::stable_sort(faces.begin(), faces.end(), [](const SurfaceFace& a, const SurfaceFace& b) { return a.element < b.element; });
+  std::stable_sort(faces.begin(), faces.end(),
+                   [](const SurfaceFace& a, const SurfaceFace& b) { return a.element < b.element; });
   return faces;
 }
 

@@ -42,8 +42,10 @@ class Syncing {
 }  // namespace
 
 DialogWindow::DialogWindow(Dialog& model, QWidget* parent, std::optional<QFont> font)
-    : QDialog(parent), model_(model),
-      font_(font ? *font : ui::qt::dialogFont(model.dialogTemplate().fontFace, model.dialogTemplate().pointSize)) {
+    : QDialog(parent),
+      model_(model),
+      font_(font ? *font
+                 : ui::qt::dialogFont(model.dialogTemplate().fontFace, model.dialogTemplate().pointSize)) {
   Syncing guard(syncing_);
   const unsigned dialogStyle = model.dialogTemplate().style;
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -62,9 +64,8 @@ DialogWindow::DialogWindow(Dialog& model, QWidget* parent, std::optional<QFont> 
   }
   for (std::size_t i = 0; i < controls.size(); ++i) {
     for (ControlChange what : {ControlChange::Text, ControlChange::Items, ControlChange::Check,
-                               ControlChange::Enabled, ControlChange::Visible,
-                               ControlChange::Geometry, ControlChange::Font,
-                               ControlChange::ReadOnly, ControlChange::Colours}) {
+                               ControlChange::Enabled, ControlChange::Visible, ControlChange::Geometry,
+                               ControlChange::Font, ControlChange::ReadOnly, ControlChange::Colours}) {
       sync(static_cast<int>(i), what);
     }
     if (controls[i].kind == ControlKind::GroupBox) widgets_[i]->lower();
@@ -136,10 +137,9 @@ QWidget* DialogWindow::createWidget(int index) {
       break;
     case ControlKind::UpDown: {
       const int id = c.id;
-      auto* upDown = new UpDownWidget((c.style & style::Horizontal) != 0,
-                                      (c.style & style::ArrowKeys) != 0,
-                                      [this, id](bool up) { model_.upDown(id, model_.arrowDelta(id, up)); },
-                                      this);
+      auto* upDown =
+          new UpDownWidget((c.style & style::Horizontal) != 0, (c.style & style::ArrowKeys) != 0,
+                           [this, id](bool up) { model_.upDown(id, model_.arrowDelta(id, up)); }, this);
       widget = upDown;
       break;
     }
@@ -367,8 +367,7 @@ void DialogWindow::showSystemMenu(const QPoint& globalPosition) {
       continue;
     }
     const unsigned id = item.id;
-    systemMenu_->addAction(QString::fromStdString(item.text), this,
-                           [this, id] { model_.systemCommand(id); });
+    systemMenu_->addAction(QString::fromStdString(item.text), this, [this, id] { model_.systemCommand(id); });
   }
   systemMenu_->popup(globalPosition);
 }
@@ -446,9 +445,7 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
-  showSystemMenu(event->globalPos());
-}
+void DialogWindow::contextMenuEvent(QContextMenuEvent* event) { showSystemMenu(event->globalPos()); }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
   if (routeSystemMenuKey(event)) return;

@@ -26,11 +26,11 @@ std::vector<std::string> startPlatform() {
   return words;
 }
 
-int runApplication(int argc, char** argv,
-                   const std::function<std::unique_ptr<Dialog>()>& makeMainDialog) {
+int runApplication(int argc, char** argv, const std::function<std::unique_ptr<Dialog>()>& makeMainDialog) {
   QApplication application(argc, argv);
   const std::vector<std::string> words = startPlatform();
-  if (!words.empty()) setApplicationName(QFileInfo(QString::fromStdString(words[0])).baseName().toStdString());
+  if (!words.empty())
+    setApplicationName(QFileInfo(QString::fromStdString(words[0])).baseName().toStdString());
   QtServices qtServices;
   ScopedServices installed(qtServices);
   return runMainDialog(makeMainDialog);

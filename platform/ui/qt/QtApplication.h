@@ -25,7 +25,6 @@ std::vector<std::string> startPlatform();
 // (platform::setCommandLine), names the application after the program, installs the Qt
 // services, then constructs the main dialog, runs it modally and destroys it. Returns 0, or 1
 // when makeMainDialog gave no dialog.
-int runApplication(int argc, char** argv,
-                   const std::function<std::unique_ptr<Dialog>()>& makeMainDialog);
+int runApplication(int argc, char** argv, const std::function<std::unique_ptr<Dialog>()>& makeMainDialog);
 
 }  // namespace ui::qt

@@ -16,8 +16,10 @@ const char* const kSystem = "System";  // the device context's default font, bol
 // The platform's fonts' files under the system's share folders; each one found is loaded once.
 bool loadTemplateFonts() {
   bool all = true;
-  for (const char* file : {"wine/fonts/ms_sans_serif.ttf", "wine/fonts/courier.ttf", "wine/fonts/system.ttf"}) {
-    const QString path = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QString::fromLatin1(file));
+  for (const char* file :
+       {"wine/fonts/ms_sans_serif.ttf", "wine/fonts/courier.ttf", "wine/fonts/system.ttf"}) {
+    const QString path =
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation, QString::fromLatin1(file));
     all = !path.isEmpty() && QFontDatabase::addApplicationFont(path) >= 0 && all;
   }
   return all;

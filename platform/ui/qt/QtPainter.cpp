@@ -13,10 +13,14 @@ QColor qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 Qt::PenStyle qstyle(PenStyle style) {
   switch (style) {
-    case PenStyle::Solid: return Qt::SolidLine;
-    case PenStyle::Dash: return Qt::DashLine;
-    case PenStyle::Dot: return Qt::DotLine;
-    case PenStyle::Null: return Qt::NoPen;
+    case PenStyle::Solid:
+      return Qt::SolidLine;
+    case PenStyle::Dash:
+      return Qt::DashLine;
+    case PenStyle::Dot:
+      return Qt::DotLine;
+    case PenStyle::Null:
+      return Qt::NoPen;
   }
   return Qt::SolidLine;
 }
@@ -60,8 +64,7 @@ void QtPainter::drawEllipse(int left, int top, int right, int bottom) {
   painter_.drawEllipse(box(left, top, right, bottom));
 }
 
-void QtPainter::drawArc(int left, int top, int right, int bottom, double startDegrees,
-                        double sweepDegrees) {
+void QtPainter::drawArc(int left, int top, int right, int bottom, double startDegrees, double sweepDegrees) {
   usePenAndBrush(false);
   painter_.drawArc(box(left, top, right, bottom), static_cast<int>(startDegrees * 16),
                    static_cast<int>(sweepDegrees * 16));

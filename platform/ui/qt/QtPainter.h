@@ -15,8 +15,7 @@ class QtPainter final : public Painter {
   void drawLine(Point from, Point to) override;
   void drawRectangle(int left, int top, int right, int bottom) override;
   void drawEllipse(int left, int top, int right, int bottom) override;
-  void drawArc(int left, int top, int right, int bottom, double startDegrees,
-               double sweepDegrees) override;
+  void drawArc(int left, int top, int right, int bottom, double startDegrees, double sweepDegrees) override;
   void fillPolygon(const std::vector<Point>& polygon) override;
   void drawText(Point topLeft, const std::string& text) override;
   void drawIcon(Point topLeft, const IconImage& icon) override;

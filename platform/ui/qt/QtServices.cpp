@@ -17,29 +17,42 @@ namespace ui::qt {
 namespace {
 QMessageBox::Icon iconOf(unsigned flags) {
   switch (flags & MB_ICON_MASK) {
-    case MB_ICONSTOP: return QMessageBox::Critical;
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MB_ICONSTOP:
+      return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+      return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+      return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
   }
 }
 
 QMessageBox::StandardButtons buttonsOf(unsigned flags) {
   switch (flags & MB_BUTTONS_MASK) {
-    case MB_OKCANCEL: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MB_YESNOCANCEL: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MB_YESNO: return QMessageBox::Yes | QMessageBox::No;
-    default: return QMessageBox::Ok;
+    case MB_OKCANCEL:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case MB_YESNOCANCEL:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MB_YESNO:
+      return QMessageBox::Yes | QMessageBox::No;
+    default:
+      return QMessageBox::Ok;
   }
 }
 
 int resultOf(int button) {
   switch (button) {
-    case QMessageBox::Cancel: return IDCANCEL;
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    default: return IDOK;
+    case QMessageBox::Cancel:
+      return IDCANCEL;
+    case QMessageBox::Yes:
+      return IDYES;
+    case QMessageBox::No:
+      return IDNO;
+    default:
+      return IDOK;
   }
 }
 
@@ -95,8 +108,6 @@ void QtServices::setClipboard(const ClipboardContent& content) {
   QApplication::clipboard()->setMimeData(data);
 }
 
-std::string QtServices::clipboardText() {
-  return QApplication::clipboard()->text().toStdString();
-}
+std::string QtServices::clipboardText() { return QApplication::clipboard()->text().toStdString(); }
 
 }  // namespace ui::qt

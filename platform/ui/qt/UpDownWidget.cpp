@@ -7,8 +7,12 @@ namespace ui::qt {
 
 UpDownWidget::UpDownWidget(bool horizontal, bool arrowKeys, std::function<void(bool)> stepped,
                            QWidget* parent)
-    : QWidget(parent), horizontal_(horizontal), arrowKeys_(arrowKeys), stepped_(std::move(stepped)),
-      up_(new QToolButton(this)), down_(new QToolButton(this)) {
+    : QWidget(parent),
+      horizontal_(horizontal),
+      arrowKeys_(arrowKeys),
+      stepped_(std::move(stepped)),
+      up_(new QToolButton(this)),
+      down_(new QToolButton(this)) {
   up_->setArrowType(horizontal ? Qt::RightArrow : Qt::UpArrow);
   down_->setArrowType(horizontal ? Qt::LeftArrow : Qt::DownArrow);
   for (QToolButton* button : {up_, down_}) {

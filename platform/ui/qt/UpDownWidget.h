@@ -11,8 +11,7 @@ namespace ui::qt {
 
 class UpDownWidget final : public QWidget {
  public:
-  UpDownWidget(bool horizontal, bool arrowKeys, std::function<void(bool up)> stepped,
-               QWidget* parent);
+  UpDownWidget(bool horizontal, bool arrowKeys, std::function<void(bool up)> stepped, QWidget* parent);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

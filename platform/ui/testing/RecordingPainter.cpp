@@ -35,9 +35,7 @@ void RecordingPainter::drawArc(int left, int top, int right, int bottom, double 
   calls_.back().sweepDegrees = sweepDegrees;
 }
 
-void RecordingPainter::fillPolygon(const std::vector<Point>& polygon) {
-  record(PaintOp::Polygon, polygon);
-}
+void RecordingPainter::fillPolygon(const std::vector<Point>& polygon) { record(PaintOp::Polygon, polygon); }
 
 void RecordingPainter::drawText(Point topLeft, const std::string& text) {
   record(PaintOp::Text, {topLeft});

@@ -15,9 +15,9 @@ struct PaintCall {
   // Line: from, to. Rectangle, Ellipse, Arc: top-left and bottom-right of the box.
   // Polygon: its corners. Text, Icon: the top-left corner.
   std::vector<Point> points;
-  double startDegrees = 0.0;  // Arc
-  double sweepDegrees = 0.0;  // Arc
-  std::string text;           // Text
+  double startDegrees = 0.0;        // Arc
+  double sweepDegrees = 0.0;        // Arc
+  std::string text;                 // Text
   const IconImage* icon = nullptr;  // Icon
   PaintState state;
 };
@@ -31,8 +31,7 @@ class RecordingPainter final : public Painter {
   void drawLine(Point from, Point to) override;
   void drawRectangle(int left, int top, int right, int bottom) override;
   void drawEllipse(int left, int top, int right, int bottom) override;
-  void drawArc(int left, int top, int right, int bottom, double startDegrees,
-               double sweepDegrees) override;
+  void drawArc(int left, int top, int right, int bottom, double startDegrees, double sweepDegrees) override;
   void fillPolygon(const std::vector<Point>& polygon) override;
   void drawText(Point topLeft, const std::string& text) override;
   void drawIcon(Point topLeft, const IconImage& icon) override;

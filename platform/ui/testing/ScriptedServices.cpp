@@ -6,8 +6,7 @@
 
 namespace ui::testing {
 
-int ScriptedServices::messageBox(const std::string& text, const std::string& caption,
-                                 unsigned flags) {
+int ScriptedServices::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
   boxes_.push_back({text, caption, flags & MB_ICON_MASK, flags & MB_BUTTONS_MASK});
   if (answers_.empty()) return defaultAnswer(flags);
   const int answer = answers_.front();

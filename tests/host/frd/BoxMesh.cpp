@@ -15,29 +15,42 @@ struct Pair {
 const std::vector<Pair>& midEdges(Cell cell) {
   static const std::vector<Pair> hex{{0, 1}, {1, 2}, {2, 3}, {3, 0}, {4, 5}, {5, 6},
                                      {6, 7}, {7, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
-  static const std::vector<Pair> wedge{{0, 1}, {1, 2}, {2, 0}, {3, 4}, {4, 5}, {5, 3}, {0, 3}, {1, 4}, {2, 5}};
+  static const std::vector<Pair> wedge{{0, 1}, {1, 2}, {2, 0}, {3, 4}, {4, 5},
+                                       {5, 3}, {0, 3}, {1, 4}, {2, 5}};
   static const std::vector<Pair> tet{{0, 1}, {1, 2}, {2, 0}, {0, 3}, {1, 3}, {2, 3}};
   static const std::vector<Pair> quad{{0, 1}, {1, 2}, {2, 3}, {3, 0}};
   static const std::vector<Pair> tri{{0, 1}, {1, 2}, {2, 0}};
   static const std::vector<Pair> none;
   switch (cell) {
-    case Cell::Hex20: return hex;
-    case Cell::Wedge15: return wedge;
-    case Cell::Tet10: return tet;
-    case Cell::Quad8: return quad;
-    case Cell::Tri6: return tri;
-    default: return none;
+    case Cell::Hex20:
+      return hex;
+    case Cell::Wedge15:
+      return wedge;
+    case Cell::Tet10:
+      return tet;
+    case Cell::Quad8:
+      return quad;
+    case Cell::Tri6:
+      return tri;
+    default:
+      return none;
   }
 }
 
 Cell linearOf(Cell cell) {
   switch (cell) {
-    case Cell::Hex20: return Cell::Hex8;
-    case Cell::Wedge15: return Cell::Wedge6;
-    case Cell::Tet10: return Cell::Tet4;
-    case Cell::Quad8: return Cell::Quad4;
-    case Cell::Tri6: return Cell::Tri3;
-    default: return cell;
+    case Cell::Hex20:
+      return Cell::Hex8;
+    case Cell::Wedge15:
+      return Cell::Wedge6;
+    case Cell::Tet10:
+      return Cell::Tet4;
+    case Cell::Quad8:
+      return Cell::Quad4;
+    case Cell::Tri6:
+      return Cell::Tri3;
+    default:
+      return cell;
   }
 }
 
@@ -50,7 +63,8 @@ using Corner = std::array<int, 3>;  // grid position of a corner
 
 double signedVolume(const std::vector<Corner>& c) {
   const auto d = [&](int i, int a) { return static_cast<double>(c[i][a] - c[0][a]); };
-  return d(1, 0) * (d(2, 1) * d(3, 2) - d(2, 2) * d(3, 1)) - d(1, 1) * (d(2, 0) * d(3, 2) - d(2, 2) * d(3, 0)) +
+  return d(1, 0) * (d(2, 1) * d(3, 2) - d(2, 2) * d(3, 1)) -
+         d(1, 1) * (d(2, 0) * d(3, 2) - d(2, 2) * d(3, 0)) +
          d(1, 2) * (d(2, 0) * d(3, 1) - d(2, 1) * d(3, 0));
 }
 
@@ -59,7 +73,8 @@ std::vector<std::vector<Corner>> cellElements(Cell linear, int i, int j, int k) 
   const auto at = [&](int x, int y, int z) { return Corner{i + x, j + y, k + z}; };
   switch (linear) {
     case Cell::Hex8:
-      return {{at(0, 0, 0), at(1, 0, 0), at(1, 1, 0), at(0, 1, 0), at(0, 0, 1), at(1, 0, 1), at(1, 1, 1), at(0, 1, 1)}};
+      return {{at(0, 0, 0), at(1, 0, 0), at(1, 1, 0), at(0, 1, 0), at(0, 0, 1), at(1, 0, 1), at(1, 1, 1),
+               at(0, 1, 1)}};
     case Cell::Wedge6:  // the cell cut along its diagonal from (0, 0) to (1, 1)
       return {{at(0, 0, 0), at(1, 0, 0), at(1, 1, 0), at(0, 0, 1), at(1, 0, 1), at(1, 1, 1)},
               {at(0, 0, 0), at(1, 1, 0), at(0, 1, 0), at(0, 0, 1), at(1, 1, 1), at(0, 1, 1)}};
@@ -70,7 +85,8 @@ std::vector<std::vector<Corner>> cellElements(Cell linear, int i, int j, int k) 
         Corner first{}, second{};
         first[axes[0]] = 1;
         second[axes[0]] = second[axes[1]] = 1;
-        std::vector<Corner> t{at(0, 0, 0), at(first[0], first[1], first[2]), at(second[0], second[1], second[2]), at(1, 1, 1)};
+        std::vector<Corner> t{at(0, 0, 0), at(first[0], first[1], first[2]),
+                              at(second[0], second[1], second[2]), at(1, 1, 1)};
         if (signedVolume(t) < 0) std::swap(t[1], t[2]);
         tets.push_back(t);
       } while (std::next_permutation(axes.begin(), axes.end()));
@@ -88,7 +104,8 @@ std::vector<std::vector<Corner>> cellElements(Cell linear, int i, int j, int k) 
 }  // namespace
 
 const char* ccxName(Cell cell) {
-  static const char* const names[] = {"C3D8", "C3D20", "C3D6", "C3D15", "C3D4", "C3D10", "S4", "S8", "S3", "S6"};
+  static const char* const names[] = {"C3D8",  "C3D20", "C3D6", "C3D15", "C3D4",
+                                      "C3D10", "S4",    "S8",   "S3",    "S6"};
   return names[static_cast<int>(cell)];
 }
 
@@ -158,7 +175,8 @@ std::string frequencyDeck(const BoxMesh& mesh, int modes, bool shellsAsShells) {
   deck << "*ELEMENT, TYPE=" << ccxName(mesh.cell) << ", ELSET=EALL\n";
   for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
     deck << e + 1;
-    for (std::size_t i = 0; i < mesh.elements[e].size(); ++i) deck << (i == 15 ? ",\n" : ", ") << mesh.elements[e][i] + 1;
+    for (std::size_t i = 0; i < mesh.elements[e].size(); ++i)
+      deck << (i == 15 ? ",\n" : ", ") << mesh.elements[e][i] + 1;
     deck << "\n";
   }
   deck << "*NSET, NSET=ROOT\n";
@@ -166,9 +184,12 @@ std::string frequencyDeck(const BoxMesh& mesh, int modes, bool shellsAsShells) {
     if (mesh.unsheared[n][0] == 0.0) deck << n + 1 << "\n";
   }
   const bool shell = isShell(mesh.cell);
-  deck << "*BOUNDARY\nROOT, 1, " << (shell ? 6 : 3) << "\n*MATERIAL, NAME=STEEL\n*ELASTIC\n210000E6, 0.3\n*DENSITY\n7850\n"
-       << (shell ? "*SHELL SECTION, ELSET=EALL, MATERIAL=STEEL\n0.02\n" : "*SOLID SECTION, ELSET=EALL, MATERIAL=STEEL\n")
-       << "*STEP\n*FREQUENCY\n" << modes << "\n*NODE FILE" << (shellsAsShells ? ", OUTPUT=2D" : "") << "\nU\n*END STEP\n";
+  deck << "*BOUNDARY\nROOT, 1, " << (shell ? 6 : 3)
+       << "\n*MATERIAL, NAME=STEEL\n*ELASTIC\n210000E6, 0.3\n*DENSITY\n7850\n"
+       << (shell ? "*SHELL SECTION, ELSET=EALL, MATERIAL=STEEL\n0.02\n"
+                 : "*SOLID SECTION, ELSET=EALL, MATERIAL=STEEL\n")
+       << "*STEP\n*FREQUENCY\n"
+       << modes << "\n*NODE FILE" << (shellsAsShells ? ", OUTPUT=2D" : "") << "\nU\n*END STEP\n";
   return deck.str();
 }
 

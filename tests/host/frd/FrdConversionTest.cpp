@@ -86,7 +86,8 @@ TEST(FrdConversion, WarnsWhenTooFewStepsShowTheHighestMode) {
   a.periods = 1.5;
   a.steps = 21;
   EXPECT_EQ(convertFrd(brick(), a).notes,
-            std::vector<std::string>{"5.33 steps a period of the highest mode (31.25 Hz): give more --steps for a smooth motion"});
+            std::vector<std::string>{
+                "5.33 steps a period of the highest mode (31.25 Hz): give more --steps for a smooth motion"});
 }
 
 TEST(FrdConversion, FeatureLinesFollowTheAngleAsked) {
@@ -109,7 +110,8 @@ TEST(FrdConversion, RefusesWhatTheFileCannotGiveAndSettingsOutOfRange) {
 
   FrdFile slow = brick();
   slow.modes[1].frequency = 1e-300;
-  EXPECT_EQ(refusal(slow, a), "brick.frd:66: the frequencies give periods too long or too short to time the steps");
+  EXPECT_EQ(refusal(slow, a),
+            "brick.frd:66: the frequencies give periods too long or too short to time the steps");
 
   FrdAnimation impulse;
   impulse.impulse = true;
@@ -136,9 +138,10 @@ TEST(FrdConversion, SaysWhatItLeavesOut) {
   FrdAnimation a;
   a.impulse = true;
   const std::vector<std::string> notes = convertFrd(file, a).notes;
-  EXPECT_EQ(notes, (std::vector<std::string>{"mode 2 does not move the surface",
-                                             "mode 1 has no frequency: it stays still after the impulse",
-                                             "the file holds 2 more frequency step(s); only the modes of the first are used"}));
+  EXPECT_EQ(notes, (std::vector<std::string>{
+                       "mode 2 does not move the surface",
+                       "mode 1 has no frequency: it stays still after the impulse",
+                       "the file holds 2 more frequency step(s); only the modes of the first are used"}));
 }
 
 TEST(FrdConversion, TheCoefficientBaseMakesTheLargestDisplacementATenthOfTheModel) {

@@ -1,6 +1,5 @@
 // Reading .frd files: what a good file gives, and a clear refusal, naming the line, of each fault.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cmath>
@@ -131,35 +130,58 @@ TEST_P(FrdRefusal, NamesTheLine) {
     read(textOf(lines));
     FAIL() << "accepted: " << GetParam().fault;
   } catch (const FrdError& error) {
-    EXPECT_EQ(std::string(error.what()).substr(0, std::string(GetParam().message).size()), GetParam().message);
+    EXPECT_EQ(std::string(error.what()).substr(0, std::string(GetParam().message).size()),
+              GetParam().message);
   }
 }
 
 void set(Lines& lines, int line, const char* text) { lines[line - 1] = text; }
-void erase(Lines& lines, int first, int last) { lines.erase(lines.begin() + first - 1, lines.begin() + last); }
+void erase(Lines& lines, int first, int last) {
+  lines.erase(lines.begin() + first - 1, lines.begin() + last);
+}
 
 const Refusal kRefusals[] = {
     {"unknown element type", [](Lines& l) { set(l, 15, " -1         5   13    0    1"); },
      "brick.frd:15: element 5 has type 13, which is no element type of a .frd file"},
     {"beam element", [](Lines& l) { set(l, 15, " -1         5   11    0    1"); },
      "brick.frd:15: element 5 is a 2-node beam (type 11); beams are not read"},
-    {"node count", [](Lines& l) { set(l, 4, "    2C                             9                                     1"); },
+    {"node count",
+     [](Lines& l) {
+       set(l, 4, "    2C                             9                                     1");
+     },
      "brick.frd:4: the node block announces 9 nodes but holds 8"},
-    {"element count", [](Lines& l) { set(l, 14, "    3C                             2                                     1"); },
+    {"element count",
+     [](Lines& l) {
+       set(l, 14, "    3C                             2                                     1");
+     },
      "brick.frd:14: the element block announces 2 elements but holds 1"},
-    {"result node count", [](Lines& l) { set(l, 35, "  100CL  102 12.50000000           9                     2    2MODAL      1"); },
+    {"result node count",
+     [](Lines& l) {
+       set(l, 35, "  100CL  102 12.50000000           9                     2    2MODAL      1");
+     },
      "brick.frd:35: the result block announces 9 nodes but holds 8"},
-    {"undefined node", [](Lines& l) { set(l, 16, " -2        11        12        15        13        21        22        24        23"); },
+    {"undefined node",
+     [](Lines& l) {
+       set(l, 16, " -2        11        12        15        13        21        22        24        23");
+     },
      "brick.frd:16: element 5 refers to node 15, which the node block does not define"},
-    {"too few nodes", [](Lines& l) { set(l, 16, " -2        11        12        14        13        21        22        24"); },
+    {"too few nodes",
+     [](Lines& l) {
+       set(l, 16, " -2        11        12        14        13        21        22        24");
+     },
      "brick.frd:15: element 5 (8-node brick) has 7 nodes; it needs 8"},
-    {"too many nodes", [](Lines& l) { set(l, 16, " -2        11        12        14        13        21        22        24        23        11"); },
+    {"too many nodes",
+     [](Lines& l) {
+       set(l, 16,
+           " -2        11        12        14        13        21        22        24        23        11");
+     },
      "brick.frd:16: element 5 (8-node brick) has more than 8 nodes"},
     {"node defined twice", [](Lines& l) { set(l, 7, " -1        12 2.50000E-01 3.00000E-01 2.00000E+00"); },
      "brick.frd:7: node 12 is defined twice"},
     {"malformed number", [](Lines& l) { set(l, 6, " -1        12 1.55000E+0X-4.00000E-01 2.00000E+00"); },
      "brick.frd:6: a coordinate '1.55000E+0X' in columns 14-25 is not a number"},
-    {"coordinate beyond a float", [](Lines& l) { set(l, 6, " -1        12 1.55000E+39-4.00000E-01 2.00000E+00"); },
+    {"coordinate beyond a float",
+     [](Lines& l) { set(l, 6, " -1        12 1.55000E+39-4.00000E-01 2.00000E+00"); },
      "brick.frd:6: a coordinate is out of range"},
     {"missing number", [](Lines& l) { set(l, 6, " -1        12 1.55000E+00-4.00000E-01"); },
      "brick.frd:6: a coordinate in columns 38-49 is missing"},
@@ -167,23 +189,36 @@ const Refusal kRefusals[] = {
      "brick.frd:42: a displacement 'nan' in columns 14-25 is not a finite number"},
     {"garbage between blocks", [](Lines& l) { l.insert(l.begin() + 17, "hello"); },
      "brick.frd:18: 'hello' does not begin a block of a .frd file"},
-    {"binary block", [](Lines& l) { set(l, 4, "    2C                             8                                     2"); },
+    {"binary block",
+     [](Lines& l) {
+       set(l, 4, "    2C                             8                                     2");
+     },
      "brick.frd:4: the block is in binary form; only ASCII .frd files are read"},
-    {"two displacement values", [](Lines& l) { set(l, 36, " -4  DISP        3    1"); erase(l, 39, 39); },
+    {"two displacement values",
+     [](Lines& l) {
+       set(l, 36, " -4  DISP        3    1");
+       erase(l, 39, 39);
+     },
      "brick.frd:35: the DISP block gives 2 values per node; 3 were expected"},
-    {"entity record missing", [](Lines& l) { set(l, 39, " -1        11 0.00000E+00-0.00000E+00-1.75000E+00"); },
+    {"entity record missing",
+     [](Lines& l) { set(l, 39, " -1        11 0.00000E+00-0.00000E+00-1.75000E+00"); },
      "brick.frd:39: the block announces 4 entities; entity record (-5) 3 was expected"},
-    {"unknown node in a mode", [](Lines& l) { set(l, 43, " -1        99 2.00000E-02-4.00000E-02-7.50000E-01"); },
+    {"unknown node in a mode",
+     [](Lines& l) { set(l, 43, " -1        99 2.00000E-02-4.00000E-02-7.50000E-01"); },
      "brick.frd:43: the DISP block gives node 99, which the node block does not define"},
-    {"node twice in a mode", [](Lines& l) { set(l, 43, " -1        12 2.00000E-02-4.00000E-02-7.50000E-01"); },
+    {"node twice in a mode",
+     [](Lines& l) { set(l, 43, " -1        12 2.00000E-02-4.00000E-02-7.50000E-01"); },
      "brick.frd:43: the DISP block gives node 12 twice"},
     {"cut inside a block", [](Lines& l) { l.resize(40); },
      "brick.frd:40: the file ends inside the result block that begins on line 35"},
-    {"no end record", [](Lines& l) { l.pop_back(); }, "brick.frd: the file ends without its end record (9999)"},
+    {"no end record", [](Lines& l) { l.pop_back(); },
+     "brick.frd: the file ends without its end record (9999)"},
     {"empty file", [](Lines& l) { l.clear(); }, "brick.frd: is empty"},
-    {"no node block", [](Lines& l) { erase(l, 4, 13); }, "brick.frd:4: the element block comes before the node block"},
+    {"no node block", [](Lines& l) { erase(l, 4, 13); },
+     "brick.frd:4: the element block comes before the node block"},
     {"no element block", [](Lines& l) { erase(l, 14, 17); }, "brick.frd: no element block (3C)"},
-    {"no frequency step", [](Lines& l) { erase(l, 34, 80); }, "brick.frd: no mode shapes: no displacement (DISP) block"},
+    {"no frequency step", [](Lines& l) { erase(l, 34, 80); },
+     "brick.frd: no mode shapes: no displacement (DISP) block"},
     {"line too long", [](Lines& l) { set(l, 5, std::string(5000, ' ').c_str()); },
      "brick.frd:5: the line is longer than 4096 characters"},
 };

@@ -30,8 +30,8 @@ TEST(ModalMotion, ARigidModeStaysStillAndTheLowestFrequencySetsTheDuration) {
 }
 
 TEST(ModalMotion, ImpulseStepsGiveTheHighestModeSixteenStepsAPeriodWithinLimits) {
-  EXPECT_EQ(impulseSteps({2.0, 7.5}, 4.0), 241);    // 2 s, 15 periods of 7.5 Hz
-  EXPECT_EQ(impulseSteps({5.0, 5.5}, 1.0), 101);    // 18.6 wanted
+  EXPECT_EQ(impulseSteps({2.0, 7.5}, 4.0), 241);     // 2 s, 15 periods of 7.5 Hz
+  EXPECT_EQ(impulseSteps({5.0, 5.5}, 1.0), 101);     // 18.6 wanted
   EXPECT_EQ(impulseSteps({1.0, 300.0}, 4.0), 4001);  // 19201 wanted
   EXPECT_EQ(impulseSteps({0.0, 0.0}, 4.0), 101);
 }

@@ -11,7 +11,9 @@ double enclosedVolume(const std::vector<std::int32_t>& t, const NodeCoordinates&
     const auto& a = p[t[i]];
     const auto& b = p[t[i + 1]];
     const auto& c = p[t[i + 2]];
-    sum += (a[0] * (b[1] * c[2] - b[2] * c[1]) + a[1] * (b[2] * c[0] - b[0] * c[2]) + a[2] * (b[0] * c[1] - b[1] * c[0])) / 6.0;
+    sum += (a[0] * (b[1] * c[2] - b[2] * c[1]) + a[1] * (b[2] * c[0] - b[0] * c[2]) +
+            a[2] * (b[0] * c[1] - b[1] * c[0])) /
+           6.0;
   }
   return sum;
 }

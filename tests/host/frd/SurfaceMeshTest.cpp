@@ -114,7 +114,8 @@ TEST_P(ShellSurface, KeepsEveryElementAsItIsWithItsOutlineAsOneLoop) {
   double area = 0.0;
   for (std::size_t i = 0; i < triangles.size(); i += 3) {
     const auto& p = file.nodes;
-    const Vec n = cross(minus(p[triangles[i + 1]], p[triangles[i]]), minus(p[triangles[i + 2]], p[triangles[i]]));
+    const Vec n =
+        cross(minus(p[triangles[i + 1]], p[triangles[i]]), minus(p[triangles[i + 2]], p[triangles[i]]));
     EXPECT_GT(n[2], 0.0);  // the elements' own turning sense, counter-clockwise seen from +z
     area += std::sqrt(dot(n, n)) / 2.0;
   }

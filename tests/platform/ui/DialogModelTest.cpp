@@ -160,8 +160,7 @@ TEST_F(DialogModel, NumericFilterAndReadOnlyEdits) {
 TEST_F(DialogModel, UpDownWithBuddyTakesTheFocusToTheBuddyFirst) {
   dialog.SetRange(1008, 0, 5);
   dialog.upDown(1008, dialog.arrowDelta(1008, true));
-  EXPECT_EQ(dialog.events,
-            (Events{"killfocus 1000", "setfocus 1007", "deltapos 0 1 1008"}));
+  EXPECT_EQ(dialog.events, (Events{"killfocus 1000", "setfocus 1007", "deltapos 0 1 1008"}));
   EXPECT_EQ(dialog.GetPos(1008), 1);
 }
 

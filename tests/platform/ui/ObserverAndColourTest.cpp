@@ -41,10 +41,15 @@ TEST(DialogObserverTest, EveryModelChangeIsReported) {
   d.SetTimer(4, -5);  // as often as possible, told apart from a kill
   d.EndDialog(1);
   using C = ControlChange;
-  const std::vector<std::pair<int, ControlChange>> expected{
-      {edit, C::Text}, {d.indexOf(1011), C::Enabled}, {d.indexOf(1003), C::Visible},
-      {d.indexOf(1002), C::Selection}, {d.indexOf(1003), C::Check}, {d.indexOf(1009), C::UpDown},
-      {edit, C::Font}, {edit, C::Colours}, {edit, C::Geometry}};
+  const std::vector<std::pair<int, ControlChange>> expected{{edit, C::Text},
+                                                            {d.indexOf(1011), C::Enabled},
+                                                            {d.indexOf(1003), C::Visible},
+                                                            {d.indexOf(1002), C::Selection},
+                                                            {d.indexOf(1003), C::Check},
+                                                            {d.indexOf(1009), C::UpDown},
+                                                            {edit, C::Font},
+                                                            {edit, C::Colours},
+                                                            {edit, C::Geometry}};
   EXPECT_EQ(r.controls, expected);
   EXPECT_EQ(r.dialogs, (std::vector<DialogChange>{DialogChange::Caption, DialogChange::Size,
                                                   DialogChange::Invalidate, DialogChange::Ended}));

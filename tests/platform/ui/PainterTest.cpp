@@ -27,7 +27,8 @@ TEST(PainterTest, AngleArcDrawsALineToItsStartAndEndsAtItsEnd) {
   EXPECT_EQ(p.calls()[0].op, PaintOp::Line);
   EXPECT_EQ(p.calls()[0].points, (std::vector<Point>{{50, 50}, {60, 50}}));
   EXPECT_EQ(p.calls()[1].op, PaintOp::Arc);
-  EXPECT_EQ(p.calls()[1].points, (std::vector<Point>{{40, 40}, {61, 61}})) << "right and bottom edges taken in";
+  EXPECT_EQ(p.calls()[1].points, (std::vector<Point>{{40, 40}, {61, 61}}))
+      << "right and bottom edges taken in";
   EXPECT_DOUBLE_EQ(p.calls()[1].sweepDegrees, 360.0);
   EXPECT_EQ(p.state().position, (Point{40, 50}));
 }

@@ -1,5 +1,3 @@
-#include "runtime/array/ExpandableArray.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -7,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "runtime/array/ExpandableArray.h"
 #include "runtime/array/InjectedFailures.h"
 #include "runtime/array/TrackedMemory.h"
 
@@ -29,9 +28,7 @@ std::int32_t blockBytes(const void* array) {
   return bytes;
 }
 
-std::vector<int> items(const int* array) {
-  return std::vector<int>(array, array + lyrArrayCount(array));
-}
+std::vector<int> items(const int* array) { return std::vector<int>(array, array + lyrArrayCount(array)); }
 
 class ExpandableArray : public testing::Test {
  protected:
@@ -59,14 +56,10 @@ TEST_F(ExpandableArray, CreateLaysOutHeaderAndBlock) {
     int blockItems;
   };
   const Case cases[] = {
-      {0, 4, 10, {0, 0, 10, 10, 4, 24}, 16},
-      {0, 48, 5, {0, 0, 5, 5, 48, 48}, 6},
-      {7, 4, 5, {0, 7, 10, 5, 4, 24}, 16},
-      {0, 8, 5, {0, 0, 5, 5, 8, 24}, 8},
-      {0, 16, 5, {0, 0, 5, 5, 16, 32}, 7},
-      {1, 20, 5, {0, 1, 5, 5, 20, 40}, 7},
-      {0, 3, 5, {0, 0, 5, 5, 3, 24}, 13},
-      {0, 6, 5, {0, 0, 5, 5, 6, 24}, 9},
+      {0, 4, 10, {0, 0, 10, 10, 4, 24}, 16}, {0, 48, 5, {0, 0, 5, 5, 48, 48}, 6},
+      {7, 4, 5, {0, 7, 10, 5, 4, 24}, 16},   {0, 8, 5, {0, 0, 5, 5, 8, 24}, 8},
+      {0, 16, 5, {0, 0, 5, 5, 16, 32}, 7},   {1, 20, 5, {0, 1, 5, 5, 20, 40}, 7},
+      {0, 3, 5, {0, 0, 5, 5, 3, 24}, 13},    {0, 6, 5, {0, 0, 5, 5, 6, 24}, 9},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "item size " << c.itemSize);

@@ -1,5 +1,3 @@
-#include "runtime/array/TrackedMemory.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -8,6 +6,7 @@
 #include <vector>
 
 #include "runtime/array/InjectedFailures.h"
+#include "runtime/array/TrackedMemory.h"
 #include "tests/runtime/array/TrackedPrefix.h"
 
 namespace {
@@ -106,7 +105,7 @@ TEST_F(TrackedMemory, FreeLeavesAloneWhatIsNotALiveTrackedBlock) {
   void* b = lyrMemAlloc(2, 2, 4);
   lyrMemFree(a);
   lyrMemFreeById(startId + 1);  // already cleared: nothing happens
-  lyrMemFreeById(startId + 5);   // beyond the table
+  lyrMemFreeById(startId + 5);  // beyond the table
   lyrMemFreeById(0);
   EXPECT_EQ(lyrMemFree(nullptr), nullptr);
   EXPECT_EQ(lyrMemLastId(), startId + 2);

@@ -1,10 +1,10 @@
 // The view of a block's bytes: made only for an area that holds what is needed, and no read that
 // reaches one byte past the area, whatever the offset and width.
-#include "runtime/ipc/BlockView.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
+
+#include "runtime/ipc/BlockView.h"
 
 namespace lyrBlocks {
 namespace {
@@ -29,11 +29,10 @@ TEST(BlockView, MadeOnlyForAnAreaThatHoldsWhatIsNeeded) {
     std::int64_t size;
     std::size_t needed;
     bool made;
-  } cases[] = {
-      {&kArea, 24, 24, true},      {&kArea, 0, 0, true},
-      {&kArea, 23, 24, false},     {&kArea, 24, 25, false},
-      {&kArea, -1, 0, false},      {nullptr, 24, 0, false},
-      {&kArea, kLowest, 0, false}, {&kArea, 24, std::numeric_limits<std::size_t>::max(), false}};
+  } cases[] = {{&kArea, 24, 24, true},      {&kArea, 0, 0, true},
+               {&kArea, 23, 24, false},     {&kArea, 24, 25, false},
+               {&kArea, -1, 0, false},      {nullptr, 24, 0, false},
+               {&kArea, kLowest, 0, false}, {&kArea, 24, std::numeric_limits<std::size_t>::max(), false}};
   for (const auto& c : cases) {
     const auto view = BlockView::over(c.data, c.size, c.needed);
     ASSERT_EQ(view.has_value(), c.made) << c.size << " bytes, " << c.needed << " needed";

@@ -1,8 +1,7 @@
-#include "runtime/ipc/IpcKey.h"
-
 #include <string>
 #include <vector>
 
+#include "runtime/ipc/IpcKey.h"
 #include "tests/runtime/ipc/IpcFixture.h"
 #include "tests/support/HostBlock.h"
 
@@ -38,9 +37,7 @@ TEST_F(IpcKey, MissingMarkerOrBlockIsReported) {
   const std::string notFound = "lyrIpc: Can not attach shared memory. Key not found";
   EXPECT_EQ(stderrOf([&] { EXPECT_EQ(attachKey({"-stat", "/shmkey:x"}, &data), -4); }), notFound);
   EXPECT_EQ(stderrOf([&] { EXPECT_EQ(lyrIpcAttachKey(0, nullptr, &data), -4); }), notFound);
-  EXPECT_EQ(stderrOf([&] {
-              EXPECT_EQ(attachKey({"/SHMKEY:" + uniqueKey("kvnone")}, &data), 3);
-            }),
+  EXPECT_EQ(stderrOf([&] { EXPECT_EQ(attachKey({"/SHMKEY:" + uniqueKey("kvnone")}, &data), 3); }),
             "lyrSharedMemory: Can not open file mapping for given key\n"
             "lyrIpc: Can not attach shared memory.");
   EXPECT_EQ(stderrOf([&] { EXPECT_EQ(attachKey({"/SHMKEY:" + std::string(40, 'k')}, &data), 3); }),

@@ -1,10 +1,9 @@
-#include "runtime/ipc/IpcSnapshot.h"
-
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "runtime/ipc/IpcSnapshot.h"
 #include "tests/runtime/array/TrackedPrefix.h"
 #include "tests/runtime/ipc/IpcFixture.h"
 #include "tests/support/HostBlock.h"

@@ -1,9 +1,8 @@
-#include "runtime/ipc/IpcTag.h"
-
 #include <string>
 #include <vector>
 
 #include "runtime/array/ExpandableArray.h"
+#include "runtime/ipc/IpcTag.h"
 #include "tests/runtime/ipc/DetachRecords.h"
 #include "tests/runtime/ipc/IpcFixture.h"
 #include "tests/support/HostBlock.h"
@@ -23,8 +22,7 @@ class IpcTag : public IpcTest {
     return lyrIpcAttach(static_cast<int>(argv.size()), argv.data(), list);
   }
 
-  static std::string tagArgument(const std::string& tag, const std::string& kind,
-                                 const HostBlock& block) {
+  static std::string tagArgument(const std::string& tag, const std::string& kind, const HostBlock& block) {
     return "/TAG:" + tag + ":" + kind + ":" + block.key();
   }
 };
@@ -42,8 +40,7 @@ TEST_F(IpcTag, AttachesEachBlockInArgumentOrderAndFindsItByTag) {
   HostBlock info(12, 1);
   HostBlock data(40);
   lyrIpcList list = nullptr;
-  ASSERT_EQ(attach({tagArgument("INFO", "SM", info), "-v", tagArgument("DATA", "SM", data)}, &list),
-            0);
+  ASSERT_EQ(attach({tagArgument("INFO", "SM", info), "-v", tagArgument("DATA", "SM", data)}, &list), 0);
   ASSERT_EQ(lyrArrayCount(list), 2);
   EXPECT_STREQ(list[0]->tag, "INFO");
   EXPECT_STREQ(list[1]->tag, "DATA");
@@ -72,10 +69,9 @@ TEST_F(IpcTag, AttachesEachBlockInArgumentOrderAndFindsItByTag) {
 TEST_F(IpcTag, KindsOtherThanSharedMemoryAreListedWithoutAttaching) {
   HostBlock unknownKind(8);
   lyrIpcList list = nullptr;
-  ASSERT_EQ(attach({"/TAG:LINE:FT:nosuchkey", "/TAG:INFO:FB:other",
-                    tagArgument("DATA", "XY", unknownKind)},
-                   &list),
-            0);
+  ASSERT_EQ(
+      attach({"/TAG:LINE:FT:nosuchkey", "/TAG:INFO:FB:other", tagArgument("DATA", "XY", unknownKind)}, &list),
+      0);
   ASSERT_EQ(lyrArrayCount(list), 3);
   EXPECT_EQ(list[0]->kind, lyrIpcKindFT);
   EXPECT_STREQ(list[0]->key, "nosuchkey");
@@ -91,10 +87,9 @@ TEST_F(IpcTag, SplitsLikeStrtokAndFindsTheFirstOfTwoEqualTags) {
   HostBlock first(8);
   HostBlock second(16);
   lyrIpcList list = nullptr;
-  ASSERT_EQ(attach({"/TAG::DATA//SM:" + first.key() + ":fifth:sixth",
-                    tagArgument("DATA", "SM", second)},
-                   &list),
-            0);
+  ASSERT_EQ(
+      attach({"/TAG::DATA//SM:" + first.key() + ":fifth:sixth", tagArgument("DATA", "SM", second)}, &list),
+      0);
   ASSERT_EQ(lyrArrayCount(list), 2);
   EXPECT_EQ(list[0]->key, first.key()) << "the fifth field is ignored";
   EXPECT_EQ(lyrIpcFind(list, "DATA"), list[0]);
@@ -146,8 +141,7 @@ TEST_F(IpcTag, ArgumentsOutsideTheRecordsFieldsAreRefused) {
   };
   for (const Case& c : cases) {
     lyrIpcList list = nullptr;
-    EXPECT_EQ(stderrOf([&] { EXPECT_EQ(attach({c.argument}, &list), 3); }), c.message)
-        << c.argument;
+    EXPECT_EQ(stderrOf([&] { EXPECT_EQ(attach({c.argument}, &list), 3); }), c.message) << c.argument;
     EXPECT_EQ(lyrMemLastId(), startId) << "nothing attached or listed";
   }
   lyrIpcList list = nullptr;

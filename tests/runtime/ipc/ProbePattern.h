@@ -23,7 +23,6 @@ inline bool hasProbePattern(const void* data, int dataSize) {
   std::int32_t size = 0;
   std::memcpy(&size, data, sizeof size);
   const std::size_t room = static_cast<std::size_t>(dataSize) - sizeof size;
-  return size == dataSize &&
-         std::memcmp(static_cast<const char*>(data) + sizeof size, kProbeText,
-                     std::min(room, sizeof kProbeText)) == 0;
+  return size == dataSize && std::memcmp(static_cast<const char*>(data) + sizeof size, kProbeText,
+                                         std::min(room, sizeof kProbeText)) == 0;
 }

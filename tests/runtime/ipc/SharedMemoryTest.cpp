@@ -1,9 +1,8 @@
-#include "runtime/ipc/SharedMemory.h"
-
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "runtime/ipc/SharedMemory.h"
 #include "tests/runtime/ipc/IpcFixture.h"
 #include "tests/support/HostBlock.h"
 

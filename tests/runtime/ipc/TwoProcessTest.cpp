@@ -1,8 +1,7 @@
 // The runtime across a process boundary: this test plays the host, korvena-ipc-probe the tool.
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>

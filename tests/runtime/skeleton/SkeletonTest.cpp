@@ -14,18 +14,17 @@ namespace {
 using ui::ControlKind;
 
 const ui::DialogTemplate& prettyTemplate() {
-  static const ui::DialogTemplate t{
-      .id = 102,
-      .caption = "Pretty",
-      .size = {150, 80},
-      .controls = {
-          {ui::kAnonymous, ControlKind::Static, "plain", {5, 5, 40, 8}},
-          {1000, ControlKind::Edit, "", {50, 5, 60, 12}},
-          {1001, ControlKind::Edit, "", {50, 20, 60, 12}},
-          {1002, ControlKind::Static, "pretty", {5, 20, 40, 8}},
-          {1003, ControlKind::PushButton, "Push", {5, 40, 40, 14}},
-          {ui::IDOK, ControlKind::DefPushButton, "OK", {50, 60, 40, 14}},
-      }};
+  static const ui::DialogTemplate t{.id = 102,
+                                    .caption = "Pretty",
+                                    .size = {150, 80},
+                                    .controls = {
+                                        {ui::kAnonymous, ControlKind::Static, "plain", {5, 5, 40, 8}},
+                                        {1000, ControlKind::Edit, "", {50, 5, 60, 12}},
+                                        {1001, ControlKind::Edit, "", {50, 20, 60, 12}},
+                                        {1002, ControlKind::Static, "pretty", {5, 20, 40, 8}},
+                                        {1003, ControlKind::PushButton, "Push", {5, 40, 40, 14}},
+                                        {ui::IDOK, ControlKind::DefPushButton, "OK", {50, 60, 40, 14}},
+                                    }};
   return t;
 }
 

@@ -33,8 +33,8 @@ int listedRecords() {
 TEST(TagBlocksTest, KeepsTheNamedTagsAndLetsEveryOtherBlockGoAtOnce) {
   HostBlock info(120, 2), data(848, 0), extra(64, 0), second(848, 0);
   const std::vector<std::string> arguments = {
-      tagArgument("EXTRA", extra.key()), tagArgument("DATA", data.key()),
-      tagArgument("INFO", info.key()), tagArgument("DATA", second.key())};
+      tagArgument("EXTRA", extra.key()), tagArgument("DATA", data.key()), tagArgument("INFO", info.key()),
+      tagArgument("DATA", second.key())};
   const auto words = wordsOf(arguments);
   {
     TagBlocks blocks;
@@ -72,16 +72,14 @@ TEST(TagBlocksTest, AnIncompleteAttachKeepsNothing) {
       {"a named tag is missing", {tagArgument("DATA", data.key())}},
       {"the named tag is a file kind",
        {tagArgument("DATA", data.key()), tagArgument("INFO", info.key(), "FT")}},
-      {"a later argument fails",
-       {tagArgument("DATA", data.key()), tagArgument("INFO", "kvtagNoSuchKey")}},
+      {"a later argument fails", {tagArgument("DATA", data.key()), tagArgument("INFO", "kvtagNoSuchKey")}},
       {"a later argument is malformed", {tagArgument("DATA", data.key()), "/TAG:INFO"}},
   };
   for (const Case& c : cases) {
     const auto words = wordsOf(c.arguments);
     TagBlocks blocks;
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(blocks.Attach(static_cast<int>(words.size()), words.data(), {"DATA", "INFO"}))
-        << c.what;
+    EXPECT_FALSE(blocks.Attach(static_cast<int>(words.size()), words.data(), {"DATA", "INFO"})) << c.what;
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(data.header().attachCount, 0) << c.what;
     EXPECT_EQ(info.header().attachCount, 0) << c.what;

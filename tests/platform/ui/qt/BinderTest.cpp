@@ -108,7 +108,7 @@ TEST_F(Binder, ListActivationCheckBoxesAndRadios) {
 TEST_F(Binder, UpDownArrowsAndArrowKeys) {
   auto arrows = window->widgetOf(kSpinNoBuddy)->findChildren<QToolButton*>();
   ASSERT_EQ(arrows.size(), 2);
-  QTest::mouseClick(arrows[0], Qt::LeftButton);  // the right arrow
+  QTest::mouseClick(arrows[0], Qt::LeftButton);            // the right arrow
   EXPECT_EQ(dialog.events, (Events{"deltapos -1 1009"}));  // default range: 100 .. 0
   EXPECT_EQ(dialog.GetFocus(), kPlainEdit);
   dialog.events.clear();

@@ -19,8 +19,8 @@ TEST(TemplateFonts, EachFaceHasThePlatformsFamilyAndMetrics) {
   struct Case {
     QFont font;
     const char* family;
-    int cell;              // ascent and descent: a painter's height is the largest that fits it
-    ui::BaseUnits base;    // {0, 0}: not checked
+    int cell;            // ascent and descent: a painter's height is the largest that fits it
+    ui::BaseUnits base;  // {0, 0}: not checked
   } const cases[] = {
       {dialog, "MS Sans Serif", 13, {6, 13}},  // 323 pixels for the 52 letters
       {controlFont("Courier", dialog), "Courier", 13, {8, 13}},

@@ -3,9 +3,9 @@
 // a moment later, while the mouse button is still down. Such a press must act as on an active
 // dialog, for every control kind: the focus moves first, then the click.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QToolButton>
 

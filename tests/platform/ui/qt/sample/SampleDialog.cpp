@@ -56,9 +56,7 @@ SampleDialog::SampleDialog() : CPrettyDialog(sampleTemplate()) {
   }
 }
 
-void SampleDialog::log(const std::string& what, int id) {
-  events.push_back(what + " " + std::to_string(id));
-}
+void SampleDialog::log(const std::string& what, int id) { events.push_back(what + " " + std::to_string(id)); }
 
 void SampleDialog::DoDataExchange(ui::DataExchange& dx) {
   dx.text(kPlainEdit, plainText);

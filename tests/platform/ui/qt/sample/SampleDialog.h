@@ -10,8 +10,20 @@
 namespace sample {
 
 enum Id {
-  kPlainEdit = 1000, kNumberEdit, kReadOnlyEdit, kList, kCheck, kRadioA, kRadioB, kSpinBuddy,
-  kSpin, kSpinNoBuddy, kGroup, kPush, kPrettyLabel, kPlainLabel,
+  kPlainEdit = 1000,
+  kNumberEdit,
+  kReadOnlyEdit,
+  kList,
+  kCheck,
+  kRadioA,
+  kRadioB,
+  kSpinBuddy,
+  kSpin,
+  kSpinNoBuddy,
+  kGroup,
+  kPush,
+  kPrettyLabel,
+  kPlainLabel,
 };
 
 const ui::DialogTemplate& sampleTemplate();
