@@ -49,16 +49,16 @@ CCurveEditDlg::~CCurveEditDlg() { detachBlocks(); }
 // the function's point count fits its block; otherwise every block is let go unread.
 std::optional<CCurveEditDlg::FunctionViews> CCurveEditDlg::attachBlocks() {
   std::optional<FunctionViews> views;
-  if (blocks_.Attach(argCount + 1, argv, {kInfoTag, kDataTag})) {
-    const auto info = BlockView::over(blocks_.Data(kInfoTag), blocks_.Size(kInfoTag), kFunctionInfoMinSize);
-    const auto data = BlockView::over(blocks_.Data(kDataTag), blocks_.Size(kDataTag), kFunctionDataSize);
+  if (blocks_.attach(argCount + 1, argv, {kInfoTag, kDataTag})) {
+    const auto info = BlockView::over(blocks_.data(kInfoTag), blocks_.size(kInfoTag), kFunctionInfoMinSize);
+    const auto data = BlockView::over(blocks_.data(kDataTag), blocks_.size(kDataTag), kFunctionDataSize);
     if (info && data) {
       const auto count = *data->field<std::int32_t>(offsetof(FunctionDataBlock, pointCount));
       if (count >= 0 && count <= kMaxFunctionPoints) views = FunctionViews{*info, *data, count};
     }
   }
   if (views) {
-    data_ = static_cast<FunctionDataBlock*>(blocks_.Data(kDataTag));
+    data_ = static_cast<FunctionDataBlock*>(blocks_.data(kDataTag));
   } else {
     detachBlocks();
     attachFailed_ = true;
@@ -69,7 +69,7 @@ std::optional<CCurveEditDlg::FunctionViews> CCurveEditDlg::attachBlocks() {
 // INFO first, then DATA.
 void CCurveEditDlg::detachBlocks() {
   data_ = nullptr;
-  blocks_.DetachAll();
+  blocks_.detachAll();
 }
 
 // The title runs to its zero byte or to the end of the INFO block.

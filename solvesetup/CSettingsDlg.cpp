@@ -55,18 +55,18 @@ CSettingsDlg::~CSettingsDlg() { detach(); }
 // The block is usable only when the "DATA" record carries an attached block that is long enough
 // for every field the dialog reads; otherwise whatever was attached is let go unread.
 void CSettingsDlg::attach() {
-  if (!blocks_.Attach(argCount + 1, argv, {kDataTag}) ||
-      !lyrBlocks::BlockView::over(blocks_.Data(kDataTag), blocks_.Size(kDataTag), kDynamicSettingsMinSize)) {
+  if (!blocks_.attach(argCount + 1, argv, {kDataTag}) ||
+      !lyrBlocks::BlockView::over(blocks_.data(kDataTag), blocks_.size(kDataTag), kDynamicSettingsMinSize)) {
     detach();
     attachFailed_ = true;
     return;
   }
-  block_ = static_cast<DynamicSettingsBlock*>(blocks_.Data(kDataTag));
+  block_ = static_cast<DynamicSettingsBlock*>(blocks_.data(kDataTag));
 }
 
 void CSettingsDlg::detach() {
   block_ = nullptr;
-  blocks_.DetachAll();
+  blocks_.detachAll();
 }
 
 bool CSettingsDlg::OnInitDialog() {

@@ -22,10 +22,10 @@ int listedCount() {
 
 }  // namespace
 
-TagBlocks::~TagBlocks() { DetachAll(); }
+TagBlocks::~TagBlocks() { detachAll(); }
 
-bool TagBlocks::Attach(int argc, const char* const* argv, std::initializer_list<const char*> tags) {
-  DetachAll();
+bool TagBlocks::attach(int argc, const char* const* argv, std::initializer_list<const char*> tags) {
+  detachAll();
   // The record list is the process's; only what this call adds to it is ours.
   const int before = listedCount();
   lyrIpcList list = nullptr;
@@ -47,10 +47,10 @@ bool TagBlocks::Attach(int argc, const char* const* argv, std::initializer_list<
   const bool complete =
       std::all_of(tags.begin(), tags.end(), [&](const char* tag) { return find(tag) != nullptr; });
   if (status != 0 || !complete) {
-    DetachAll();
+    detachAll();
     return false;
   }
-  // Kept in the order of `tags`, which is the order DetachAll lets them go.
+  // Kept in the order of `tags`, which is the order detachAll lets them go.
   std::vector<Kept> ordered;
   for (const char* tag : tags) ordered.push_back(*find(tag));
   kept_ = std::move(ordered);
@@ -64,17 +64,17 @@ const TagBlocks::Kept* TagBlocks::find(const char* tag) const {
   return nullptr;
 }
 
-void* TagBlocks::Data(const char* tag) const {
+void* TagBlocks::data(const char* tag) const {
   const Kept* kept = find(tag);
   return kept == nullptr ? nullptr : lyrIpcData(kept->record);
 }
 
-int TagBlocks::Size(const char* tag) const {
+int TagBlocks::size(const char* tag) const {
   const Kept* kept = find(tag);
   return kept == nullptr ? 0 : kept->record->size;
 }
 
-void TagBlocks::Detach(const char* tag) {
+void TagBlocks::detach(const char* tag) {
   const auto at = std::find_if(kept_.begin(), kept_.end(), [&](const Kept& kept) { return kept.tag == tag; });
   if (at == kept_.end()) return;
   lyrIpcRecord* record = at->record;
@@ -82,7 +82,7 @@ void TagBlocks::Detach(const char* tag) {
   release(record);
 }
 
-void TagBlocks::DetachAll() {
+void TagBlocks::detachAll() {
   std::vector<Kept> going;
   going.swap(kept_);
   for (const Kept& kept : going) release(kept.record);

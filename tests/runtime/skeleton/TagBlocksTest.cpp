@@ -38,7 +38,7 @@ TEST(TagBlocksTest, KeepsTheNamedTagsAndLetsEveryOtherBlockGoAtOnce) {
   const auto words = wordsOf(arguments);
   {
     TagBlocks blocks;
-    ASSERT_TRUE(blocks.Attach(static_cast<int>(words.size()), words.data(), {"INFO", "DATA"}));
+    ASSERT_TRUE(blocks.attach(static_cast<int>(words.size()), words.data(), {"INFO", "DATA"}));
     EXPECT_EQ(info.header().attachCount, 3);
     EXPECT_EQ(data.header().attachCount, 1);
     EXPECT_EQ(extra.header().attachCount, 0);
@@ -46,16 +46,16 @@ TEST(TagBlocksTest, KeepsTheNamedTagsAndLetsEveryOtherBlockGoAtOnce) {
     EXPECT_EQ(second.header().attachCount, 0) << "only the first DATA block is kept";
     data.data()[5] = 'D';
     info.data()[7] = 'I';
-    EXPECT_EQ(static_cast<const char*>(blocks.Data("DATA"))[5], 'D');
-    EXPECT_EQ(static_cast<const char*>(blocks.Data("INFO"))[7], 'I');
-    EXPECT_EQ(blocks.Size("INFO"), 120);
-    EXPECT_EQ(blocks.Data("EXTRA"), nullptr);
+    EXPECT_EQ(static_cast<const char*>(blocks.data("DATA"))[5], 'D');
+    EXPECT_EQ(static_cast<const char*>(blocks.data("INFO"))[7], 'I');
+    EXPECT_EQ(blocks.size("INFO"), 120);
+    EXPECT_EQ(blocks.data("EXTRA"), nullptr);
     EXPECT_EQ(listedRecords(), 2);
 
-    blocks.Detach("INFO");
+    blocks.detach("INFO");
     EXPECT_EQ(info.header().attachCount, 2);
-    EXPECT_EQ(blocks.Data("INFO"), nullptr);
-    EXPECT_EQ(blocks.Size("INFO"), 0);
+    EXPECT_EQ(blocks.data("INFO"), nullptr);
+    EXPECT_EQ(blocks.size("INFO"), 0);
     EXPECT_EQ(data.header().attachCount, 1);
   }
   EXPECT_EQ(data.header().attachCount, 0) << "what is still kept goes with the object";
@@ -79,11 +79,11 @@ TEST(TagBlocksTest, AnIncompleteAttachKeepsNothing) {
     const auto words = wordsOf(c.arguments);
     TagBlocks blocks;
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(blocks.Attach(static_cast<int>(words.size()), words.data(), {"DATA", "INFO"})) << c.what;
+    EXPECT_FALSE(blocks.attach(static_cast<int>(words.size()), words.data(), {"DATA", "INFO"})) << c.what;
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(data.header().attachCount, 0) << c.what;
     EXPECT_EQ(info.header().attachCount, 0) << c.what;
-    EXPECT_EQ(blocks.Data("DATA"), nullptr) << c.what;
+    EXPECT_EQ(blocks.data("DATA"), nullptr) << c.what;
     EXPECT_EQ(listedRecords(), 0) << c.what;
   }
 }
@@ -99,8 +99,8 @@ TEST(TagBlocksTest, LeavesRecordsItDidNotAttachAlone) {
     const std::vector<std::string> arguments = {tagArgument("DATA", data.key())};
     const auto words = wordsOf(arguments);
     TagBlocks blocks;
-    ASSERT_TRUE(blocks.Attach(2, words.data(), {"DATA"}));
-    EXPECT_EQ(blocks.Size("DATA"), 848);
+    ASSERT_TRUE(blocks.attach(2, words.data(), {"DATA"}));
+    EXPECT_EQ(blocks.size("DATA"), 848);
   }
   EXPECT_EQ(data.header().attachCount, 0);
   EXPECT_EQ(earlier.header().attachCount, 1);
