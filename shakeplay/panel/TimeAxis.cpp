@@ -1,7 +1,7 @@
 #include "shakeplay/panel/TimeAxis.h"
 
 #include "platform/ui/Painter.h"
-#include "shakeplay/FormatText.h"
+#include "platform/FormatText.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay {
@@ -16,7 +16,7 @@ ui::Pen pen(ui::Rgb colour) { return ui::Pen{ui::PenStyle::Solid, 1, colour}; }
 
 }  // namespace
 
-std::string TimeLabel(double time) { return formatText("%9.3e", time); }
+std::string TimeLabel(double time) { return platform::formatText("%9.3e", time); }
 
 void PaintTimeAxis(ui::Painter& painter, const CShakeplayDoc& doc, ui::Rgb panelColour) {
   const TimeAxisGeometry& g = kTimeAxis;
@@ -34,8 +34,8 @@ void PaintTimeAxis(ui::Painter& painter, const CShakeplayDoc& doc, ui::Rgb panel
   painter.SetBkColor(panelColour);
   painter.SetBkMode(ui::BackMode::Opaque);
   const int y = g.axisY - g.labelYOffset;
-  const double start = doc.timeStart;
-  const double end = doc.timeEnd;
+  const double start = doc.result().timeStart;
+  const double end = doc.result().timeEnd;
   painter.TextOut(g.leftX, y, TimeLabel(start));
   painter.TextOut((g.leftX + g.rightX) / 2 - g.labelHalfWidth, y, TimeLabel((start + end) / 2));
   painter.TextOut(g.rightX - 2 * g.labelHalfWidth, y, TimeLabel(end));
@@ -57,11 +57,11 @@ void PaintProgressBar(ui::Painter& painter, const CShakeplayDoc& doc, ui::Rgb pa
   const int insideLeft = g.leftX + 1;
   const int insideTop = top + 1;
   const int insideBottom = bottom - 1;
-  if (doc.currentFrame == doc.startFrame) {
+  if (doc.animation().currentFrame() == doc.animation().startFrame()) {
     painter.SelectBrush(ui::Brush{panelColour});
     painter.PaintRgn(insideLeft, insideTop, g.rightX, insideBottom);
   }
-  const int fill = doc.progressWidth(g.rightX - g.leftX);
+  const int fill = doc.animation().progressWidth(g.rightX - g.leftX);
   if (fill > 0) {
     painter.SelectBrush(ui::Brush{kBlack});
     painter.PaintRgn(insideLeft, insideTop, insideLeft + fill, insideBottom);

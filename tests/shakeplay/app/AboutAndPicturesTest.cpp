@@ -55,6 +55,7 @@ TEST(AboutBox, PaintsTheApplicationIconAtItsPlace) {
 }
 
 TEST(AboutBox, ShownByTheBinderWithItsIcon) {
+  registerApplicationIcon();
   CAboutDlg about;
   const ui::DialogTemplate& t = about.dialogTemplate();
   about.setBaseUnits(ui::qt::baseUnitsOf(ui::qt::dialogFont(t.fontFace, t.pointSize)));
