@@ -44,6 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int tick = 0; tick < 8; ++tick) doc.AdvanceFrame();
     doc.DrawModel(false, sink);
   }
-  for (const shakeplay::FramePoint& point : doc.animation().frameAt(8, true, 1.0f).points()) sink.sum += point.x;
+  const shakeplay::Animation frame = doc.animation().frameAt(8, true, 1.0f);
+  for (const shakeplay::FramePoint& point : frame.points()) sink.sum += point.x;
   return sink.sum == 12345.0f ? 1 : 0;
 }
