@@ -58,14 +58,16 @@ class Animation {
   int progressWidthAt(int frame, int fullWidth) const;
   int progressWidth(int fullWidth) const { return progressWidthAt(currentFrame_, fullWidth); }
 
-  // The state shown, one per point of the result (unused points keep zeros).
-  std::span<const FramePoint> points() const { return {framePoints_.data(), pointCount()}; }
+  // The state shown, one per point of the result (unused points keep zeros). The views below
+  // are into this animation: none of a temporary one.
+  std::span<const FramePoint> points() const& { return {framePoints_.data(), pointCount()}; }
   // What each point's state gains per sub-frame on the way to the next step.
-  std::span<const FramePoint> pointIncrements() const {
-    return {framePoints_.data() + pointCount(), pointCount()};
-  }
+  std::span<const FramePoint> pointIncrements() const& { return {framePoints_.data() + pointCount(), pointCount()}; }
   // The deformed edge points, one per edge point of the result.
-  std::span<const FrameEdge> edges() const { return {frameEdges_.data(), edgePointCount()}; }
+  std::span<const FrameEdge> edges() const& { return {frameEdges_.data(), edgePointCount()}; }
+  std::span<const FramePoint> points() const&& = delete;
+  std::span<const FramePoint> pointIncrements() const&& = delete;
+  std::span<const FrameEdge> edges() const&& = delete;
   bool deformed() const { return deformed_; }
   float coef() const { return coef_; }
   int smooth() const { return smooth_; }

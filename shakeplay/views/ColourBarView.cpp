@@ -35,7 +35,8 @@ CColourBarView::~CColourBarView() { gl::deleteFontLists(fontBase); }
 void CColourBarView::OnCreate(bool haveContext) {
   ready_ = haveContext;
   if (!ready_) return;
-  glClearColor(doc_.result().backColour[0], doc_.result().backColour[1], doc_.result().backColour[2], 0.0f);
+  const std::array<float, 3>& back = doc_.result().backColour;
+  glClearColor(back[0], back[1], back[2], 0.0f);
   glClearDepth(1.0);
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LEQUAL);
@@ -66,7 +67,8 @@ double CColourBarView::LabelX(int i) const {
 }
 
 std::string CColourBarView::LabelText(int i) const {
-  const float value = doc_.result().rangeMin + static_cast<float>(i) * (doc_.result().rangeMax - doc_.result().rangeMin) / 7.0f;
+  const LoadedResult& result = doc_.result();
+  const float value = result.rangeMin + static_cast<float>(i) * (result.rangeMax - result.rangeMin) / 7.0f;
   return platform::formatText("%10.3e", static_cast<double>(value));
 }
 

@@ -59,7 +59,8 @@ CGLBoxView::CGLBoxView(const CShakeplayDoc& doc, GlSurface& surface, gl::GlyphSo
     : COpenGLView(surface, std::move(glyphs)), doc_(doc) {}
 
 void CGLBoxView::SetClearColour() {
-  glClearColor(doc_.result().backColour[0], doc_.result().backColour[1], doc_.result().backColour[2], 0.0f);
+  const std::array<float, 3>& back = doc_.result().backColour;
+  glClearColor(back[0], back[1], back[2], 0.0f);
 }
 
 void CGLBoxView::OnPaint() {

@@ -25,7 +25,8 @@ void CShakeplayView::CreateContext(bool haveContext) {
 }
 
 void CShakeplayView::SetClearColour() {
-  glClearColor(doc_.result().backColour[0], doc_.result().backColour[1], doc_.result().backColour[2], 0.0f);
+  const std::array<float, 3>& back = doc_.result().backColour;
+  glClearColor(back[0], back[1], back[2], 0.0f);
 }
 
 void CShakeplayView::InitGLState() {
