@@ -9,7 +9,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <climits>
 #include <map>
 #include <filesystem>
 #include <memory>
@@ -63,7 +62,7 @@ BenchFiles& files() {
 
 std::unique_ptr<shakeplay::CShakeplayDoc> loadDoc(const std::string& path, QuietServices& services) {
   auto doc = std::make_unique<shakeplay::CShakeplayDoc>(services);
-  doc->resultPath = path;
+  doc->setRequest({.resultPath = path});
   if (doc->ReadModel("") != 0) return nullptr;
   return doc;
 }
@@ -153,8 +152,9 @@ void BM_LoadFirstFramePart(benchmark::State& state) {
   QuietServices services;
   auto doc = loadDoc(path, services);
   if (!doc) return state.SkipWithError("load failed");
+  shakeplay::Animation animation(doc->result());  // as the document's own after loading
   for (auto _ : state) {
-    doc->ComputeFirstFrame();
+    animation.ComputeFirstFrame();
     benchmark::ClobberMemory();
   }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fs::file_size(path)));
@@ -168,18 +168,16 @@ void BM_SubFrameTick(benchmark::State& state) {
   QuietServices services;
   auto doc = loadDoc(files().file(kTickPoints, 2, 3), services);
   if (!doc) return state.SkipWithError("load failed");
-  doc->deformed = true;
-  doc->ResetAnimation();
-  doc->AdvanceFrame();
-  // Sub-frames only: no step boundary and no end within the run.
-  doc->smooth = INT_MAX;
-  doc->endFrame = INT_MAX;
+  // The last SMOOTH entry on a result of 3 steps: 450 sub-frames per step, so step changes and
+  // the rewind at the loop's end are a small share of the ticks.
+  shakeplay::Animation animation(doc->result());
+  animation.apply({.deformed = true, .smoothIndex = static_cast<int>(shakeplay::kSmoothTable.size()) - 1});
+  animation.reset();
   for (auto _ : state) {
-    doc->AdvanceFrame();
-    if (doc->currentFrame > INT_MAX - 2) doc->currentFrame = 1;
+    animation.tick(nullptr);
     benchmark::ClobberMemory();
   }
-  state.SetBytesProcessed(state.iterations() * kTickBytesPerPoint * doc->pointCount);
+  state.SetBytesProcessed(state.iterations() * kTickBytesPerPoint * doc->result().pointCount);
 }
 BENCHMARK(BM_SubFrameTick)->Unit(benchmark::kMicrosecond);
 
@@ -201,13 +199,15 @@ void BM_EvaluateStep(benchmark::State& state) {
   QuietServices services;
   auto doc = loadDoc(files().file(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 4), services);
   if (!doc) return state.SkipWithError("load failed");
-  doc->deformed = true;
-  doc->ComputeFirstFrame();
+  shakeplay::Animation animation(doc->result());
+  animation.apply({.deformed = true});
+  animation.ComputeFirstFrame();
   for (auto _ : state) {
-    doc->EvaluateStep(1);
+    animation.EvaluateStep(1);
     benchmark::ClobberMemory();
   }
-  const std::int64_t madds = 3LL * (doc->pointCount + doc->edgePointCount) * doc->modeCount;
+  const shakeplay::LoadedResult& result = doc->result();
+  const std::int64_t madds = 3LL * (result.pointCount + result.edgePointCount) * result.modeCount;
   state.counters["madds/s"] = benchmark::Counter(static_cast<double>(madds), benchmark::Counter::kIsIterationInvariantRate);
   state.SetBytesProcessed(state.iterations() * madds * 4);
 }

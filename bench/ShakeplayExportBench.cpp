@@ -40,8 +40,7 @@ struct Scene {
     model = ShakeplayViewPbuffer::create(doc, kWidth, kHeight, error);
     if (!model) return;
     model->startUp({{'x', -30.0f}, {'y', 20.0f}});
-    doc.deformed = true;
-    doc.ResetAnimation();
+    doc.applyChoice({.deformed = true});
   }
   shakeplay::ConsoleServices services;
   shakeplay::CShakeplayDoc doc{services};

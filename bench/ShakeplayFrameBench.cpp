@@ -36,8 +36,7 @@ struct Scene {
     model = shakeplay::exporting::ShakeplayViewPbuffer::create(doc, kWidth, kHeight, error);
     if (!model) return;
     model->startUp({});
-    doc.deformed = true;
-    doc.ResetAnimation();
+    doc.applyChoice({.deformed = true});
   }
   bool ready() const { return model != nullptr; }
 
@@ -56,20 +55,20 @@ Scene& sceneOf(int points) {
 
 void countFrames(benchmark::State& state, const Scene& scene) {
   state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
-  state.counters["triangles"] = scene.doc.triangleCount;
+  state.counters["triangles"] = scene.doc.result().triangleCount;
 }
 
 // The floor: the state's vertex and colour arrays and the triangle indices, one glDrawElements,
 // no depth test, no blending, no clear; until OpenGL has finished. The view's state is put back.
 void drawFloor(Scene& scene) {
-  const shakeplay::FramePoint* points = scene.doc.framePoints.data();
+  const shakeplay::FramePoint* points = scene.doc.animation().points().data();
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_BLEND);
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_COLOR_ARRAY);
   glVertexPointer(3, GL_FLOAT, sizeof(shakeplay::FramePoint), &points->x);
   glColorPointer(3, GL_FLOAT, sizeof(shakeplay::FramePoint), &points->red);
-  glDrawElements(GL_TRIANGLES, 3 * scene.doc.triangleCount, GL_UNSIGNED_INT, scene.doc.triangles.data());
+  glDrawElements(GL_TRIANGLES, 3 * scene.doc.result().triangleCount, GL_UNSIGNED_INT, scene.doc.result().triangles.data());
   glFinish();
   glDisableClientState(GL_COLOR_ARRAY);
   glDisableClientState(GL_VERTEX_ARRAY);

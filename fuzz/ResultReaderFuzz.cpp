@@ -35,16 +35,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size < 1) return 0;
   QuietServices services;
   shakeplay::CShakeplayDoc doc(services);
-  doc.component = data[0] % 4;
+  doc.setRequest({.component = data[0] % 4});
   shakeplay::MemorySource source(data + 1, size - 1);
   if (doc.readModelFrom(source) != 0) return 0;
   TouchingSink sink;
   for (const bool deformed : {false, true}) {
-    doc.deformed = deformed;
-    doc.applyChoice({.smoothIndex = data[0] / 4 % 6});
-    doc.ResetAnimation();
+    doc.applyChoice({.deformed = deformed, .smoothIndex = data[0] / 4 % 6});
     for (int tick = 0; tick < 8; ++tick) doc.AdvanceFrame();
     doc.DrawModel(false, sink);
   }
+  const shakeplay::Animation frame = doc.animation().frameAt(8, true, 1.0f);
+  for (const shakeplay::FramePoint& point : frame.points()) sink.sum += point.x;
   return sink.sum == 12345.0f ? 1 : 0;
 }

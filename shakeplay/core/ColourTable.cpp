@@ -24,4 +24,9 @@ ColourTable buildColourTable() {
   return table;
 }
 
+const ColourTable& standardColourTable() {
+  static const ColourTable table = buildColourTable();
+  return table;
+}
+
 }  // namespace shakeplay

@@ -9,6 +9,8 @@ constexpr int kColourEntries = 251;
 using ColourTable = std::array<std::array<float, 3>, kColourEntries>;
 
 ColourTable buildColourTable();
+// The table every animation colours its points from, built once.
+const ColourTable& standardColourTable();
 
 // The entry that shows colour value v: clamp(floor(v), 0, 250); NaN shows entry 0.
 inline int colourIndex(float v) {

@@ -6,7 +6,7 @@
 namespace shakeplay {
 
 struct ShakeplayRequest {
-  std::string resultPath;  // empty when the word is missing
+  std::string resultPath{};  // empty when the word is missing
   int component = 0;       // atoi of the third word; 0 when missing
 };
 

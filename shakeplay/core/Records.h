@@ -1,4 +1,4 @@
-// The per-point and per-edge-point records the document keeps, and the buffer that holds them.
+// The per-point and per-edge-point records of the result and the animation, and the buffer that holds them.
 #pragma once
 
 #include <cstddef>
@@ -9,12 +9,16 @@
 
 namespace shakeplay {
 
-// Undeformed position, the sums of the step being approached (floats holding integer values)
-// and the colour value of that step.
+// Undeformed position of a point, about the model's centre.
 struct RestPoint {
   float x, y, z;
-  float targetX, targetY, targetZ;
-  float targetValue;
+};
+
+// The sums of the step a point is approaching (floats holding integer values) and the colour
+// value of that step.
+struct PointTarget {
+  float x, y, z;
+  float value;
 };
 
 // A shown state or a per-sub-frame increment: position, colour and colour value (0..250 scale).
@@ -36,7 +40,7 @@ struct EdgePoint {
   float x, y, z;
 };
 
-// Memory for the document's arrays: large blocks come straight from the kernel in huge pages
+// Memory for the result's and the animation's arrays: large blocks come straight from the kernel in huge pages
 // where it has them (a load then takes few page faults); throws std::bad_alloc.
 void* allocateBlock(std::size_t bytes);
 void releaseBlock(void* block, std::size_t bytes);

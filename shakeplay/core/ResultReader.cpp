@@ -10,7 +10,6 @@
 #include "platform/FormatText.h"
 #include "shakeplay/core/Messages.h"
 #include "shakeplay/core/Services.h"
-#include "shakeplay/core/ShakeplayDoc.h"
 
 static_assert(std::endian::native == std::endian::little, "the result file is little-endian");
 static_assert(sizeof(shakeplay::EdgePoint) == 16, "an EDGES record is read straight into EdgePoint");
@@ -35,15 +34,19 @@ T field(const unsigned char* block, std::size_t offset) {
 
 }  // namespace
 
-ResultReader::ResultReader(CShakeplayDoc& doc, ByteSource& source, Services& services)
-    : doc_(doc), source_(source), services_(services) {}
+ResultReader::ResultReader(const ShakeplayRequest& request, ByteSource& source, Services& services)
+    : source_(source), services_(services) {
+  result_.resultPath = request.resultPath;
+  result_.component = request.component;
+}
 
-int ResultReader::read() {
+std::optional<LoadedResult> ResultReader::read() {
   const bool ok = readHead() && readPoints() && readTriangles() && readEdges() && readStepHeader() &&
                   readRanges() && readModalTables() && checkStepTimes();
-  if (!ok) return -1;
-  finish();
-  return 0;
+  if (!ok) return std::nullopt;
+  result_.triangleShown = Buffer<std::uint8_t>(static_cast<std::size_t>(result_.triangleCount));
+  std::fill(result_.triangleShown.begin(), result_.triangleShown.end(), 1);
+  return std::move(result_);
 }
 
 bool ResultReader::box(const std::string& text, const char* caption, bool error) {
@@ -66,7 +69,7 @@ bool ResultReader::fits(std::uint64_t count, std::uint64_t recordSize) const {
 }
 
 bool ResultReader::readTable(Buffer<std::int32_t>& table, std::uint64_t rows, int code) {
-  const std::uint64_t count = rows * static_cast<std::uint64_t>(doc_.modeCount);
+  const std::uint64_t count = rows * static_cast<std::uint64_t>(result_.modeCount);
   if (!fits(count, sizeof(std::int32_t))) return shortItem(code);
   table = Buffer<std::int32_t>(count);
   return readPrefaulted(source_, prefaulter_, table.data(), count * sizeof(std::int32_t)) || shortItem(code);
@@ -78,7 +81,7 @@ bool ResultReader::readScalar(T& value, int code) {
 }
 
 bool ResultReader::readHead() {
-  CShakeplayDoc& d = doc_;
+  LoadedResult& d = result_;
   if (d.component < 0 || d.component > 3) {
     return box(platform::formatText(messages::kInvalidComponent, d.component), messages::kCaptionError, true);
   }
@@ -134,14 +137,13 @@ bool ResultReader::readHead() {
 }
 
 bool ResultReader::readPoints() {
-  CShakeplayDoc& d = doc_;
+  LoadedResult& d = result_;
   const auto n = static_cast<std::size_t>(d.pointCount);
   if (!fits(n, kRecordSize)) {
     services_.printOut(messages::kNoPoint);
     return box(messages::kNoMemory, messages::kCaptionError, true);
   }
   d.restPoints = Buffer<RestPoint>(n);
-  d.framePoints = Buffer<FramePoint>(2 * n);
 
   std::vector<EdgePoint> chunk(std::min(n, kChunkRecords));
   for (std::size_t done = 0; done < n; done += chunk.size()) {
@@ -150,17 +152,15 @@ bool ResultReader::readPoints() {
       services_.printOut(messages::kNoPoint);
       return box(messages::kNoMemory, messages::kCaptionError, true);
     }
-    // Whole records, so the buffer is written once: the targets start at zero.
     for (std::size_t i = 0; i < take; ++i) {
-      d.restPoints[done + i] = RestPoint{chunk[i].x - d.centre[0], chunk[i].y - d.centre[1],
-                                         chunk[i].z - d.centre[2], 0.0f, 0.0f, 0.0f, 0.0f};
+      d.restPoints[done + i] = RestPoint{chunk[i].x - d.centre[0], chunk[i].y - d.centre[1], chunk[i].z - d.centre[2]};
     }
   }
   return true;
 }
 
 bool ResultReader::readTriangles() {
-  CShakeplayDoc& d = doc_;
+  LoadedResult& d = result_;
   const std::uint64_t corners = 3 * static_cast<std::uint64_t>(d.triangleCount);
   if (!fits(corners, sizeof(std::int32_t))) return cannotReadTriangles();
   d.triangles = Buffer<std::int32_t>(corners);
@@ -192,7 +192,7 @@ bool ResultReader::cannotReadTriangles() {
 }
 
 bool ResultReader::readEdges() {
-  CShakeplayDoc& d = doc_;
+  LoadedResult& d = result_;
   const auto n = static_cast<std::size_t>(d.edgePointCount);
   if (!fits(n, kRecordSize)) {
     services_.printOut(std::string(messages::kNoEdges) + "\n");
@@ -205,7 +205,6 @@ bool ResultReader::readEdges() {
   d.chainLength = Buffer<std::int32_t>(static_cast<std::size_t>(d.chainCount));
   std::fill(d.chainLength.begin(), d.chainLength.end(), 0);
   d.edgePoints = Buffer<EdgePoint>(n);
-  d.frameEdges = Buffer<FrameEdge>(2 * n);
   if (!source_.read(d.edgePoints.data(), n * kRecordSize)) {
     services_.printOut(std::string(messages::kNoEdges) + "\n");
     return box(messages::kNoEdges, messages::kCaptionAnalysis, false);
@@ -227,7 +226,7 @@ bool ResultReader::readEdges() {
 }
 
 bool ResultReader::readStepHeader() {
-  CShakeplayDoc& d = doc_;
+  LoadedResult& d = result_;
   std::int32_t header[5];
   if (!source_.read(header, sizeof header)) return shortItem(-1);
   d.modeCount = header[0];
@@ -242,20 +241,20 @@ bool ResultReader::readStepHeader() {
 }
 
 bool ResultReader::readRanges() {
-  CShakeplayDoc& d = doc_;
+  LoadedResult& d = result_;
   float range[9];
   if (!source_.read(range, sizeof range)) return shortItem(-2);
   d.rangeMin = range[2 * d.component];
   d.rangeMax = range[2 * d.component + 1];
   d.magnitudeMin = range[6];
   d.magnitudeMax = range[7];
-  d.coef = d.coefBase = range[8];
+  d.coefBase = range[8];
   d.colourBand = (d.rangeMax - d.rangeMin) * 0.004f;
   return true;
 }
 
 bool ResultReader::readModalTables() {
-  CShakeplayDoc& d = doc_;
+  LoadedResult& d = result_;
   const auto points = static_cast<std::uint64_t>(d.pointCount);
   const auto edges = static_cast<std::uint64_t>(d.edgePointCount);
   if (!readTable(d.modalCoord, static_cast<std::uint64_t>(d.stepCount), 0)) return false;
@@ -279,20 +278,11 @@ bool ResultReader::readModalTables() {
 
 // The sub-frame arithmetic divides by the length of the first step and of the last step.
 bool ResultReader::checkStepTimes() {
-  for (const int i : {doc_.firstStep, doc_.lastStep - 1}) {
-    const double length = (static_cast<double>(doc_.stepTime[i + 1]) - doc_.stepTime[i]) * doc_.timeScale;
+  for (const int i : {result_.firstStep, result_.lastStep - 1}) {
+    const double length = (static_cast<double>(result_.stepTime[i + 1]) - result_.stepTime[i]) * result_.timeScale;
     if (length == 0.0) return refuse(platform::formatText(messages::kEqualTimes, i, i + 1));
   }
   return true;
-}
-
-void ResultReader::finish() {
-  CShakeplayDoc& d = doc_;
-  d.setLoadSubFrameRange();
-  d.triangleShown = Buffer<std::uint8_t>(static_cast<std::size_t>(d.triangleCount));
-  std::fill(d.triangleShown.begin(), d.triangleShown.end(), 1);
-  d.allocateWorkspace();
-  d.ComputeFirstFrame();
 }
 
 }  // namespace shakeplay

@@ -1,23 +1,26 @@
-// Reads a result file into a CShakeplayDoc, item by item, trusting nothing in it.
+// Reads a result file into a LoadedResult, item by item, trusting nothing in it.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "shakeplay/core/CommandLine.h"
+#include "shakeplay/core/LoadedResult.h"
 #include "shakeplay/core/Prefaulter.h"
 #include "shakeplay/core/Records.h"
 
 namespace shakeplay {
 
 class ByteSource;
-class CShakeplayDoc;
 class Services;
 
 class ResultReader {
  public:
-  ResultReader(CShakeplayDoc& doc, ByteSource& source, Services& services);
-  // 0 on success, -1 after the failure has been reported.
-  int read();
+  ResultReader(const ShakeplayRequest& request, ByteSource& source, Services& services);
+  // The result; nothing after the failure has been reported. Throws std::bad_alloc when a
+  // table does not fit in memory.
+  std::optional<LoadedResult> read();
 
  private:
   bool readHead();
@@ -28,7 +31,6 @@ class ResultReader {
   bool readRanges();
   bool readModalTables();
   bool checkStepTimes();
-  void finish();
 
   bool fits(std::uint64_t count, std::uint64_t recordSize) const;
   bool readTable(Buffer<std::int32_t>& table, std::uint64_t rows, int code);
@@ -39,7 +41,7 @@ class ResultReader {
   bool refuse(const std::string& text);
   bool box(const std::string& text, const char* caption, bool error);
 
-  CShakeplayDoc& doc_;
+  LoadedResult result_;
   ByteSource& source_;
   Services& services_;
   Prefaulter prefaulter_;  // joined before the reader is gone

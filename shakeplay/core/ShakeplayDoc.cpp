@@ -1,50 +1,47 @@
 #include "shakeplay/core/ShakeplayDoc.h"
 
 #include <new>
+#include <optional>
 
 #include "platform/CommandLine.h"
-#include "shakeplay/core/ByteSource.h"
-#include "shakeplay/core/CommandLine.h"
 #include "platform/FormatText.h"
+#include "shakeplay/core/ByteSource.h"
 #include "shakeplay/core/Messages.h"
 #include "shakeplay/core/ResultReader.h"
+#include "shakeplay/core/SceneRenderer.h"
 #include "shakeplay/core/Services.h"
 
 namespace shakeplay {
 
-CShakeplayDoc::CShakeplayDoc(Services& services) : colourTable(buildColourTable()), services_(services) {}
+CShakeplayDoc::CShakeplayDoc(Services& services) : services_(services) {}
 
-void CShakeplayDoc::ParseCommandLine() {
-  const ShakeplayRequest request = parseShakeplayCommandLine(platform::commandLine());
-  resultPath = request.resultPath;
-  component = request.component;
-}
+void CShakeplayDoc::ParseCommandLine() { request_ = parseShakeplayCommandLine(platform::commandLine()); }
 
 bool CShakeplayDoc::OnNewDocument() {
   ParseCommandLine();
-  if (resultPath.empty() || component < 0) {
+  if (request_.resultPath.empty() || request_.component < 0) {
     services_.messageBox(messages::kInvalidSyntax, messages::kCaptionError, MessageIcon::Error);
-    exitCode = 1;
+    exitCode_ = 1;
     return false;
   }
-  if (component > 3) {
-    services_.messageBox(platform::formatText(messages::kInvalidComponent, component), messages::kCaptionError,
-                         MessageIcon::Error);
-    exitCode = 1;
+  if (request_.component > 3) {
+    services_.messageBox(platform::formatText(messages::kInvalidComponent, request_.component),
+                         messages::kCaptionError, MessageIcon::Error);
+    exitCode_ = 1;
     return false;
   }
   if (ReadModel(std::string()) != 0) {
-    exitCode = 1;
+    exitCode_ = 1;
     return false;
   }
   return true;
 }
 
 int CShakeplayDoc::ReadModel(const std::string&) {
-  const std::unique_ptr<FileSource> file = FileSource::open(resultPath);
+  const std::unique_ptr<FileSource> file = FileSource::open(request_.resultPath);
   if (!file) {
-    services_.messageBox(platform::formatText(messages::kNotFound, resultPath.c_str()), messages::kCaptionAnalysis,
-                         MessageIcon::Warning);
+    services_.messageBox(platform::formatText(messages::kNotFound, request_.resultPath.c_str()),
+                         messages::kCaptionAnalysis, MessageIcon::Warning);
     return -1;
   }
   return readModelFrom(*file);
@@ -52,20 +49,39 @@ int CShakeplayDoc::ReadModel(const std::string&) {
 
 int CShakeplayDoc::readModelFrom(ByteSource& source) {
   try {
-    return ResultReader(*this, source, services_).read();
+    std::optional<LoadedResult> loaded = ResultReader(request_, source, services_).read();
+    if (!loaded) return -1;
+    adoptResult(std::move(*loaded));
+    return 0;
   } catch (const std::bad_alloc&) {
     services_.messageBox(messages::kNoMemory, messages::kCaptionError, MessageIcon::Error);
     return -1;
   }
 }
 
-void CShakeplayDoc::allocateWorkspace() {
-  startRow_ = Buffer<std::int32_t>(static_cast<std::size_t>(modeCount));
-  for (int c = 0; c < 3; ++c) {
-    pointSums_[c] = Buffer<std::int32_t>(static_cast<std::size_t>(pointCount));
-    nextPointSums_[c] = Buffer<std::int32_t>(static_cast<std::size_t>(pointCount));
-    edgeSums_[c] = Buffer<std::int32_t>(static_cast<std::size_t>(edgePointCount));
-  }
+void CShakeplayDoc::adoptResult(LoadedResult result) {
+  // No animation over a result it was not made for, even when the new one does not fit.
+  animation_ = Animation();
+  result_ = std::move(result);
+  animation_ = Animation(result_);
+  animation_.ComputeFirstFrame();
+}
+
+void CShakeplayDoc::renderScene() {
+  if (renderer_ != nullptr) renderer_->RenderScene();
+}
+
+void CShakeplayDoc::ResetAnimation() {
+  animation_.reset();
+  renderScene();
+}
+
+void CShakeplayDoc::AdvanceFrame() { animation_.tick(renderer_); }
+
+bool CShakeplayDoc::applyChoice(const PlaybackChoice& choice) {
+  if (!animation_.apply(choice)) return false;
+  ResetAnimation();
+  return true;
 }
 
 }  // namespace shakeplay

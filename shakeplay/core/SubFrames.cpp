@@ -1,10 +1,11 @@
 // The sub-frame range of the animation at load, and the control panel's choices: DEFORMED, COEF
 // and the SMOOTH entry.
+#include "shakeplay/core/Animation.h"
+
 #include <algorithm>
 #include <climits>
 
 #include "shakeplay/core/ModalSums.h"
-#include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay {
 namespace {
@@ -15,58 +16,54 @@ int narrow(std::int64_t frame) { return static_cast<int>(std::clamp<std::int64_t
 
 }  // namespace
 
-double CShakeplayDoc::StepPhysicalTime(int i) const {
-  return static_cast<double>(stepTime[i]) * timeScale + timeOffset;
-}
-
-void CShakeplayDoc::setSubFrames(bool fractionalStart, bool fractionalEnd) {
-  const auto stepLength = [this](int i) {
-    return (static_cast<double>(stepTime[i + 1]) - stepTime[i]) * timeScale;
+void Animation::setSubFrames(bool fractionalStart, bool fractionalEnd) {
+  const LoadedResult& r = *result_;
+  const auto stepLength = [&r](int i) {
+    return (static_cast<double>(r.stepTime[i + 1]) - r.stepTime[i]) * r.timeScale;
   };
-  std::int64_t start = static_cast<std::int64_t>(smooth) * firstStep;
+  std::int64_t start = static_cast<std::int64_t>(smooth_) * r.firstStep;
   if (fractionalStart) {
-    start += truncToInt64((timeStart - StepPhysicalTime(firstStep)) / (stepLength(firstStep) / smooth));
+    start += truncToInt64((r.timeStart - r.StepPhysicalTime(r.firstStep)) / (stepLength(r.firstStep) / smooth_));
   }
-  startFrame = narrow(start);
-  currentFrame = startFrame;
+  startFrame_ = narrow(start);
+  currentFrame_ = startFrame_;
 
-  std::int64_t end = static_cast<std::int64_t>(smooth) * lastStep;
+  std::int64_t end = static_cast<std::int64_t>(smooth_) * r.lastStep;
   if (fractionalEnd) {
-    const double beyond = std::max(0.0, StepPhysicalTime(lastStep) - timeEnd);
-    end -= truncToInt64(beyond / (stepLength(lastStep - 1) / smooth));
+    const double beyond = std::max(0.0, r.StepPhysicalTime(r.lastStep) - r.timeEnd);
+    end -= truncToInt64(beyond / (stepLength(r.lastStep - 1) / smooth_));
   }
-  endFrame = narrow(end);
+  endFrame_ = narrow(end);
 }
 
-void CShakeplayDoc::setLoadSubFrameRange() {
-  const int span = lastStep - firstStep;
+void Animation::setLoadSubFrameRange() {
+  const int span = result_->lastStep - result_->firstStep;
   bool fractional = true;
-  if (smooth <= 1) {
+  if (smooth_ <= 1) {
     if (span < kMinimumSubFrames) {
-      smooth = kMinimumSubFrames - span;
+      smooth_ = kMinimumSubFrames - span;
     } else {
-      smooth = 1;
+      smooth_ = 1;
       fractional = false;
     }
   }
-  setSubFrames(fractional, smooth > 1);
+  setSubFrames(fractional, smooth_ > 1);
 }
 
-void CShakeplayDoc::setSmoothSelection(int smoothIndex) {
-  const int span = lastStep - firstStep;
-  smooth = kSmoothTable[smoothIndex] * (span >= kMinimumSubFrames ? 1 : kMinimumSubFrames - span);
+void Animation::setSmoothSelection(int smoothIndex) {
+  const int span = result_->lastStep - result_->firstStep;
+  smooth_ = kSmoothTable[smoothIndex] * (span >= kMinimumSubFrames ? 1 : kMinimumSubFrames - span);
   setSubFrames(smoothIndex != 0 || span < kMinimumSubFrames, smoothIndex != 0);
 }
 
-bool CShakeplayDoc::applyChoice(const PlaybackChoice& choice) {
+bool Animation::apply(const PlaybackChoice& choice) {
   if (choice.coefIndex && *choice.coefIndex < 0) return false;
   if (choice.smoothIndex && (*choice.smoothIndex < 0 || *choice.smoothIndex >= static_cast<int>(kSmoothTable.size()))) {
     return false;
   }
-  if (choice.deformed) deformed = *choice.deformed;
-  if (choice.coefIndex) coef = static_cast<float>(*choice.coefIndex + 1) * coefBase;
-  if (choice.smoothIndex) setSmoothSelection(*choice.smoothIndex);
-  ResetAnimation();
+  if (choice.deformed) deformed_ = *choice.deformed;
+  if (choice.coefIndex) coef_ = static_cast<float>(*choice.coefIndex + 1) * (result_ ? result_->coefBase : 1.0f);
+  if (choice.smoothIndex && result_ != nullptr) setSmoothSelection(*choice.smoothIndex);
   return true;
 }
 

@@ -7,8 +7,7 @@
 namespace shakeplay::exporting {
 
 bool loadDocument(CShakeplayDoc& doc, const ExportOptions& options) {
-  doc.resultPath = options.resultPath;
-  doc.component = options.component;
+  doc.setRequest({.resultPath = options.resultPath, .component = options.component});
   if (doc.ReadModel(std::string()) != 0) return false;
   applySettings(doc, options);
   return true;
@@ -22,7 +21,7 @@ void applySettings(CShakeplayDoc& doc, const ExportOptions& options) {
 }
 
 int loopLength(const CShakeplayDoc& doc) {
-  const long long frames = static_cast<long long>(doc.endFrame) - doc.startFrame;
+  const long long frames = static_cast<long long>(doc.animation().endFrame()) - doc.animation().startFrame();
   return static_cast<int>(std::clamp<long long>(frames, 1, kMaxFrames));
 }
 

@@ -43,7 +43,7 @@ std::unique_ptr<FrameWriter> makeWriter(const ExportOptions& options, int height
   }
 }
 
-int writeVtkFrame(CShakeplayDoc& doc, const ExportOptions& options) {
+int writeVtkFrame(const CShakeplayDoc& doc, const ExportOptions& options) {
   const int loop = loopLength(doc);
   if (*options.vtkFrame >= loop) {
     return refuse("--vtk " + std::to_string(*options.vtkFrame) + ": the animation has frames 0 to " +

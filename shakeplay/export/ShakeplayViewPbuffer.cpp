@@ -34,7 +34,7 @@ ShakeplayViewPbuffer::ShakeplayViewPbuffer(CShakeplayDoc& doc, std::unique_ptr<g
     : doc_(doc), pbuffer_(std::move(pbuffer)), window_(*pbuffer_), view_(doc, window_) {}
 
 ShakeplayViewPbuffer::~ShakeplayViewPbuffer() {
-  if (doc_.renderer == &view_) doc_.renderer = nullptr;
+  if (doc_.renderer() == &view_) doc_.setRenderer(nullptr);
 }
 
 void ShakeplayViewPbuffer::startUp(const std::vector<ViewTurn>& turns) {
@@ -48,7 +48,7 @@ void ShakeplayViewPbuffer::startUp(const std::vector<ViewTurn>& turns) {
   for (const ViewTurn& turn : turns) {
     view_.navigation.rotationMatrix = multiply(turnMatrix(turn), view_.navigation.rotationMatrix);
   }
-  doc_.renderer = &view_;
+  doc_.setRenderer(&view_);
 }
 
 void ShakeplayViewPbuffer::readInto(FrameImage& frame) {

@@ -25,7 +25,7 @@ struct SurfaceFrame {
 
 // Frame `index` (0: the first the animation shows) of a loaded document whose settings are
 // made: only the points that triangles use, moved by the document's coefficient when it draws
-// the deformed shape. Plays the document's animation up to that frame; no view is drawn.
-SurfaceFrame surfaceAtFrame(CShakeplayDoc& doc, int index);
+// the deformed shape. The document's own animation is left as it is; no view is drawn.
+SurfaceFrame surfaceAtFrame(const CShakeplayDoc& doc, int index);
 
 }  // namespace shakeplay::exporting

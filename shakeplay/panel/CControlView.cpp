@@ -47,7 +47,7 @@ void CControlView::EnableControls(std::initializer_list<int> ids, bool enable) {
 void CControlView::OnPlay() {
   if (running) return;
   running = true;
-  SetTimer(kAnimationTimer, doc_.timerPeriod);
+  SetTimer(kAnimationTimer, timerPeriod);
   EnableControls({IDC_SPEED, IDC_COEF, IDC_SMOOTH, IDC_PLAY, IDC_DEFORMED}, false);
   EnableControls({IDC_RESET, IDC_STOP}, true);
 }
@@ -82,7 +82,7 @@ bool CControlView::TakeListChoice(int id, int indexInForce) {
 void CControlView::OnSpeedChange() {
   if (!TakeListChoice(IDC_SPEED, speedIndex)) return;
   if (speedIndex < 0 || speedIndex >= static_cast<int>(speedTable.size())) return;
-  doc_.timerPeriod = speedTable[static_cast<std::size_t>(speedIndex)];  // in force from the next PLAY
+  timerPeriod = speedTable[static_cast<std::size_t>(speedIndex)];
 }
 
 void CControlView::OnCoefChange() {
@@ -110,7 +110,7 @@ void CControlView::OnPaint(ui::Painter& painter) {
 }
 
 void CControlView::ShowTime() {
-  timeText = TimeLabel(doc_.currentTimeShown());
+  timeText = TimeLabel(doc_.animation().currentTimeShown());
   if (GetDlgItemText(IDC_TIME) != timeText) SetDlgItemText(IDC_TIME, timeText);
 }
 

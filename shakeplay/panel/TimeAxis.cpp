@@ -34,8 +34,8 @@ void PaintTimeAxis(ui::Painter& painter, const CShakeplayDoc& doc, ui::Rgb panel
   painter.SetBkColor(panelColour);
   painter.SetBkMode(ui::BackMode::Opaque);
   const int y = g.axisY - g.labelYOffset;
-  const double start = doc.timeStart;
-  const double end = doc.timeEnd;
+  const double start = doc.result().timeStart;
+  const double end = doc.result().timeEnd;
   painter.TextOut(g.leftX, y, TimeLabel(start));
   painter.TextOut((g.leftX + g.rightX) / 2 - g.labelHalfWidth, y, TimeLabel((start + end) / 2));
   painter.TextOut(g.rightX - 2 * g.labelHalfWidth, y, TimeLabel(end));
@@ -57,11 +57,11 @@ void PaintProgressBar(ui::Painter& painter, const CShakeplayDoc& doc, ui::Rgb pa
   const int insideLeft = g.leftX + 1;
   const int insideTop = top + 1;
   const int insideBottom = bottom - 1;
-  if (doc.currentFrame == doc.startFrame) {
+  if (doc.animation().currentFrame() == doc.animation().startFrame()) {
     painter.SelectBrush(ui::Brush{panelColour});
     painter.PaintRgn(insideLeft, insideTop, g.rightX, insideBottom);
   }
-  const int fill = doc.progressWidth(g.rightX - g.leftX);
+  const int fill = doc.animation().progressWidth(g.rightX - g.leftX);
   if (fill > 0) {
     painter.SelectBrush(ui::Brush{kBlack});
     painter.PaintRgn(insideLeft, insideTop, insideLeft + fill, insideBottom);

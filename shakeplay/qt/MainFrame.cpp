@@ -44,11 +44,11 @@ CMainFrame::CMainFrame(CShakeplayDoc& doc, ui::Rgb panelColour)
   }
   setFixedSize(layout::kMainClient.cx, layout::kMainClient.cy);
   move(layout::kMainWindow.x, layout::kMainWindow.y);
-  setWindowTitle(QString::fromStdString(doc.title));
-  doc_.renderer = &modelView_->view();
+  setWindowTitle(QString::fromStdString(doc.result().title));
+  doc_.setRenderer(&modelView_->view());
 }
 
-CMainFrame::~CMainFrame() { doc_.renderer = nullptr; }
+CMainFrame::~CMainFrame() { doc_.setRenderer(nullptr); }
 
 void CMainFrame::watch(QObject* object) {
   object->installEventFilter(this);

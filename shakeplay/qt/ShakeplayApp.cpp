@@ -36,7 +36,7 @@ int CShakeplayApp::InitInstance(int argc, char** argv) {
   }
   shakeplay::DocServices docServices;
   shakeplay::CShakeplayDoc doc(docServices);
-  if (!doc.OnNewDocument()) return doc.exitCode;
+  if (!doc.OnNewDocument()) return doc.exitCode();
 
   const QColor menu = QApplication::palette().color(QPalette::Window);
   shakeplay::CMainFrame frame(doc, ui::Rgb{static_cast<std::uint8_t>(menu.red()), static_cast<std::uint8_t>(menu.green()),

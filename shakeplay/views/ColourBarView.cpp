@@ -35,7 +35,8 @@ CColourBarView::~CColourBarView() { gl::deleteFontLists(fontBase); }
 void CColourBarView::OnCreate(bool haveContext) {
   ready_ = haveContext;
   if (!ready_) return;
-  glClearColor(doc_.backColour[0], doc_.backColour[1], doc_.backColour[2], 0.0f);
+  const std::array<float, 3>& back = doc_.result().backColour;
+  glClearColor(back[0], back[1], back[2], 0.0f);
   glClearDepth(1.0);
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LEQUAL);
@@ -66,7 +67,8 @@ double CColourBarView::LabelX(int i) const {
 }
 
 std::string CColourBarView::LabelText(int i) const {
-  const float value = doc_.rangeMin + static_cast<float>(i) * (doc_.rangeMax - doc_.rangeMin) / 7.0f;
+  const LoadedResult& result = doc_.result();
+  const float value = result.rangeMin + static_cast<float>(i) * (result.rangeMax - result.rangeMin) / 7.0f;
   return platform::formatText("%10.3e", static_cast<double>(value));
 }
 
@@ -91,9 +93,9 @@ void CColourBarView::OnPaint() {
   glColor3f(kLineGrey, kLineGrey, kLineGrey);
   horizontalLine(w, h / 2 - 0.5);
   horizontalLine(w, 0.5 - h / 2);
-  glColor3fv(doc_.edgeColourOnWhite.data());
+  glColor3fv(doc_.result().edgeColourOnWhite.data());
   horizontalLine(w, 1.5 - h / 2);
-  glColor3fv(doc_.lineColour());  // readable on a white background too
+  glColor3fv(doc_.result().lineColour());  // readable on a white background too
   for (int i = 0; i < kLabels; ++i) {
     glRasterPos2d(LabelX(i), 3 - h / 2);
     gl::drawListText(fontBase, LabelText(i).c_str());

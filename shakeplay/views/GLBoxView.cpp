@@ -59,23 +59,24 @@ CGLBoxView::CGLBoxView(const CShakeplayDoc& doc, GlSurface& surface, gl::GlyphSo
     : COpenGLView(surface, std::move(glyphs)), doc_(doc) {}
 
 void CGLBoxView::SetClearColour() {
-  glClearColor(doc_.backColour[0], doc_.backColour[1], doc_.backColour[2], 0.0f);
+  const std::array<float, 3>& back = doc_.result().backColour;
+  glClearColor(back[0], back[1], back[2], 0.0f);
 }
 
 void CGLBoxView::OnPaint() {
   if (!ready() || !surface().makeCurrent()) return;
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  glColor3fv(doc_.lineColour());
+  glColor3fv(doc_.result().lineColour());
   const float o = kOutline;
   vertices(GL_LINE_LOOP, {{-o, -o, 0.0f}, {o, -o, 0.0f}, {o, o, 0.0f}, {-o, o, 0.0f}});
 
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();
   glLoadIdentity();
-  rotation = doc_.rotation;
+  rotation = doc_.rotation();
   glMultMatrixf(rotation.data());
   cube();
-  glColor3fv(doc_.lineColour());
+  glColor3fv(doc_.result().lineColour());
   cubeEdgesAndAxes();
   const float a = kEdge;
   glRasterPos3f(kAxisEnd, -a, -a);

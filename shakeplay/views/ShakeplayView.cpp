@@ -15,7 +15,7 @@ constexpr std::array<float, 3> kInitialClearColour{0.0f, 0.0f, 0.5411f};
 }  // namespace
 
 CShakeplayView::CShakeplayView(CShakeplayDoc& doc, ShakeplayViewHost& host)
-    : navigation(doc.framing), doc_(doc), host_(host) {}
+    : navigation(doc.result().framing), doc_(doc), host_(host) {}
 
 void CShakeplayView::CreateContext(bool haveContext) {
   hasContext_ = haveContext;
@@ -25,7 +25,8 @@ void CShakeplayView::CreateContext(bool haveContext) {
 }
 
 void CShakeplayView::SetClearColour() {
-  glClearColor(doc_.backColour[0], doc_.backColour[1], doc_.backColour[2], 0.0f);
+  const std::array<float, 3>& back = doc_.result().backColour;
+  glClearColor(back[0], back[1], back[2], 0.0f);
 }
 
 void CShakeplayView::InitGLState() {
@@ -73,7 +74,7 @@ void CShakeplayView::RenderScene() {
   glPushMatrix();
   glMultMatrixf(navigation.panMatrix.data());
   glMultMatrixf(navigation.rotationMatrix.data());
-  doc_.rotation = navigation.rotationMatrix;
+  doc_.setRotation(navigation.rotationMatrix);
   glGetFloatv(GL_MODELVIEW_MATRIX, modelviewMatrix.data());
   applyProjection();
   doc_.DrawModel(navigation.edgesOnly, sink_);
@@ -96,7 +97,7 @@ void CShakeplayView::RenderScene() {
 void CShakeplayView::Apply(unsigned effects) {
   if (effects & effect::kNotifyOrientation) {
     // The box shows the turn just made, not the one of the last render.
-    doc_.rotation = navigation.rotationMatrix;
+    doc_.setRotation(navigation.rotationMatrix);
     NotifyOrientation();
   }
   if (effects & effect::kInvalidate) host_.invalidate();

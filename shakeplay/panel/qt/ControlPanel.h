@@ -12,8 +12,8 @@
 // `doc` must outlive both.
 //
 // The panel's window timer is the animation clock. Each tick calls doc.AdvanceFrame(), which
-// renders doc.renderer (when set) at once, inside the tick, before the panel shows the new
-// time: the main window sets doc.renderer to its model view and nothing else is needed.
+// renders the document's renderer (when set) at once, inside the tick, before the panel shows
+// the new time: the main window makes its model view the renderer and nothing else is needed.
 #pragma once
 
 #include "platform/ui/Geometry.h"

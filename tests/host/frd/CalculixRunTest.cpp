@@ -64,38 +64,37 @@ TEST_F(CalculixRun, ACantileverSwingsInItsSecondModeInShakeplay) {
 
   shakeplay::ConsoleServices services;
   shakeplay::CShakeplayDoc doc(services);
-  doc.component = 1;
-  doc.resultPath = res;
+  doc.setRequest({.resultPath = res, .component = 1});
   ASSERT_EQ(doc.ReadModel(""), 0);
-  EXPECT_EQ(doc.pointCount, 56);
-  EXPECT_EQ(doc.triangleCount, 108);
-  EXPECT_EQ(doc.chainCount, 12);
-  EXPECT_EQ(doc.edgePointCount, 4 * 9 + 4 * 3 + 4 * 3);
-  EXPECT_EQ(doc.modeCount, 1);
-  EXPECT_EQ(doc.stepCount, 37);
-  EXPECT_NE(doc.title.find("DISPLACEMENT Y - BOX OF C3D20: mode 2 at "), std::string::npos) << doc.title;
+  EXPECT_EQ(doc.result().pointCount, 56);
+  EXPECT_EQ(doc.result().triangleCount, 108);
+  EXPECT_EQ(doc.result().chainCount, 12);
+  EXPECT_EQ(doc.result().edgePointCount, 4 * 9 + 4 * 3 + 4 * 3);
+  EXPECT_EQ(doc.result().modeCount, 1);
+  EXPECT_EQ(doc.result().stepCount, 37);
+  EXPECT_NE(doc.result().title.find("DISPLACEMENT Y - BOX OF C3D20: mode 2 at "), std::string::npos) << doc.result().title;
   // Two periods of the mode in 1 / f2.
-  const double f2 = 2.0 / doc.StepPhysicalTime(36);
+  const double f2 = 2.0 / doc.result().StepPhysicalTime(36);
   EXPECT_NEAR(f2, 58.0, 58.0 * 0.04);
   // The largest displacement, 1, is a tenth of the box's diagonal (1.20682) at COEF 1.
-  EXPECT_NEAR(doc.coefBase, 0.120682, 0.002);
+  EXPECT_NEAR(doc.result().coefBase, 0.120682, 0.002);
 
   // The mode bends the beam in y: the clamped end stays, the free end moves most.
-  float rootX = doc.restPoints[0].x, tipX = rootX;
-  for (int p = 0; p < doc.pointCount; ++p) {
-    rootX = std::min(rootX, doc.restPoints[p].x);
-    tipX = std::max(tipX, doc.restPoints[p].x);
+  float rootX = doc.result().restPoints[0].x, tipX = rootX;
+  for (int p = 0; p < doc.result().pointCount; ++p) {
+    rootX = std::min(rootX, doc.result().restPoints[p].x);
+    tipX = std::max(tipX, doc.result().restPoints[p].x);
   }
   int tipY = 0, largestZ = 0;
-  for (int p = 0; p < doc.pointCount; ++p) {
-    if (doc.restPoints[p].x == rootX) {
-      EXPECT_EQ(doc.shape[0][p] | doc.shape[1][p] | doc.shape[2][p], 0) << p;
+  for (int p = 0; p < doc.result().pointCount; ++p) {
+    if (doc.result().restPoints[p].x == rootX) {
+      EXPECT_EQ(doc.result().shape[0][p] | doc.result().shape[1][p] | doc.result().shape[2][p], 0) << p;
     }
-    if (doc.restPoints[p].x == tipX) tipY = std::max(tipY, std::abs(doc.shape[1][p]));
-    largestZ = std::max(largestZ, std::abs(doc.shape[2][p]));
+    if (doc.result().restPoints[p].x == tipX) tipY = std::max(tipY, std::abs(doc.result().shape[1][p]));
+    largestZ = std::max(largestZ, std::abs(doc.result().shape[2][p]));
   }
   EXPECT_EQ(tipY, 32767);
-  EXPECT_LT(largestZ * doc.dispScale[2], 0.05 * tipY * doc.dispScale[1]);  // hardly any motion in z
+  EXPECT_LT(largestZ * doc.result().dispScale[2], 0.05 * tipY * doc.result().dispScale[1]);  // hardly any motion in z
 }
 
 TEST_F(CalculixRun, AllModesRingDownAfterAnImpulseAndAMissingModeIsRefused) {
@@ -106,11 +105,11 @@ TEST_F(CalculixRun, AllModesRingDownAfterAnImpulseAndAMissingModeIsRefused) {
 
   shakeplay::ConsoleServices services;
   shakeplay::CShakeplayDoc doc(services);
-  doc.resultPath = res;
+  doc.setRequest({.resultPath = res});
   ASSERT_EQ(doc.ReadModel(""), 0);
-  EXPECT_EQ(doc.modeCount, 4);
-  EXPECT_GE(doc.stepCount, 101);
-  EXPECT_NE(doc.title.find("modes 1-4 after an impulse, damping 3%"), std::string::npos) << doc.title;
+  EXPECT_EQ(doc.result().modeCount, 4);
+  EXPECT_GE(doc.result().stepCount, 101);
+  EXPECT_NE(doc.result().title.find("modes 1-4 after an impulse, damping 3%"), std::string::npos) << doc.result().title;
 
   run = makeResult({"--from-frd", frd.string(), "--mode", "9", "--out", res});
   EXPECT_EQ(run.exitCode, 2);

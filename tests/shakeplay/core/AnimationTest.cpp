@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "shakeplay/core/ModalSums.h"
+#include "shakeplay/core/ColourTable.h"
 #include "tests/shakeplay/support/TestModel.h"
 
 namespace shakeplay {
@@ -13,9 +14,9 @@ using host::results::ResultData;
 
 struct Loaded {
   explicit Loaded(const ResultData& data, int component = 0) {
-    doc.component = component;
+    doc.setRequest({.component = component});
     EXPECT_EQ(test::load(doc, data), 0);
-    doc.renderer = &view;
+    doc.setRenderer(&view);
   }
   test::RecordingServices services;
   test::CountingView view;
@@ -105,25 +106,23 @@ TEST(ModalSums, APairOfRowsSumsAsEachRowAlone) {
 TEST(Animation, WithOneSubFramePerStepEveryTickShowsThatStep) {
   Loaded l(test::smallResult());
   CShakeplayDoc& d = l.doc;
-  ASSERT_EQ(d.smooth, 1);
-  d.deformed = 1;
-  d.coef = 2.0f;
-  d.ResetAnimation();
+  ASSERT_EQ(d.animation().smooth(), 1);
+  ASSERT_TRUE(d.applyChoice({.deformed = true, .coefIndex = 1}));  // COEF 2: the second entry of coefBase 1
   for (int tick = 1; tick <= 10; ++tick) {
     d.AdvanceFrame();
-    ASSERT_EQ(d.currentFrame, tick);
-    const FramePoint& p1 = d.framePoints[1];
+    ASSERT_EQ(d.animation().currentFrame(), tick);
+    const FramePoint& p1 = d.animation().points()[1];
     EXPECT_FLOAT_EQ(p1.value, 2.0f * tick);                                // X sum of point 1
-    EXPECT_FLOAT_EQ(p1.x, d.restPoints[1].x + 2.0f * tick * 0.5f * 2.0f);  // sum x scale x coef
-    EXPECT_FLOAT_EQ(p1.y, d.restPoints[1].y + 4.0f * tick * 0.25f * 2.0f);
-    EXPECT_FLOAT_EQ(p1.z, d.restPoints[1].z + 3.0f * tick * 2.0f);
-    const std::array<float, 3>& rgb = d.colourTable[colourIndex(p1.value)];
+    EXPECT_FLOAT_EQ(p1.x, d.result().restPoints[1].x + 2.0f * tick * 0.5f * 2.0f);  // sum x scale x coef
+    EXPECT_FLOAT_EQ(p1.y, d.result().restPoints[1].y + 4.0f * tick * 0.25f * 2.0f);
+    EXPECT_FLOAT_EQ(p1.z, d.result().restPoints[1].z + 3.0f * tick * 2.0f);
+    const std::array<float, 3>& rgb = standardColourTable()[colourIndex(p1.value)];
     EXPECT_EQ(p1.red, rgb[0]);
     EXPECT_EQ(p1.green, rgb[1]);
     EXPECT_EQ(p1.blue, rgb[2]);
     // The edge point 1 follows its own shapes: X sum s, Y sum 2 s, no Z.
-    EXPECT_FLOAT_EQ(d.frameEdges[1].x, d.edgePoints[1].x + 1.0f * tick * 2.0f);
-    EXPECT_FLOAT_EQ(d.frameEdges[1].y, d.edgePoints[1].y + 2.0f * tick * 2.0f);
+    EXPECT_FLOAT_EQ(d.animation().edges()[1].x, d.result().edgePoints[1].x + 1.0f * tick * 2.0f);
+    EXPECT_FLOAT_EQ(d.animation().edges()[1].y, d.result().edgePoints[1].y + 2.0f * tick * 2.0f);
   }
 }
 
@@ -131,15 +130,14 @@ TEST(Animation, WithFiveSubFramesTheStateMovesAFifthOfTheWayEachTick) {
   Loaded l(test::smallResult());
   CShakeplayDoc& d = l.doc;
   ASSERT_TRUE(d.applyChoice({.smoothIndex = 1}));
-  ASSERT_EQ(d.smooth, 5);
-  d.deformed = 1;
-  d.ResetAnimation();
-  while (d.currentFrame < 10) d.AdvanceFrame();
+  ASSERT_EQ(d.animation().smooth(), 5);
+  d.applyChoice({.deformed = true});
+  while (d.animation().currentFrame() < 10) d.AdvanceFrame();
   for (int frame = 10; frame <= 15; ++frame) {
     const float step = static_cast<float>(frame) / 5.0f;
-    EXPECT_NEAR(d.framePoints[0].value, step, 1e-4) << frame;  // X sum of point 0 is the step
-    EXPECT_NEAR(d.framePoints[0].z, d.restPoints[0].z + 3.0f * step, 1e-4) << frame;
-    EXPECT_NEAR(d.frameEdges[0].x, d.edgePoints[0].x + step, 1e-4) << frame;
+    EXPECT_NEAR(d.animation().points()[0].value, step, 1e-4) << frame;  // X sum of point 0 is the step
+    EXPECT_NEAR(d.animation().points()[0].z, d.result().restPoints[0].z + 3.0f * step, 1e-4) << frame;
+    EXPECT_NEAR(d.animation().edges()[0].x, d.result().edgePoints[0].x + step, 1e-4) << frame;
     d.AdvanceFrame();
   }
 }
@@ -149,10 +147,10 @@ TEST(Animation, UndeformedOnlyTheColoursChange) {
   CShakeplayDoc& d = l.doc;
   d.ResetAnimation();
   for (int tick = 0; tick < 5; ++tick) d.AdvanceFrame();
-  EXPECT_FLOAT_EQ(d.framePoints[3].value, 4.0f * 5);
-  EXPECT_EQ(d.framePoints[3].x, d.restPoints[3].x);
-  EXPECT_EQ(d.framePoints[3].y, d.restPoints[3].y);
-  EXPECT_EQ(d.framePoints[3].z, d.restPoints[3].z);
+  EXPECT_FLOAT_EQ(d.animation().points()[3].value, 4.0f * 5);
+  EXPECT_EQ(d.animation().points()[3].x, d.result().restPoints[3].x);
+  EXPECT_EQ(d.animation().points()[3].y, d.result().restPoints[3].y);
+  EXPECT_EQ(d.animation().points()[3].z, d.result().restPoints[3].z);
 
   RecordingSink sink;
   d.DrawModel(false, sink);
@@ -166,8 +164,7 @@ TEST(Animation, DeformedEdgesAreDrawnTwiceInTheBackgroundsEdgeColour) {
   ResultData data = test::smallResult();
   data.background = {1.0, 1.0, 1.0};
   Loaded l(data);
-  l.doc.deformed = 1;
-  l.doc.ResetAnimation();
+  l.doc.applyChoice({.deformed = true});
   l.doc.AdvanceFrame();
   l.doc.AdvanceFrame();
   RecordingSink sink;
@@ -180,10 +177,9 @@ TEST(Animation, DeformedEdgesAreDrawnTwiceInTheBackgroundsEdgeColour) {
 
 TEST(Animation, APointOfNoTriangleIsNeverMovedOrColoured) {
   Loaded l(test::smallResult());
-  l.doc.deformed = 1;
-  l.doc.ResetAnimation();
+  l.doc.applyChoice({.deformed = true});
   for (int tick = 0; tick < 4; ++tick) l.doc.AdvanceFrame();
-  const FramePoint& lone = l.doc.framePoints[4];
+  const FramePoint& lone = l.doc.animation().points()[4];
   EXPECT_EQ(lone.x, 0.0f);
   EXPECT_EQ(lone.value, 0.0f);
   EXPECT_EQ(lone.red + lone.green + lone.blue, 0.0f);
@@ -193,11 +189,10 @@ TEST(Animation, TheFirstFrameInterpolatesTheStartTimeInsideTheFirstStep) {
   ResultData data = test::smallResult(40, 10, 35);
   data.timeStart = 1.06f;  // 0.6 of the way from step 10 (10, 20) to step 11 (11, 22)
   Loaded l(data);
-  l.doc.deformed = 1;
-  l.doc.ComputeFirstFrame();
-  EXPECT_FLOAT_EQ(l.doc.framePoints[0].value, 10.0f);                         // trunc(10.6)
-  EXPECT_FLOAT_EQ(l.doc.framePoints[0].y, l.doc.restPoints[0].y + 21 * 0.25f);  // trunc(21.2)
-  EXPECT_FLOAT_EQ(l.doc.framePoints[0 + l.doc.pointCount].value, 1.0f);       // toward 11, smooth 1
+  l.doc.applyChoice({.deformed = true});
+  EXPECT_FLOAT_EQ(l.doc.animation().points()[0].value, 10.0f);                         // trunc(10.6)
+  EXPECT_FLOAT_EQ(l.doc.animation().points()[0].y, l.doc.result().restPoints[0].y + 21 * 0.25f);  // trunc(21.2)
+  EXPECT_FLOAT_EQ(l.doc.animation().pointIncrements()[0].value, 1.0f);       // toward 11, smooth 1
 }
 
 TEST(Animation, MagnitudeColoursByDisplacementLengthOver255) {
@@ -206,21 +201,21 @@ TEST(Animation, MagnitudeColoursByDisplacementLengthOver255) {
   data.ranges[6] = 1.0f;
   data.ranges[7] = 3.0f;
   Loaded l(data, 3);
-  EXPECT_FLOAT_EQ(l.doc.framePoints[2].value, 127.5f);
-  EXPECT_EQ(colourIndex(l.doc.framePoints[2].value), 127);
-  EXPECT_EQ(l.doc.framePoints[2].green, l.doc.colourTable[127][1]);
+  EXPECT_FLOAT_EQ(l.doc.animation().points()[2].value, 127.5f);
+  EXPECT_EQ(colourIndex(l.doc.animation().points()[2].value), 127);
+  EXPECT_EQ(l.doc.animation().points()[2].green, standardColourTable()[127][1]);
 }
 
 TEST(Animation, MagnitudeWithoutARangeShowsEntryZeroEverywhere) {
   ResultData data = test::smallResult(40, 1, 30);
   data.ranges[6] = data.ranges[7] = 2.0f;
   Loaded l(data, 3);
-  l.doc.deformed = 1;
+  l.doc.applyChoice({.deformed = true});
   for (int tick = 0; tick < 4; ++tick) l.doc.AdvanceFrame();
   for (int p = 0; p < 4; ++p) {
-    EXPECT_EQ(l.doc.framePoints[p].value, 0.0f) << p;
-    EXPECT_EQ(l.doc.framePoints[p].blue, l.doc.colourTable[0][2]) << p;
-    EXPECT_EQ(l.doc.framePoints[p].green, l.doc.colourTable[0][1]) << p;
+    EXPECT_EQ(l.doc.animation().points()[p].value, 0.0f) << p;
+    EXPECT_EQ(l.doc.animation().points()[p].blue, standardColourTable()[0][2]) << p;
+    EXPECT_EQ(l.doc.animation().points()[p].green, standardColourTable()[0][1]) << p;
   }
 }
 
@@ -231,11 +226,73 @@ TEST(Animation, PlaybackWrapsToTheStartFrameAndRendersEveryTick) {
   d.ResetAnimation();
   EXPECT_EQ(l.view.renders, 1);
   for (int tick = 0; tick < 25; ++tick) d.AdvanceFrame();
-  EXPECT_EQ(d.currentFrame, 0);  // frame 25 reached the end
+  EXPECT_EQ(d.animation().currentFrame(), 0);  // frame 25 reached the end
   d.AdvanceFrame();
-  EXPECT_EQ(d.currentFrame, 1);
+  EXPECT_EQ(d.animation().currentFrame(), 1);
   EXPECT_EQ(l.view.renders, 1 + 26);  // the reset, then once every tick
-  EXPECT_FLOAT_EQ(d.framePoints[0].value, 1.0f);
+  EXPECT_FLOAT_EQ(d.animation().points()[0].value, 1.0f);
+}
+
+// Keeps what the window draws at one tick of the playback.
+class FrameCatcher : public SceneRenderer {
+ public:
+  FrameCatcher(const CShakeplayDoc& doc, int tick) : doc_(doc), tick_(tick) {}
+  void RenderScene() override {
+    if (renders++ != tick_) return;
+    for (const FramePoint& p : doc_.animation().points()) points.push_back({p.x, p.y, p.z, p.red, p.green, p.blue, p.value});
+    for (const FrameEdge& e : doc_.animation().edges()) edges.push_back({e.x, e.y, e.z});
+  }
+  int renders = 0;
+  std::vector<std::array<float, 7>> points;
+  std::vector<std::array<float, 3>> edges;
+
+ private:
+  const CShakeplayDoc& doc_;
+  int tick_;
+};
+
+TEST(Animation, TheFrameAtAnIndexIsWhatTheWindowDrawsAtThatTickAndLeavesTheWindowAlone) {
+  struct Case {
+    int smoothIndex, coefIndex;
+    bool deformed;
+    int index;
+  };
+  // The window runs from step 10 to step 35; its loop has 25 sub-frames at one per step.
+  const Case cases[] = {
+      {0, 0, false, 0}, {0, 0, false, 6}, {0, 1, true, 9}, {1, 0, true, 13},  // within a step, at 5 per step
+      {0, 2, true, 24}, {0, 0, true, 25}, {0, 0, true, 31},                   // the last, then the loop again
+  };
+  for (const Case& c : cases) {
+    Loaded l(test::smallResult(40, 10, 35));
+    ASSERT_TRUE(l.doc.applyChoice({.deformed = c.deformed, .coefIndex = c.coefIndex, .smoothIndex = c.smoothIndex}));
+    for (int tick = 0; tick < 3; ++tick) l.doc.AdvanceFrame();  // the window is on its way
+    const Animation& shown = l.doc.animation();
+    const int frameBefore = shown.currentFrame();
+    const float valueBefore = shown.points()[1].value;
+    const int rendersBefore = l.view.renders;
+
+    const Animation frame = shown.frameAt(c.index, shown.deformed(), shown.coef());
+    EXPECT_EQ(shown.currentFrame(), frameBefore) << c.index;
+    EXPECT_EQ(shown.points()[1].value, valueBefore) << c.index;
+    EXPECT_EQ(l.view.renders, rendersBefore) << c.index;
+
+    // The window from its first frame, drawing tick by tick.
+    l.doc.ResetAnimation();
+    FrameCatcher window(l.doc, c.index);
+    l.doc.setRenderer(&window);
+    while (window.renders <= c.index) l.doc.AdvanceFrame();
+    ASSERT_EQ(window.points.size(), frame.points().size()) << c.index;
+    for (std::size_t p = 0; p < frame.points().size(); ++p) {
+      const FramePoint& q = frame.points()[p];
+      EXPECT_EQ(window.points[p], (std::array<float, 7>{q.x, q.y, q.z, q.red, q.green, q.blue, q.value}))
+          << c.index << " point " << p;
+    }
+    ASSERT_EQ(window.edges.size(), frame.edges().size()) << c.index;
+    for (std::size_t e = 0; e < frame.edges().size(); ++e) {
+      const FrameEdge& q = frame.edges()[e];
+      EXPECT_EQ(window.edges[e], (std::array<float, 3>{q.x, q.y, q.z})) << c.index << " edge " << e;
+    }
+  }
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST(ShakeplayStart, RefusesAMissingPathANegativeAndAnUnknownComponent) {
     test::RecordingServices services;
     CShakeplayDoc doc(services);
     EXPECT_FALSE(doc.OnNewDocument());
-    EXPECT_EQ(doc.exitCode, 1);
+    EXPECT_EQ(doc.exitCode(), 1);
     ASSERT_EQ(services.boxes.size(), 1u);
     EXPECT_EQ(services.boxes[0].text, c.text);
     EXPECT_EQ(services.boxes[0].caption, "Korvena Error");
@@ -58,8 +58,8 @@ TEST(ShakeplayStart, AMissingFileIsAWarningAndExitCode1) {
   test::RecordingServices services;
   CShakeplayDoc doc(services);
   EXPECT_FALSE(doc.OnNewDocument());
-  EXPECT_EQ(doc.exitCode, 1);
-  EXPECT_EQ(doc.component, 2);
+  EXPECT_EQ(doc.exitCode(), 1);
+  EXPECT_EQ(doc.request().component, 2);
   ASSERT_EQ(services.boxes.size(), 1u);
   EXPECT_EQ(services.boxes[0].text, "Input File / /nonexistent/dyn_post.res /was NOT FOUND !");
   EXPECT_EQ(services.boxes[0].caption, "KORVENA: Dynamic Analysis");

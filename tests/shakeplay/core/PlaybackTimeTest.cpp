@@ -19,9 +19,9 @@ using Window = test::ViewedDoc;
 
 TEST(PlaybackTime, TheTimeShownIsTheWindowsEndsOrTheStepReached) {
   Window w(window());
-  ASSERT_EQ(w.doc.smooth, 12);
-  ASSERT_EQ(w.doc.startFrame, 127);
-  ASSERT_EQ(w.doc.endFrame, 212);
+  ASSERT_EQ(w.doc.animation().smooth(), 12);
+  ASSERT_EQ(w.doc.animation().startFrame(), 127);
+  ASSERT_EQ(w.doc.animation().endFrame(), 212);
   struct Case {
     int frame;
     double time;
@@ -39,43 +39,40 @@ TEST(PlaybackTime, TheTimeShownIsTheWindowsEndsOrTheStepReached) {
       {215, 2.880000114440918, 390},
   };
   for (const Case& c : cases) {
-    w.doc.currentFrame = c.frame;
-    EXPECT_DOUBLE_EQ(w.doc.currentTimeShown(), c.time) << c.frame;
-    EXPECT_EQ(w.doc.progressWidth(390), c.width) << c.frame;
+    EXPECT_DOUBLE_EQ(w.doc.animation().timeShownAt(c.frame), c.time) << c.frame;
+    EXPECT_EQ(w.doc.animation().progressWidthAt(c.frame, 390), c.width) << c.frame;
   }
 }
 
 TEST(PlaybackTime, AnEmptyWindowFillsNoBar) {
   Window w(window(2.6f, 2.6f));  // start frame 143, end frame 144
   for (const int frame : {143, 144, 150}) {
-    w.doc.currentFrame = frame;
-    EXPECT_DOUBLE_EQ(w.doc.currentTimeShown(), 2.5999999046325684) << frame;
-    EXPECT_EQ(w.doc.progressWidth(390), 0) << frame;
+    EXPECT_DOUBLE_EQ(w.doc.animation().timeShownAt(frame), 2.5999999046325684) << frame;
+    EXPECT_EQ(w.doc.animation().progressWidthAt(frame, 390), 0) << frame;
   }
 }
 
 TEST(PlaybackTime, SubFramesOutsideTheStepTableShowTheNearestStep) {
   Window w(window(-1e30f, 2.88f));  // the start frame saturates far below step 0
-  w.doc.currentFrame = w.doc.startFrame + 5;
-  EXPECT_DOUBLE_EQ(w.doc.currentTimeShown(), 2.0);  // step 0, not a read before the table
+  EXPECT_DOUBLE_EQ(w.doc.animation().timeShownAt(w.doc.animation().startFrame() + 5), 2.0);  // step 0, not a read before the table
 }
 
 TEST(PlaybackTime, ASmoothChoiceRewindsAndRendersTheNewFirstFrame) {
   Window w(window());
   w.doc.ResetAnimation();
-  const FramePoint first = w.doc.framePoints[1];
-  const float firstIncrement = w.doc.framePoints[w.doc.pointCount + 1].value;
+  const FramePoint first = w.doc.animation().points()[1];
+  const float firstIncrement = w.doc.animation().pointIncrements()[1].value;
   for (int i = 0; i < 30; ++i) w.doc.AdvanceFrame();
-  ASSERT_NE(w.doc.framePoints[1].value, first.value);
+  ASSERT_NE(w.doc.animation().points()[1].value, first.value);
   const int renders = w.view.renders;
 
   ASSERT_TRUE(w.doc.applyChoice({.smoothIndex = 2}));  // "3": 10 x 12 sub-frames per step
-  EXPECT_EQ(w.doc.smooth, 120);
-  EXPECT_EQ(w.doc.currentFrame, w.doc.startFrame);
+  EXPECT_EQ(w.doc.animation().smooth(), 120);
+  EXPECT_EQ(w.doc.animation().currentFrame(), w.doc.animation().startFrame());
   EXPECT_EQ(w.view.renders, renders + 1);
-  EXPECT_FLOAT_EQ(w.doc.framePoints[1].value, first.value);
+  EXPECT_FLOAT_EQ(w.doc.animation().points()[1].value, first.value);
   // The increments toward the next step are a tenth of those at 12 sub-frames per step.
-  EXPECT_FLOAT_EQ(w.doc.framePoints[w.doc.pointCount + 1].value, firstIncrement / 10.0f);
+  EXPECT_FLOAT_EQ(w.doc.animation().pointIncrements()[1].value, firstIncrement / 10.0f);
 
   EXPECT_FALSE(w.doc.applyChoice({.smoothIndex = 6}));
   EXPECT_EQ(w.view.renders, renders + 1);

@@ -70,7 +70,7 @@ TEST(Prefaulter, ALargeModelLoadsItsTablesWhole) {
   CShakeplayDoc doc(services);
   ASSERT_EQ(test::load(doc, data), 0);
   for (int c = 0; c < 3; ++c) {
-    EXPECT_TRUE(std::equal(doc.shape[c].begin(), doc.shape[c].end(), data.shapes[c].begin(), data.shapes[c].end()))
+    EXPECT_TRUE(std::equal(doc.result().shape[c].begin(), doc.result().shape[c].end(), data.shapes[c].begin(), data.shapes[c].end()))
         << c;
   }
 }

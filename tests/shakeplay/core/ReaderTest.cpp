@@ -18,32 +18,32 @@ using test::smallResult;
 TEST(ResultReader, FillsTheDocumentFromAValidFile) {
   RecordingServices services;
   CShakeplayDoc doc(services);
-  doc.component = 1;
+  doc.setRequest({.component = 1});
   ResultData data = smallResult();
   data.background = {0.25, 0.5, 1.0};
   data.ranges = {-1, 1, -3, 7, -5, 5, 0, 9, 0.5f};
   ASSERT_EQ(load(doc, data), 0);
   EXPECT_TRUE(services.boxes.empty());
   EXPECT_EQ(services.out, "");
-  EXPECT_EQ(doc.title, "****** KORVENA 3.52 : DISPLACEMENT YSMALL *******");
-  EXPECT_EQ(doc.componentName, "DISPLACEMENT Y");
-  EXPECT_EQ(doc.centre, (std::array<float, 3>{1, 1, 1}));
-  EXPECT_FLOAT_EQ(doc.framing.radius, static_cast<float>(1.1 * std::sqrt(3.0)));
-  EXPECT_EQ(doc.framing.radiusBase, doc.framing.radius);
-  EXPECT_EQ(doc.restPoints[3].x, 0.0f);
-  EXPECT_EQ(doc.restPoints[0].y, -1.0f);
-  EXPECT_EQ(doc.edgePoints[1].x, 0.0f);
-  EXPECT_EQ(doc.backColour, (std::array<float, 3>{0.25f, 0.5f, 1.0f}));
-  EXPECT_FALSE(doc.whiteBackground);
-  EXPECT_EQ(doc.rangeMin, -3.0f);
-  EXPECT_EQ(doc.rangeMax, 7.0f);
-  EXPECT_EQ(doc.magnitudeMax, 9.0f);
-  EXPECT_FLOAT_EQ(doc.colourBand, 0.04f);
-  EXPECT_EQ(doc.coef, 0.5f);
-  EXPECT_EQ(doc.coefBase, 0.5f);
-  EXPECT_EQ(doc.chainLength[0], 3);
-  EXPECT_EQ((std::vector<int>(doc.pointUsed.begin(), doc.pointUsed.end())), (std::vector<int>{1, 1, 1, 1, 0}));
-  EXPECT_EQ(doc.triangleShown[1], 1);
+  EXPECT_EQ(doc.result().title, "****** KORVENA 3.52 : DISPLACEMENT YSMALL *******");
+  EXPECT_EQ(doc.result().componentName, "DISPLACEMENT Y");
+  EXPECT_EQ(doc.result().centre, (std::array<float, 3>{1, 1, 1}));
+  EXPECT_FLOAT_EQ(doc.result().framing.radius, static_cast<float>(1.1 * std::sqrt(3.0)));
+  EXPECT_EQ(doc.result().framing.radiusBase, doc.result().framing.radius);
+  EXPECT_EQ(doc.result().restPoints[3].x, 0.0f);
+  EXPECT_EQ(doc.result().restPoints[0].y, -1.0f);
+  EXPECT_EQ(doc.result().edgePoints[1].x, 0.0f);
+  EXPECT_EQ(doc.result().backColour, (std::array<float, 3>{0.25f, 0.5f, 1.0f}));
+  EXPECT_FALSE(doc.result().whiteBackground);
+  EXPECT_EQ(doc.result().rangeMin, -3.0f);
+  EXPECT_EQ(doc.result().rangeMax, 7.0f);
+  EXPECT_EQ(doc.result().magnitudeMax, 9.0f);
+  EXPECT_FLOAT_EQ(doc.result().colourBand, 0.04f);
+  EXPECT_EQ(doc.animation().coef(), 0.5f);
+  EXPECT_EQ(doc.result().coefBase, 0.5f);
+  EXPECT_EQ(doc.result().chainLength[0], 3);
+  EXPECT_EQ((std::vector<int>(doc.result().pointUsed.begin(), doc.result().pointUsed.end())), (std::vector<int>{1, 1, 1, 1, 0}));
+  EXPECT_EQ(doc.result().triangleShown[1], 1);
 }
 
 TEST(ResultReader, MakesTheEdgesBlackOnlyOnAnExactlyWhiteBackground) {
@@ -53,7 +53,7 @@ TEST(ResultReader, MakesTheEdgesBlackOnlyOnAnExactlyWhiteBackground) {
     ResultData data = smallResult();
     data.background = {1.0, 1.0, blue};
     ASSERT_EQ(load(doc, data), 0);
-    EXPECT_EQ(doc.whiteBackground, blue == 1.0);
+    EXPECT_EQ(doc.result().whiteBackground, blue == 1.0);
   }
 }
 
@@ -71,7 +71,7 @@ TEST(ResultReader, AcceptsAViewMatrixOnlyWhenItsTruncatedLastRowIsZeroZeroZeroOn
     data.viewMatrix[0] = 0.5;
     data.viewMatrix[c.index] = c.value;
     ASSERT_EQ(load(doc, data), 0);
-    EXPECT_EQ(doc.framing.viewMatrix[0], c.kept ? 0.5 : 1.0) << c.index << " " << c.value;
+    EXPECT_EQ(doc.result().framing.viewMatrix[0], c.kept ? 0.5 : 1.0) << c.index << " " << c.value;
   }
 }
 
@@ -132,8 +132,8 @@ TEST(ResultReader, ToleratesFewerPolylinesThanAnnouncedAndZeroCounts) {
   ResultData data = smallResult();
   data.chainCount = 3;
   ASSERT_EQ(load(doc, data), 0);
-  EXPECT_EQ(doc.chainLength[0], 3);
-  EXPECT_EQ(doc.chainLength[2], 0);
+  EXPECT_EQ(doc.result().chainLength[0], 3);
+  EXPECT_EQ(doc.result().chainLength[2], 0);
 
   CShakeplayDoc empty(services);
   ResultData none = smallResult();
@@ -192,8 +192,8 @@ TEST(ResultReader, ATriangleTableOfSeveralPiecesIsCheckedAndMarkedWhole) {
   CShakeplayDoc doc(services);
   const ResultData data = manyTriangles();
   ASSERT_EQ(load(doc, data), 0);
-  EXPECT_EQ(std::vector<std::int32_t>(doc.triangles.begin(), doc.triangles.end()), data.triangles);
-  EXPECT_EQ((std::vector<int>(doc.pointUsed.begin(), doc.pointUsed.end())), (std::vector<int>{1, 1, 1, 1, 1}));
+  EXPECT_EQ(std::vector<std::int32_t>(doc.result().triangles.begin(), doc.result().triangles.end()), data.triangles);
+  EXPECT_EQ((std::vector<int>(doc.result().pointUsed.begin(), doc.result().pointUsed.end())), (std::vector<int>{1, 1, 1, 1, 1}));
 
   // The first bad index in file order is named, whichever piece holds it.
   const std::size_t late = data.triangles.size() - 2, early = 100;

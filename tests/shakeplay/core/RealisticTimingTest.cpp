@@ -15,6 +15,7 @@
 //   smooth 75: increment of point 2 -0.024 per sub-frame; frame 262 188.93; frame 300 187.25
 #include <gtest/gtest.h>
 
+#include "shakeplay/core/ColourTable.h"
 #include "tests/shakeplay/support/TestModel.h"
 
 namespace shakeplay {
@@ -51,14 +52,14 @@ class RealisticTiming : public ::testing::Test {
  protected:
   RealisticTiming() {
     EXPECT_EQ(test::load(doc, realisticResult()), 0);
-    doc.deformed = 1;
-    doc.renderer = &view;
+    doc.applyChoice({.deformed = true});
+    doc.setRenderer(&view);
   }
-  float value() const { return doc.framePoints[2].value; }
+  float value() const { return doc.animation().points()[2].value; }
   // Advances until the document shows the given sub-frame (at most one loop and a bit).
   void playTo(int frame) {
-    for (int tick = 0; tick < 1000 && doc.currentFrame != frame; ++tick) doc.AdvanceFrame();
-    ASSERT_EQ(doc.currentFrame, frame);
+    for (int tick = 0; tick < 1000 && doc.animation().currentFrame() != frame; ++tick) doc.AdvanceFrame();
+    ASSERT_EQ(doc.animation().currentFrame(), frame);
   }
 
   test::RecordingServices services;
@@ -67,22 +68,22 @@ class RealisticTiming : public ::testing::Test {
 };
 
 TEST_F(RealisticTiming, SubFrameRangeStartsAndEndsInsideTheirSteps) {
-  EXPECT_EQ(doc.smooth, 15);
-  EXPECT_EQ(doc.startFrame, 51);
-  EXPECT_EQ(doc.currentFrame, 51);
-  EXPECT_EQ(doc.endFrame, 112);
+  EXPECT_EQ(doc.animation().smooth(), 15);
+  EXPECT_EQ(doc.animation().startFrame(), 51);
+  EXPECT_EQ(doc.animation().currentFrame(), 51);
+  EXPECT_EQ(doc.animation().endFrame(), 112);
 }
 
 TEST_F(RealisticTiming, FirstFrameInterpolatesTheScaledAndShiftedStartTime) {
   doc.ResetAnimation();
   EXPECT_NEAR(value(), 189.05f, kValueTolerance);
-  const FramePoint& point = doc.framePoints[2];
+  const FramePoint& point = doc.animation().points()[2];
   EXPECT_NEAR(point.x, -1.0f + 4.562f * kCoef, 1e-4);
   EXPECT_NEAR(point.y, 0.364f * kCoef, 1e-4);
   EXPECT_NEAR(point.z, -1.0f - 0.9175f * kCoef, 1e-4);
-  EXPECT_EQ(point.green, doc.colourTable[189][1]);
+  EXPECT_EQ(point.green, standardColourTable()[189][1]);
   doc.AdvanceFrame();
-  EXPECT_EQ(doc.currentFrame, 52);
+  EXPECT_EQ(doc.animation().currentFrame(), 52);
   EXPECT_NEAR(value(), 188.93f, kValueTolerance);
   EXPECT_NEAR(point.y, 0.399733f * kCoef, 1e-4);
 }
@@ -95,20 +96,20 @@ TEST_F(RealisticTiming, AFullLoopReachesEachStepAndWrapsToTheFirstFrame) {
   playTo(111);
   EXPECT_NEAR(value(), -13.72f, kValueTolerance);
   doc.AdvanceFrame();
-  EXPECT_EQ(doc.currentFrame, 51);  // frame 112 is the end: back to the start
+  EXPECT_EQ(doc.animation().currentFrame(), 51);  // frame 112 is the end: back to the start
   doc.AdvanceFrame();
-  EXPECT_EQ(doc.currentFrame, 52);
+  EXPECT_EQ(doc.animation().currentFrame(), 52);
   EXPECT_NEAR(value(), 188.93f, kValueTolerance);  // the loop starts again from the first frame
-  EXPECT_NEAR(doc.framePoints[2].y, 0.399733f * kCoef, 1e-4);
+  EXPECT_NEAR(doc.animation().points()[2].y, 0.399733f * kCoef, 1e-4);
 }
 
 TEST_F(RealisticTiming, ASmoothChangeRecomputesTheRangeAndTheIncrements) {
   ASSERT_TRUE(doc.applyChoice({.smoothIndex = 1}));  // "5" on a span of 5 steps: 5 x 15
-  EXPECT_EQ(doc.smooth, 75);
-  EXPECT_EQ(doc.startFrame, 257);
-  EXPECT_EQ(doc.endFrame, 559);
+  EXPECT_EQ(doc.animation().smooth(), 75);
+  EXPECT_EQ(doc.animation().startFrame(), 257);
+  EXPECT_EQ(doc.animation().endFrame(), 559);
   doc.ResetAnimation();
-  EXPECT_NEAR(doc.framePoints[2 + doc.pointCount].value, -0.024f, 1e-5);
+  EXPECT_NEAR(doc.animation().points()[2 + doc.result().pointCount].value, -0.024f, 1e-5);
   playTo(262);
   EXPECT_NEAR(value(), 188.93f, kValueTolerance);
   playTo(300);

@@ -35,35 +35,33 @@ TEST(ResultRoundTrip, ThePlateReadsBackAndPlaysItsPhysicalMotion) {
 
   test::RecordingServices services;
   CShakeplayDoc doc(services);
-  doc.component = 2;
-  doc.resultPath = file.path();
+  doc.setRequest({.resultPath = file.path(), .component = 2});
   ASSERT_EQ(doc.ReadModel(""), 0);
-  EXPECT_EQ(doc.pointCount, 81 * 31);
-  EXPECT_EQ(doc.triangleCount, 2 * 80 * 30);
-  EXPECT_EQ(doc.chainCount, 1);
-  EXPECT_EQ(doc.edgePointCount, 2 * 81 + 2 * 31 - 3);
-  EXPECT_EQ(doc.modeCount, 3);
-  EXPECT_EQ(doc.stepCount, 400);
-  EXPECT_EQ(doc.firstStep, 0);
-  EXPECT_EQ(doc.lastStep, 399);
-  EXPECT_EQ(doc.smooth, 1);
-  EXPECT_EQ(doc.title, "****** KORVENA 3.52 : DISPLACEMENT ZCLAMPED PLATE, IMPACT AT FREE CORNER *******");
+  EXPECT_EQ(doc.result().pointCount, 81 * 31);
+  EXPECT_EQ(doc.result().triangleCount, 2 * 80 * 30);
+  EXPECT_EQ(doc.result().chainCount, 1);
+  EXPECT_EQ(doc.result().edgePointCount, 2 * 81 + 2 * 31 - 3);
+  EXPECT_EQ(doc.result().modeCount, 3);
+  EXPECT_EQ(doc.result().stepCount, 400);
+  EXPECT_EQ(doc.result().firstStep, 0);
+  EXPECT_EQ(doc.result().lastStep, 399);
+  EXPECT_EQ(doc.animation().smooth(), 1);
+  EXPECT_EQ(doc.result().title, "****** KORVENA 3.52 : DISPLACEMENT ZCLAMPED PLATE, IMPACT AT FREE CORNER *******");
 
   // The free corner's Z displacement at every step, against the model's own sum of modes.
   const int corner = 81 * 31 - 1;
-  const double range = doc.rangeMax - doc.rangeMin;
+  const double range = doc.result().rangeMax - doc.result().rangeMin;
   ASSERT_GT(range, 0.05);
-  doc.deformed = 1;
-  doc.ResetAnimation();
+  doc.applyChoice({.deformed = true});
   for (int step = 1; step < 200; ++step) {
     doc.AdvanceFrame();
     double expected = 0.0;
     for (int k = 0; k < 3; ++k) {
       expected += static_cast<double>(model.modeShapes[2][corner * 3 + k]) * model.modalCoords[step * 3 + k];
     }
-    EXPECT_NEAR(doc.framePoints[corner].z - doc.restPoints[corner].z, expected, 2e-4 * range) << step;
-    EXPECT_GE(doc.framePoints[corner].value, -0.01f);  // float targets round
-    EXPECT_LE(doc.framePoints[corner].value, 250.01f);
+    EXPECT_NEAR(doc.animation().points()[corner].z - doc.result().restPoints[corner].z, expected, 2e-4 * range) << step;
+    EXPECT_GE(doc.animation().points()[corner].value, -0.01f);  // float targets round
+    EXPECT_LE(doc.animation().points()[corner].value, 250.01f);
   }
 }
 
@@ -102,12 +100,12 @@ TEST(ResultRoundTrip, MakeResultWritesASyntheticModelOfTheAskedSize) {
 
   test::RecordingServices services;
   CShakeplayDoc doc(services);
-  doc.resultPath = out;
+  doc.setRequest({.resultPath = out});
   ASSERT_EQ(doc.ReadModel(""), 0);
-  EXPECT_EQ(doc.pointCount, 1000);
-  EXPECT_EQ(doc.modeCount, 7);
-  EXPECT_EQ(doc.stepCount, 12);
-  EXPECT_EQ(doc.smooth, 20 - 11);
+  EXPECT_EQ(doc.result().pointCount, 1000);
+  EXPECT_EQ(doc.result().modeCount, 7);
+  EXPECT_EQ(doc.result().stepCount, 12);
+  EXPECT_EQ(doc.animation().smooth(), 20 - 11);
 }
 
 }  // namespace

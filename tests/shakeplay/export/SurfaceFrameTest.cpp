@@ -24,7 +24,7 @@ namespace {
 class SurfaceFrames : public ::testing::Test {
  protected:
   void load(int component, const ExportOptions& options = {}) {
-    doc.component = component;
+    doc.setRequest({.component = component});
     ASSERT_EQ(test::load(doc, test::smallResult()), 0);
     applySettings(doc, options);
   }
@@ -48,8 +48,8 @@ TEST_F(SurfaceFrames, AtAWholeStepTheDisplacementIsThatStepsAndTheRestPositionsS
   // Not deformed: the points where they rest.
   EXPECT_EQ(surface.points[3], (std::array<float, 3>{1.0f, 1.0f, 0.0f}));
   // The document is left as it was set.
-  EXPECT_FALSE(doc.deformed);
-  EXPECT_EQ(doc.coef, 1.0f);
+  EXPECT_FALSE(doc.animation().deformed());
+  EXPECT_EQ(doc.animation().coef(), 1.0f);
 }
 
 TEST_F(SurfaceFrames, DeformedPointsMoveByTheCoefficientTheDisplacementDoesNot) {
@@ -68,7 +68,7 @@ TEST_F(SurfaceFrames, DeformedPointsMoveByTheCoefficientTheDisplacementDoesNot) 
   EXPECT_EQ(surface.componentName, "displacement magnitude");
   // The magnitude's colour value: |d| x 255 over the magnitude range 0 .. 200.
   EXPECT_NEAR(surface.colourValue[1], std::sqrt(44.0) * 255.0 / 200.0, 1e-4);
-  EXPECT_EQ(doc.coef, 3.0f);
+  EXPECT_EQ(doc.animation().coef(), 3.0f);
 }
 
 TEST_F(SurfaceFrames, BetweenStepsTheFrameIsTheSubFrameTheAnimationShows) {

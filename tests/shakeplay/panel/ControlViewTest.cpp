@@ -100,7 +100,7 @@ TEST(ControlPanel, ASpeedChoiceTakesEffectAtTheNextPlay) {
   const std::map<int, int> periods{{0, 200}, {1, 150}, {2, 100}, {3, 50}, {4, 0}};
   for (const auto& [entry, period] : periods) {
     ASSERT_TRUE(p->select(IDC_SPEED, entry));
-    EXPECT_EQ(p.doc.timerPeriod, period);
+    EXPECT_EQ(p->timerPeriod, period);
     EXPECT_TRUE(p->timers().empty());
     p->click(IDC_PLAY);
     EXPECT_EQ(p->timers(), (std::map<int, int>{{kTimer, period}})) << entry;
@@ -113,8 +113,8 @@ TEST(ControlPanel, AListChoiceWhilePlayingIsPutBack) {
   ASSERT_TRUE(p->select(IDC_SPEED, 2));
   p->click(IDC_PLAY);
   const int renders = p.view.renders;
-  const float coef = p.doc.coef;
-  const int smooth = p.doc.smooth;
+  const float coef = p.doc.animation().coef();
+  const int smooth = p.doc.animation().smooth();
   struct Case {
     int id, entryInForce, choice;
   };
@@ -128,9 +128,9 @@ TEST(ControlPanel, AListChoiceWhilePlayingIsPutBack) {
   EXPECT_EQ(p->speedIndex, 2);
   EXPECT_EQ(p->coefIndex, 0);
   EXPECT_EQ(p->smoothIndex, 0);
-  EXPECT_EQ(p.doc.timerPeriod, 100);
-  EXPECT_EQ(p.doc.coef, coef);
-  EXPECT_EQ(p.doc.smooth, smooth);
+  EXPECT_EQ(p->timerPeriod, 100);
+  EXPECT_EQ(p.doc.animation().coef(), coef);
+  EXPECT_EQ(p.doc.animation().smooth(), smooth);
   EXPECT_EQ(p.view.renders, renders);
 }
 
@@ -140,18 +140,18 @@ TEST(ControlPanel, CoefThreeWithABaseOfAHalfGivesOneAndAHalfAndRewinds) {
   p->click(IDC_PLAY);
   for (int i = 0; i < 7; ++i) p->tick(kTimer);
   p->click(IDC_STOP);
-  ASSERT_EQ(p.doc.currentFrame, 133);
+  ASSERT_EQ(p.doc.animation().currentFrame(), 133);
   const int renders = p.view.renders;
   const int repaints = p.repaints.count;
 
   ASSERT_TRUE(p->select(IDC_COEF, 2));
-  EXPECT_EQ(p.doc.coef, 1.5f);
-  EXPECT_EQ(p.doc.currentFrame, 126);
+  EXPECT_EQ(p.doc.animation().coef(), 1.5f);
+  EXPECT_EQ(p.doc.animation().currentFrame(), 126);
   EXPECT_EQ(p.view.renders, renders + 1);
   EXPECT_EQ(p.repaints.count, repaints + 1);
   // The start row, 0.525 of the way from step 10 (10, 20) to step 11 (11, 22), is (10, 21):
   // point 3's Z sum 31 at a displacement scale of 1, moved 1.5 times from its rest z 0 - 1.
-  EXPECT_FLOAT_EQ(p.doc.framePoints[3].z, -1.0f + 46.5f);
+  EXPECT_FLOAT_EQ(p.doc.animation().points()[3].z, -1.0f + 46.5f);
 }
 
 TEST(ControlPanel, SmoothChoicesSetTheSubFramesAndRewind) {
@@ -178,10 +178,10 @@ TEST(ControlPanel, SmoothChoicesSetTheSubFramesAndRewind) {
     const int repaints = p.repaints.count;
     ASSERT_TRUE(p->select(IDC_SMOOTH, c.entry));
     EXPECT_EQ(p->smoothIndex, c.entry);
-    EXPECT_EQ(p.doc.smooth, c.smooth);
-    EXPECT_EQ(p.doc.startFrame, c.startFrame);
-    EXPECT_EQ(p.doc.endFrame, c.endFrame);
-    EXPECT_EQ(p.doc.currentFrame, c.startFrame);
+    EXPECT_EQ(p.doc.animation().smooth(), c.smooth);
+    EXPECT_EQ(p.doc.animation().startFrame(), c.startFrame);
+    EXPECT_EQ(p.doc.animation().endFrame(), c.endFrame);
+    EXPECT_EQ(p.doc.animation().currentFrame(), c.startFrame);
     EXPECT_EQ(p.view.renders, renders + 1);
     EXPECT_EQ(p.repaints.count, repaints + 1);
   }
@@ -192,7 +192,7 @@ TEST(ControlPanel, EveryTickAdvancesRendersOnceAndShowsTheTimeReached) {
   p->click(IDC_PLAY);
   const int repaints = p.repaints.count;
   for (int i = 0; i < 3; ++i) p->tick(kTimer);
-  EXPECT_EQ(p.doc.currentFrame, 129);
+  EXPECT_EQ(p.doc.animation().currentFrame(), 129);
   EXPECT_EQ(p.view.renders, 3);
   EXPECT_EQ(p.repaints.count, repaints + 3);
   EXPECT_EQ(p->GetDlgItemText(IDC_TIME), "1.000e+00");  // step 10, before the start time
@@ -201,7 +201,7 @@ TEST(ControlPanel, EveryTickAdvancesRendersOnceAndShowsTheTimeReached) {
   for (int i = 0; i < 63; ++i) p->tick(kTimer);  // frame 209, the last one shows the end time
   EXPECT_EQ(p->GetDlgItemText(IDC_TIME), "1.747e+00");
   p->tick(kTimer);  // the end: back to the start, and the clock goes on
-  EXPECT_EQ(p.doc.currentFrame, 126);
+  EXPECT_EQ(p.doc.animation().currentFrame(), 126);
   EXPECT_EQ(p->GetDlgItemText(IDC_TIME), "1.053e+00");
   EXPECT_EQ(p->timers().size(), 1u);
 }
@@ -211,7 +211,7 @@ TEST(ControlPanel, DeformedAndResetRewindAndRender) {
   p->click(IDC_PLAY);
   for (int i = 0; i < 4; ++i) p->tick(kTimer);
   ASSERT_TRUE(p->click(IDC_RESET));  // usable while playing; the clock goes on
-  EXPECT_EQ(p.doc.currentFrame, 126);
+  EXPECT_EQ(p.doc.animation().currentFrame(), 126);
   EXPECT_EQ(p.view.renders, 5);
   EXPECT_TRUE(p->running);
   EXPECT_EQ(p->timers().size(), 1u);
@@ -220,13 +220,13 @@ TEST(ControlPanel, DeformedAndResetRewindAndRender) {
   const int repaints = p.repaints.count;
   ASSERT_TRUE(p->click(IDC_DEFORMED));
   EXPECT_EQ(p->deformedCheck, 1);
-  EXPECT_TRUE(p.doc.deformed);
+  EXPECT_TRUE(p.doc.animation().deformed());
   EXPECT_EQ(p.view.renders, 6);
   EXPECT_EQ(p.repaints.count, repaints + 1);
-  EXPECT_NE(p.doc.framePoints[3].z, p.doc.restPoints[3].z);  // the shape now moves
+  EXPECT_NE(p.doc.animation().points()[3].z, p.doc.result().restPoints[3].z);  // the shape now moves
   p->click(IDC_DEFORMED);
-  EXPECT_FALSE(p.doc.deformed);
-  EXPECT_EQ(p.doc.framePoints[3].z, p.doc.restPoints[3].z);
+  EXPECT_FALSE(p.doc.animation().deformed());
+  EXPECT_EQ(p.doc.animation().points()[3].z, p.doc.result().restPoints[3].z);
 }
 
 TEST(ControlPanel, EnterEscapeAndTheCloseBoxLeaveThePanelRunning) {
@@ -290,7 +290,7 @@ TEST(ControlPanel, PaintsTheTimeAxisLabelsAndProgressBarInPlace) {
   EXPECT_EQ(clear[0].points, (std::vector<ui::Point>{{31, 48}, {420, 48}, {420, 56}, {31, 56}}));
   EXPECT_EQ(p->GetDlgItemText(IDC_TIME), "1.053e+00");
 
-  p.doc.currentFrame = 146;  // step 12 at 1.2 s: (1.2 - 1.0525) / 0.695 of 390 pixels
+  while (p.doc.animation().currentFrame() != 146) p.doc.AdvanceFrame();  // step 12 at 1.2 s: (1.2 - 1.0525) / 0.695 of 390 pixels
   RecordingPainter later;
   p->paint(later);
   const auto fill = later.callsOf(PaintOp::Polygon);

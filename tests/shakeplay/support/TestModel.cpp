@@ -1,8 +1,10 @@
 #include "tests/shakeplay/support/TestModel.h"
 
+#include <optional>
 #include <stdexcept>
 
 #include "shakeplay/core/ByteSource.h"
+#include "shakeplay/core/ResultReader.h"
 
 namespace shakeplay::test {
 
@@ -52,6 +54,15 @@ int load(CShakeplayDoc& doc, const host::results::ResultData& data) {
   return doc.readModelFrom(source);
 }
 
+LoadedResult readResult(const host::results::ResultData& data) {
+  const std::vector<unsigned char> bytes = host::results::encodeResultFile(data);
+  MemorySource source(bytes.data(), bytes.size());
+  RecordingServices services;
+  std::optional<LoadedResult> result = ResultReader({}, source, services).read();
+  if (!result) throw std::runtime_error("the test model could not be read: " + services.out);
+  return std::move(*result);
+}
+
 host::results::ResultData windowResult(int first, int last, float timeStart, float timeEnd) {
   host::results::ResultData data = smallResult(40, first, last);
   data.timeStart = timeStart;
@@ -61,7 +72,7 @@ host::results::ResultData windowResult(int first, int last, float timeStart, flo
 
 ViewedDoc::ViewedDoc(const host::results::ResultData& data) {
   if (load(doc, data) != 0) throw std::runtime_error("the test model could not be read");
-  doc.renderer = &view;
+  doc.setRenderer(&view);
 }
 
 }  // namespace shakeplay::test

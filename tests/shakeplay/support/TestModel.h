@@ -40,6 +40,8 @@ host::results::ResultData smallResult(int steps = 30, int first = 0, int last = 
 
 // Reads `data` from memory into `doc`; the result of readModelFrom.
 int load(CShakeplayDoc& doc, const host::results::ResultData& data);
+// The result the reader returns for `data` (component X); throws when it refuses it.
+LoadedResult readResult(const host::results::ResultData& data);
 
 // smallResult over 40 steps with the window from step `first` to step `last` at the given times.
 host::results::ResultData windowResult(int first, int last, float timeStart, float timeEnd);

@@ -30,13 +30,16 @@ class Box : public ::testing::Test {
     EXPECT_TRUE(view.InitializeOpenGL(kNoError));
     view.OnSize(120, 120);
     view.OnPaint();
-    EXPECT_EQ(view.rotation, doc.rotation);
+    EXPECT_EQ(view.rotation, doc.rotation());
     return test::Picture(*pbuffer);
   }
-  void whiteBackground() {
-    doc.backColour = {1.0f, 1.0f, 1.0f};
-    doc.whiteBackground = 1;
+  // The small test model, read with this background.
+  void loadWithBackground(const std::array<double, 3>& background) {
+    host::results::ResultData data = test::smallResult();
+    data.background = background;
+    ASSERT_EQ(test::load(doc, data), 0);
   }
+  void whiteBackground() { loadWithBackground({1.0, 1.0, 1.0}); }
 
   class Surface final : public GlSurface {
    public:
@@ -79,7 +82,7 @@ TEST_F(Box, IdentityRotationPutsXRightAndYUpInBlackOnWhite) {
 
 TEST_F(Box, FollowsTheDocumentsRotation) {
   whiteBackground();
-  doc.rotation = rotation(90.0f, 0.0f, 0.0f, 1.0f);  // x now points up, y left
+  doc.setRotation(rotation(90.0f, 0.0f, 0.0f, 1.0f));  // x now points up, y left
   const test::Picture picture = paint();
   picture.save("shakeplay-box-turned.png");
   // The x axis' end is at (68.5, 93.3) in window terms: up, a little right of the centre.
@@ -89,7 +92,7 @@ TEST_F(Box, FollowsTheDocumentsRotation) {
 }
 
 TEST_F(Box, OtherBackgroundsDrawTheEdgesInNearWhite) {
-  doc.backColour = {1.0f, 1.0f, 0.999f};
+  loadWithBackground({1.0, 1.0, 0.999});
   const test::Picture picture = paint();
   EXPECT_EQ(picture.at(2, 2), test::rgb(255, 255, 255));
   EXPECT_TRUE(test::near(picture.at(13, 60), test::rgb(255, 250, 250)) ||

@@ -35,10 +35,14 @@ bool isLabel(std::uint32_t pixel) { return test::near(pixel, kLabel); }
 
 class ColourBar : public ::testing::Test {
  protected:
-  ColourBar() {
-    doc.backColour = {0.0f, 0.0f, 0.35f};
-    doc.rangeMin = -1.0f;
-    doc.rangeMax = 6.0f;
+  ColourBar() { load({0.0, 0.0, 0.35}, -1.0f, 6.0f); }
+  // The small test model, read with this background and this range of its component (X).
+  void load(const std::array<double, 3>& background, float rangeMin, float rangeMax) {
+    host::results::ResultData data = test::smallResult();
+    data.background = background;
+    data.ranges[0] = rangeMin;
+    data.ranges[1] = rangeMax;
+    ASSERT_EQ(test::load(doc, data), 0);
   }
   // Created, sized twice (the first size is skipped) and painted.
   test::Picture paint(int w, int h) {
@@ -134,15 +138,14 @@ TEST_F(ColourBar, EightLabelsFromMinimumToMaximumReadBackAtTheirPlaces) {
 // On a white background the labels take the black of the lines there, not the near-white edge
 // colour they would vanish in.
 TEST_F(ColourBar, OnAWhiteBackgroundTheLabelsAreBlack) {
-  doc.backColour = {1.0f, 1.0f, 1.0f};
-  doc.whiteBackground = 1;
+  load({1.0, 1.0, 1.0}, -1.0f, 6.0f);
   const test::Picture picture = paint(684, 37);
   EXPECT_EQ(readLabel(picture, 5, 10, test::rgb(0, 0, 0)), "-1.000e+00");
   EXPECT_EQ(picture.count(0, 0, 683, 36, isLabel), 0);
 }
 
 TEST_F(ColourBar, EqualMinimumAndMaximumPrintEightEqualLabels) {
-  doc.rangeMin = doc.rangeMax = 2.5f;
+  load({0.0, 0.0, 0.35}, 2.5f, 2.5f);
   const test::Picture picture = paint(684, 37);
   for (int i = 0; i < CColourBarView::kLabels; ++i) {
     EXPECT_EQ(view->LabelText(i), " 2.500e+00") << i;

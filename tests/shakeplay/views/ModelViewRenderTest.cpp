@@ -21,11 +21,14 @@ bool isEdge(std::uint32_t p) { return ((p >> 16) & 0xFFu) > 120 && ((p >> 8) & 0
 
 class ModelView : public ::testing::Test {
  protected:
-  void load(const std::array<double, 16>& viewMatrix) {
+  static host::results::ResultData plate(const std::array<double, 16>& viewMatrix) {
     host::results::ResultData data = host::results::encodeResultModel(host::results::makePlateModel());
     data.viewMatrix = viewMatrix;
-    ASSERT_EQ(test::load(doc, data), 0);
-    doc.renderer = &view;
+    return data;
+  }
+  void load(const std::array<double, 16>& viewMatrix) {
+    ASSERT_EQ(test::load(doc, plate(viewMatrix)), 0);
+    doc.setRenderer(&view);
     view.CreateContext(true);
     view.OnSize(685, 550);
   }
@@ -93,9 +96,9 @@ TEST_F(ModelView, FilesViewMatrixTurnsThePlateAndReachesTheDocument) {
   load({0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});
   startUp();
   expectBox(test::Picture(*pbuffer).boxOf(isModel), 250, 43, 434, 506);
-  EXPECT_EQ(doc.rotation[1], 1.0f);
-  EXPECT_EQ(doc.rotation[4], -1.0f);
-  EXPECT_EQ(view.modelviewMatrix, doc.rotation);
+  EXPECT_EQ(doc.rotation()[1], 1.0f);
+  EXPECT_EQ(doc.rotation()[4], -1.0f);
+  EXPECT_EQ(view.modelviewMatrix, doc.rotation());
 }
 
 TEST_F(ModelView, PanMovesThePlateByItsPixels) {
@@ -113,8 +116,8 @@ TEST_F(ModelView, ATurnReachesTheDocumentBeforeTheBoxRepaintsNotAtTheNextRender)
   view.navigation.buttonDown(MouseButton::Middle, 100, 100);
   view.Apply(view.navigation.mouseMove(160, 100));
   EXPECT_EQ(window.boxRepaints, repaints + 1);
-  EXPECT_EQ(doc.rotation, view.navigation.rotationMatrix);
-  EXPECT_NE(doc.rotation, identityMatrix<float>());
+  EXPECT_EQ(doc.rotation(), view.navigation.rotationMatrix);
+  EXPECT_NE(doc.rotation(), identityMatrix<float>());
 }
 
 TEST_F(ModelView, EdgesOnlyLeavesTheSurfaceOut) {
@@ -135,7 +138,9 @@ TEST_F(ModelView, EdgesOnlyLeavesTheSurfaceOut) {
 TEST_F(ModelView, TrianglesNotShownAreLeftOutOfTheirRun) {
   load(identityMatrix<double>());
   // The first row of cells, 80 cells of two triangles: y = -0.2 .. -0.18667, rows 361.5 .. 367.8.
-  for (int t = 0; t < 160; ++t) doc.triangleShown[static_cast<std::size_t>(t)] = 0;
+  LoadedResult hidden = test::readResult(plate(identityMatrix<double>()));
+  for (int t = 0; t < 160; ++t) hidden.triangleShown[static_cast<std::size_t>(t)] = 0;
+  doc.adoptResult(std::move(hidden));
   startUp();
   const test::Picture picture(*pbuffer);
   EXPECT_EQ(picture.count(150, 363, 540, 365, isModel), 0);

@@ -59,7 +59,7 @@ TEST(ControlPanelWidget, PlaysFromItsButtonsAndPaintsTheTimeAxisInPlace) {
   EXPECT_FALSE(panel.view->running);
   EXPECT_TRUE(form.widgetOf(IDC_PLAY)->isEnabled());
 
-  doc.currentFrame = 146;  // step 12 at 1.2 s: 82 of the bar's 390 pixels
+  while (doc.animation().currentFrame() != 146) doc.AdvanceFrame();  // step 12 at 1.2 s: 82 of the bar's 390 pixels
   panel.view->Invalidate();
   const QImage image = panel.widget->grab().toImage();
   image.save(QString::fromStdString(testsupport::picturePath("shakeplay-control-panel.png")));
