@@ -9,15 +9,15 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <map>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "host/results/SampleModels.h"
 #include "shakeplay/core/Records.h"
-#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/core/Services.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 
 namespace {
 
@@ -40,7 +40,8 @@ class BenchFiles {
   ~BenchFiles() { fs::remove_all(folder_); }
   // The file for a synthetic model of this size, written on first use.
   const std::string& file(int points, int modes, int steps) {
-    const std::string name = std::to_string(points) + "-" + std::to_string(modes) + "-" + std::to_string(steps);
+    const std::string name =
+        std::to_string(points) + "-" + std::to_string(modes) + "-" + std::to_string(steps);
     auto& path = paths_[name];
     if (path.empty()) {
       path = (folder_ / (name + ".res")).string();
@@ -197,7 +198,8 @@ BENCHMARK(BM_BandwidthProbe)->Unit(benchmark::kMicrosecond);
 // range(0) points, range(1) modes; all three directions (deformed), every point used.
 void BM_EvaluateStep(benchmark::State& state) {
   QuietServices services;
-  auto doc = loadDoc(files().file(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 4), services);
+  auto doc =
+      loadDoc(files().file(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 4), services);
   if (!doc) return state.SkipWithError("load failed");
   shakeplay::Animation animation(doc->result());
   animation.apply({.deformed = true});
@@ -208,7 +210,8 @@ void BM_EvaluateStep(benchmark::State& state) {
   }
   const shakeplay::LoadedResult& result = doc->result();
   const std::int64_t madds = 3LL * (result.pointCount + result.edgePointCount) * result.modeCount;
-  state.counters["madds/s"] = benchmark::Counter(static_cast<double>(madds), benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["madds/s"] =
+      benchmark::Counter(static_cast<double>(madds), benchmark::Counter::kIsIterationInvariantRate);
   state.SetBytesProcessed(state.iterations() * madds * 4);
 }
 BENCHMARK(BM_EvaluateStep)->Args({20000, 100})->Args({300000, 32})->Unit(benchmark::kMillisecond);

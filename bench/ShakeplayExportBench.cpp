@@ -20,8 +20,8 @@
 #include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/export/EncodingThread.h"
 #include "shakeplay/export/GifFile.h"
-#include "shakeplay/export/ShakeplayViewPbuffer.h"
 #include "shakeplay/export/PngSeries.h"
+#include "shakeplay/export/ShakeplayViewPbuffer.h"
 
 namespace {
 

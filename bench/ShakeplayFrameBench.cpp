@@ -4,9 +4,8 @@
 // glDrawElements and nothing else. Synthetic models of 100,000 and 1,000,000 points (twice as
 // many triangles), deformed, playing their own loop (18 sub-frames per step), so that the
 // state drawn stays the one the animation shows.
-#include <benchmark/benchmark.h>
-
 #include <GL/gl.h>
+#include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <map>
@@ -28,8 +27,8 @@ constexpr int kWidth = 685, kHeight = 550;
 // A loaded synthetic model shown in a model view on its own pbuffer, past the start-up renders.
 struct Scene {
   explicit Scene(int points) {
-    const std::vector<unsigned char> bytes =
-        host::results::encodeResultFile(host::results::encodeResultModel(host::results::makeSyntheticModel(points, 2, 3)));
+    const std::vector<unsigned char> bytes = host::results::encodeResultFile(
+        host::results::encodeResultModel(host::results::makeSyntheticModel(points, 2, 3)));
     shakeplay::MemorySource source(bytes.data(), bytes.size());
     if (doc.readModelFrom(source) != 0) return;
     std::string error;
@@ -54,7 +53,8 @@ Scene& sceneOf(int points) {
 }
 
 void countFrames(benchmark::State& state, const Scene& scene) {
-  state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["frames/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
   state.counters["triangles"] = scene.doc.result().triangleCount;
 }
 
@@ -68,7 +68,8 @@ void drawFloor(Scene& scene) {
   glEnableClientState(GL_COLOR_ARRAY);
   glVertexPointer(3, GL_FLOAT, sizeof(shakeplay::FramePoint), &points->x);
   glColorPointer(3, GL_FLOAT, sizeof(shakeplay::FramePoint), &points->red);
-  glDrawElements(GL_TRIANGLES, 3 * scene.doc.result().triangleCount, GL_UNSIGNED_INT, scene.doc.result().triangles.data());
+  glDrawElements(GL_TRIANGLES, 3 * scene.doc.result().triangleCount, GL_UNSIGNED_INT,
+                 scene.doc.result().triangles.data());
   glFinish();
   glDisableClientState(GL_COLOR_ARRAY);
   glDisableClientState(GL_VERTEX_ARRAY);

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       animation.impulse = impulse;
       animation.steps = 24;
       try {
-        const host::results::ResultData result = host::results::encodeResultModel(convertFrd(file, animation).model);
+        const host::results::ResultData result =
+            host::results::encodeResultModel(convertFrd(file, animation).model);
         if (result.pointCount == 0) __builtin_trap();  // an accepted file always has a surface
       } catch (const host::results::FrdError&) {
       }

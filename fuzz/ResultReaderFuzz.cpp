@@ -19,11 +19,13 @@ class QuietServices : public shakeplay::Services {
 // Touches every primitive, so that a bad index or length shows under the sanitizers.
 class TouchingSink : public shakeplay::PrimitiveSink {
  public:
-  void colouredTriangles(const shakeplay::FramePoint* points, const int* corners, std::size_t count) override {
+  void colouredTriangles(const shakeplay::FramePoint* points, const int* corners,
+                         std::size_t count) override {
     for (std::size_t i = 0; i < count; ++i) sum += points[corners[i]].red + points[corners[i]].x;
   }
   void lineStrip(const float* xyz, std::size_t stride, int count, const float* rgb) override {
-    for (int i = 0; i < count; ++i) sum += *reinterpret_cast<const float*>(reinterpret_cast<const char*>(xyz) + i * stride);
+    for (int i = 0; i < count; ++i)
+      sum += *reinterpret_cast<const float*>(reinterpret_cast<const char*>(xyz) + i * stride);
     sum += rgb[0];
   }
   float sum = 0;

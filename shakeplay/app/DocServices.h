@@ -12,7 +12,8 @@ class DocServices final : public ConsoleServices {
 };
 
 // The box shown when the window system gives no OpenGL; the reason is filled in.
-inline constexpr const char* kNoOpenGL = "Shakeplay: OpenGL is not available (%s).\nThe model cannot be shown.";
+inline constexpr const char* kNoOpenGL =
+    "Shakeplay: OpenGL is not available (%s).\nThe model cannot be shown.";
 
 // Shows kNoOpenGL with the reason through ui::services().
 void reportNoOpenGL(const std::string& reason);

@@ -1,8 +1,8 @@
 // shakeplay's pictures, drawn by code: the application icon and the zoom cursor.
 #pragma once
 
-#include "platform/ui/Icon.h"
 #include "platform/ui/Geometry.h"
+#include "platform/ui/Icon.h"
 
 namespace shakeplay {
 

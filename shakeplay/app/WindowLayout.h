@@ -10,7 +10,8 @@ namespace shakeplay::layout {
 // The main window's frame: not resizable, with a caption.
 inline constexpr ui::Rect kMainWindow{115, 43, 691, 764};
 // Its client area: the frame less its borders and caption.
-inline constexpr ui::Size kMainClient{kMainWindow.cx - ui::kFrameExtra.cx, kMainWindow.cy - ui::kFrameExtra.cy};
+inline constexpr ui::Size kMainClient{kMainWindow.cx - ui::kFrameExtra.cx,
+                                      kMainWindow.cy - ui::kFrameExtra.cy};
 
 inline constexpr ui::Rect kModelView{0, 0, 685, 550};
 inline constexpr ui::Rect kColourBar{0, 549, 684, 37};

@@ -77,7 +77,8 @@ void Animation::sumPoints(const std::int32_t* row, const std::int32_t* nextRow) 
   for (int c = 0; c < 3; ++c) {
     if (!allDirections && c != r.component) continue;
     if (nextRow == nullptr) {
-      modalRowSums(row, r.shape[c].data(), r.modeCount, r.pointCount, r.pointUsed.data(), pointSums_[c].data());
+      modalRowSums(row, r.shape[c].data(), r.modeCount, r.pointCount, r.pointUsed.data(),
+                   pointSums_[c].data());
     } else {
       modalRowSumPairs(row, nextRow, r.shape[c].data(), r.modeCount, r.pointCount, r.pointUsed.data(),
                        pointSums_[c].data(), nextPointSums_[c].data());
@@ -132,9 +133,12 @@ void Animation::aimEdgesAt(const std::int32_t* row, bool withIncrements) {
     const std::int32_t sx = edgeSums_[0][e], sy = edgeSums_[1][e], sz = edgeSums_[2][e];
     if (withIncrements) {
       FrameEdge& step = frameEdges_[r.edgePointCount + e];
-      step.x = static_cast<float>((static_cast<double>(sx) - state.targetX) * r.edgeDispScale[0] * perSubFrame);
-      step.y = static_cast<float>((static_cast<double>(sy) - state.targetY) * r.edgeDispScale[1] * perSubFrame);
-      step.z = static_cast<float>((static_cast<double>(sz) - state.targetZ) * r.edgeDispScale[2] * perSubFrame);
+      step.x =
+          static_cast<float>((static_cast<double>(sx) - state.targetX) * r.edgeDispScale[0] * perSubFrame);
+      step.y =
+          static_cast<float>((static_cast<double>(sy) - state.targetY) * r.edgeDispScale[1] * perSubFrame);
+      step.z =
+          static_cast<float>((static_cast<double>(sz) - state.targetZ) * r.edgeDispScale[2] * perSubFrame);
     }
     state.targetX = sx;
     state.targetY = sy;

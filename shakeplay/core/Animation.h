@@ -19,8 +19,8 @@ constexpr std::array<int, 6> kSmoothTable{1, 5, 10, 15, 20, 25};
 
 // Choices of the control panel; each one given is applied by the panel's rule.
 struct PlaybackChoice {
-  std::optional<bool> deformed{};   // DEFORMED
-  std::optional<int> coefIndex{};   // entry of the COEF list: the coefficient (index + 1) x coefBase
+  std::optional<bool> deformed{};    // DEFORMED
+  std::optional<int> coefIndex{};    // entry of the COEF list: the coefficient (index + 1) x coefBase
   std::optional<int> smoothIndex{};  // entry of the SMOOTH list (the sub-frame range of that entry)
 };
 
@@ -62,7 +62,9 @@ class Animation {
   // are into this animation: none of a temporary one.
   std::span<const FramePoint> points() const& { return {framePoints_.data(), pointCount()}; }
   // What each point's state gains per sub-frame on the way to the next step.
-  std::span<const FramePoint> pointIncrements() const& { return {framePoints_.data() + pointCount(), pointCount()}; }
+  std::span<const FramePoint> pointIncrements() const& {
+    return {framePoints_.data() + pointCount(), pointCount()};
+  }
   // The deformed edge points, one per edge point of the result.
   std::span<const FrameEdge> edges() const& { return {frameEdges_.data(), edgePointCount()}; }
   std::span<const FramePoint> points() const&& = delete;
@@ -79,7 +81,9 @@ class Animation {
   using DirectionSums = std::array<Buffer<std::int32_t>, 3>;
 
   std::size_t pointCount() const { return result_ ? static_cast<std::size_t>(result_->pointCount) : 0; }
-  std::size_t edgePointCount() const { return result_ ? static_cast<std::size_t>(result_->edgePointCount) : 0; }
+  std::size_t edgePointCount() const {
+    return result_ ? static_cast<std::size_t>(result_->edgePointCount) : 0;
+  }
   void allocate();
   // The loop starts over at this tick (from the first sub-frame, or from sub-frame 0).
   bool startsOver() const { return currentFrame_ == 0 || currentFrame_ == startFrame_; }
@@ -106,10 +110,10 @@ class Animation {
   bool deformed_ = false;
   Buffer<FramePoint> framePoints_;  // [0, pointCount) state, [pointCount, 2 pointCount) increments
   Buffer<PointTarget> targets_;
-  Buffer<FrameEdge> frameEdges_;    // [0, edgePointCount) state, then the increments
-  Buffer<std::int32_t> startRow_;   // the interpolated modal row of the start time
-  DirectionSums pointSums_;         // per direction, one sum per point
-  DirectionSums nextPointSums_;     // the same for the row after, while the first frame is set
+  Buffer<FrameEdge> frameEdges_;   // [0, edgePointCount) state, then the increments
+  Buffer<std::int32_t> startRow_;  // the interpolated modal row of the start time
+  DirectionSums pointSums_;        // per direction, one sum per point
+  DirectionSums nextPointSums_;    // the same for the row after, while the first frame is set
   DirectionSums edgeSums_;
 };
 

@@ -20,7 +20,8 @@ std::unique_ptr<FileSource> FileSource::open(const std::string& path) {
     return nullptr;
   }
   const bool sized = S_ISREG(info.st_mode);
-  return std::unique_ptr<FileSource>(new FileSource(fd, sized ? static_cast<std::uint64_t>(info.st_size) : 0, sized));
+  return std::unique_ptr<FileSource>(
+      new FileSource(fd, sized ? static_cast<std::uint64_t>(info.st_size) : 0, sized));
 }
 
 FileSource::FileSource(int fd, std::uint64_t size, bool sized) : fd_(fd), size_(size), sized_(sized) {

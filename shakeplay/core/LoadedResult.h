@@ -47,8 +47,8 @@ struct LoadedResult {
   // modal data
   int modeCount = 0, stepCount = 0;
   int firstStep = 0, lastStep = 0;
-  Buffer<std::int32_t> modalCoord;  // stepCount rows of modeCount
-  std::array<Buffer<std::int32_t>, 3> shape;      // X, Y, Z: pointCount rows of modeCount
+  Buffer<std::int32_t> modalCoord;            // stepCount rows of modeCount
+  std::array<Buffer<std::int32_t>, 3> shape;  // X, Y, Z: pointCount rows of modeCount
   std::array<float, 3> dispScale{};
   std::array<float, 3> colourScale{};
   std::array<std::int32_t, 3> colourOffset{};

@@ -44,8 +44,9 @@ void modalRowSums(const std::int32_t* row, const std::int32_t* table, int modeCo
 }
 
 KORVENA_SUM_CLONES
-void modalRowSumPairs(const std::int32_t* rowA, const std::int32_t* rowB, const std::int32_t* table, int modeCount,
-                      int rowCount, const std::uint8_t* used, std::int32_t* outA, std::int32_t* outB) {
+void modalRowSumPairs(const std::int32_t* rowA, const std::int32_t* rowB, const std::int32_t* table,
+                      int modeCount, int rowCount, const std::uint8_t* used, std::int32_t* outA,
+                      std::int32_t* outB) {
   const std::int64_t stride = modeCount;
   for (int p = 0; p < rowCount; ++p) {
     if (used == nullptr || used[p] != 0) dotPair(rowA, rowB, table + p * stride, modeCount, outA[p], outB[p]);

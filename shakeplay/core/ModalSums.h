@@ -11,8 +11,9 @@ namespace shakeplay {
 void modalRowSums(const std::int32_t* row, const std::int32_t* table, int modeCount, int rowCount,
                   const std::uint8_t* used, std::int32_t* out);
 // The sums of two rows in one pass over the table: outA[p] for rowA and outB[p] for rowB.
-void modalRowSumPairs(const std::int32_t* rowA, const std::int32_t* rowB, const std::int32_t* table, int modeCount,
-                      int rowCount, const std::uint8_t* used, std::int32_t* outA, std::int32_t* outB);
+void modalRowSumPairs(const std::int32_t* rowA, const std::int32_t* rowB, const std::int32_t* table,
+                      int modeCount, int rowCount, const std::uint8_t* used, std::int32_t* outA,
+                      std::int32_t* outB);
 
 // A double converted to int32 without undefined behaviour: truncated toward zero, saturated,
 // NaN gives 0.

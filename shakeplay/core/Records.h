@@ -40,8 +40,8 @@ struct EdgePoint {
   float x, y, z;
 };
 
-// Memory for the result's and the animation's arrays: large blocks come straight from the kernel in huge pages
-// where it has them (a load then takes few page faults); throws std::bad_alloc.
+// Memory for the result's and the animation's arrays: large blocks come straight from the kernel in huge
+// pages where it has them (a load then takes few page faults); throws std::bad_alloc.
 void* allocateBlock(std::size_t bytes);
 void releaseBlock(void* block, std::size_t bytes);
 
@@ -55,10 +55,12 @@ struct BlockRelease {
 template <class T>
 class Buffer {
   static_assert(std::is_trivially_copyable_v<T>, "a Buffer holds plain records");
+
  public:
   Buffer() = default;
   explicit Buffer(std::size_t count)
-      : data_(static_cast<T*>(allocateBlock(checkedBytes(count))), BlockRelease{count * sizeof(T)}), size_(count) {}
+      : data_(static_cast<T*>(allocateBlock(checkedBytes(count))), BlockRelease{count * sizeof(T)}),
+        size_(count) {}
 
   T* data() { return data_.get(); }
   const T* data() const { return data_.get(); }

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "shakeplay/core/ByteSource.h"
 #include "platform/FormatText.h"
+#include "shakeplay/core/ByteSource.h"
 #include "shakeplay/core/Messages.h"
 #include "shakeplay/core/Services.h"
 
@@ -95,7 +95,8 @@ bool ResultReader::readHead() {
   d.componentName = kComponentNames[d.component];
   const auto* modelTitle = reinterpret_cast<const char*>(info + 8);
   const std::string titleText(modelTitle, strnlen(modelTitle, 96));
-  d.title = platform::formatText("****** KORVENA %4.2f : %s%s *******", kVersion, d.componentName.c_str(), titleText.c_str());
+  d.title = platform::formatText("****** KORVENA %4.2f : %s%s *******", kVersion, d.componentName.c_str(),
+                                 titleText.c_str());
 
   d.pointCount = field<std::int32_t>(info, 132);
   d.chainCount = field<std::int32_t>(info, 136);
@@ -153,7 +154,8 @@ bool ResultReader::readPoints() {
       return box(messages::kNoMemory, messages::kCaptionError, true);
     }
     for (std::size_t i = 0; i < take; ++i) {
-      d.restPoints[done + i] = RestPoint{chunk[i].x - d.centre[0], chunk[i].y - d.centre[1], chunk[i].z - d.centre[2]};
+      d.restPoints[done + i] =
+          RestPoint{chunk[i].x - d.centre[0], chunk[i].y - d.centre[1], chunk[i].z - d.centre[2]};
     }
   }
   return true;
@@ -182,7 +184,8 @@ bool ResultReader::readTriangles() {
       }
     }
   }
-  if (outside != nullptr) return refuse(platform::formatText(messages::kTriangleIndex, *outside, d.pointCount - 1));
+  if (outside != nullptr)
+    return refuse(platform::formatText(messages::kTriangleIndex, *outside, d.pointCount - 1));
   return true;
 }
 
@@ -221,7 +224,8 @@ bool ResultReader::readEdges() {
     d.chainLength[chains++] = e.n;
     total += e.n;
   }
-  if (total != d.edgePointCount) return refuse(platform::formatText(messages::kChainSum, total, d.edgePointCount));
+  if (total != d.edgePointCount)
+    return refuse(platform::formatText(messages::kChainSum, total, d.edgePointCount));
   return true;
 }
 
@@ -235,7 +239,8 @@ bool ResultReader::readStepHeader() {
   d.lastStep = header[3];
   if (d.modeCount < 0 || d.stepCount < 0 || d.firstStep < 0 || d.firstStep >= d.lastStep ||
       d.lastStep >= d.stepCount) {
-    return refuse(platform::formatText(messages::kStepHeader, d.modeCount, d.stepCount, d.firstStep, d.lastStep));
+    return refuse(
+        platform::formatText(messages::kStepHeader, d.modeCount, d.stepCount, d.firstStep, d.lastStep));
   }
   return true;
 }
@@ -279,7 +284,8 @@ bool ResultReader::readModalTables() {
 // The sub-frame arithmetic divides by the length of the first step and of the last step.
 bool ResultReader::checkStepTimes() {
   for (const int i : {result_.firstStep, result_.lastStep - 1}) {
-    const double length = (static_cast<double>(result_.stepTime[i + 1]) - result_.stepTime[i]) * result_.timeScale;
+    const double length =
+        (static_cast<double>(result_.stepTime[i + 1]) - result_.stepTime[i]) * result_.timeScale;
     if (length == 0.0) return refuse(platform::formatText(messages::kEqualTimes, i, i + 1));
   }
   return true;

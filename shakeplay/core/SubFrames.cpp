@@ -1,10 +1,9 @@
 // The sub-frame range of the animation at load, and the control panel's choices: DEFORMED, COEF
 // and the SMOOTH entry.
-#include "shakeplay/core/Animation.h"
-
 #include <algorithm>
 #include <climits>
 
+#include "shakeplay/core/Animation.h"
 #include "shakeplay/core/ModalSums.h"
 
 namespace shakeplay {
@@ -23,7 +22,8 @@ void Animation::setSubFrames(bool fractionalStart, bool fractionalEnd) {
   };
   std::int64_t start = static_cast<std::int64_t>(smooth_) * r.firstStep;
   if (fractionalStart) {
-    start += truncToInt64((r.timeStart - r.StepPhysicalTime(r.firstStep)) / (stepLength(r.firstStep) / smooth_));
+    start +=
+        truncToInt64((r.timeStart - r.StepPhysicalTime(r.firstStep)) / (stepLength(r.firstStep) / smooth_));
   }
   startFrame_ = narrow(start);
   currentFrame_ = startFrame_;
@@ -58,11 +58,13 @@ void Animation::setSmoothSelection(int smoothIndex) {
 
 bool Animation::apply(const PlaybackChoice& choice) {
   if (choice.coefIndex && *choice.coefIndex < 0) return false;
-  if (choice.smoothIndex && (*choice.smoothIndex < 0 || *choice.smoothIndex >= static_cast<int>(kSmoothTable.size()))) {
+  if (choice.smoothIndex &&
+      (*choice.smoothIndex < 0 || *choice.smoothIndex >= static_cast<int>(kSmoothTable.size()))) {
     return false;
   }
   if (choice.deformed) deformed_ = *choice.deformed;
-  if (choice.coefIndex) coef_ = static_cast<float>(*choice.coefIndex + 1) * (result_ ? result_->coefBase : 1.0f);
+  if (choice.coefIndex)
+    coef_ = static_cast<float>(*choice.coefIndex + 1) * (result_ ? result_->coefBase : 1.0f);
   if (choice.smoothIndex && result_ != nullptr) setSmoothSelection(*choice.smoothIndex);
   return true;
 }

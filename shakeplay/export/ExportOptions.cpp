@@ -33,7 +33,9 @@ std::string lowerCase(std::string text) {
   return text;
 }
 
-ParsedOptions refuse(const std::string& text) { return {std::nullopt, 1, std::string(kProgram) + ": " + text + "\n"}; }
+ParsedOptions refuse(const std::string& text) {
+  return {std::nullopt, 1, std::string(kProgram) + ": " + text + "\n"};
+}
 
 const char* kDescription =
     "shakeplay-export: renders shakeplay's model view with no display, frame by frame as the "
@@ -73,7 +75,8 @@ std::optional<std::vector<ViewTurn>> parseTurns(const std::string& text) {
 std::optional<OutputKind> outputKindOf(const std::string& path) {
   const std::size_t dot = path.find_last_of('.');
   const std::size_t slash = path.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash) || dot == slash + 1) return std::nullopt;
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash) || dot == slash + 1)
+    return std::nullopt;
   const std::string extension = lowerCase(path.substr(dot));
   if (extension == ".png") return OutputKind::PngSeries;
   if (extension == ".gif") return OutputKind::Gif;
@@ -88,24 +91,29 @@ ParsedOptions parseExportOptions(const std::vector<std::string>& words) {
   int coef = 0, smooth = 0, frames = 0, vtkFrame = 0;
   CLI::App app{kDescription, kProgram};
   app.add_option("FILE", options.resultPath, "the result file, as shakeplay reads it")->required();
-  app.add_option("--component", options.component, "0 X, 1 Y, 2 Z, 3 the magnitude of the displacement (default 3)")
+  app.add_option("--component", options.component,
+                 "0 X, 1 Y, 2 Z, 3 the magnitude of the displacement (default 3)")
       ->check(CLI::Range(0, 3));
   app.add_flag("--deformed", options.deformed, "draw the deformed shape (DEFORMED ticked)");
-  auto* coefOption = app.add_option("--coef", coef, "COEF entry 1..10: the file's deformation coefficient times N")
-                         ->check(CLI::Range(1, 10));
+  auto* coefOption =
+      app.add_option("--coef", coef, "COEF entry 1..10: the file's deformation coefficient times N")
+          ->check(CLI::Range(1, 10));
   auto* smoothOption =
       app.add_option("--smooth", smooth, "SMOOTH entry 1..6: sub-frames per step as in the control panel")
           ->check(CLI::Range(1, 6));
   app.add_option("--size", size, "the model view's size in pixels, WIDTHxHEIGHT (default 685x550)");
   app.add_option("--view", view, "turns about the screen's axes in degrees, in order, e.g. x30,y-45");
-  auto* framesOption = app.add_option("--frames", frames, "how many frames (default: one loop of the animation)")
-                           ->check(CLI::Range(1, kMaxFrames));
+  auto* framesOption =
+      app.add_option("--frames", frames, "how many frames (default: one loop of the animation)")
+          ->check(CLI::Range(1, kMaxFrames));
   app.add_option("--fps", options.framesPerSecond, "frames per second of a GIF or MP4 (default 25)")
       ->check(CLI::Range(1, 100));
   app.add_flag("--colour-bar", options.colourBar, "draw the colour bar under the model");
-  auto* vtkOption = app.add_option("--vtk", vtkFrame, "write frame FRAME as a VTK unstructured grid (OUT.vtu)")
-                        ->check(CLI::NonNegativeNumber);
-  app.add_option("--out", options.outPath, "the file to write: OUT.png, OUT.gif, OUT.mp4 or OUT.vtu")->required();
+  auto* vtkOption =
+      app.add_option("--vtk", vtkFrame, "write frame FRAME as a VTK unstructured grid (OUT.vtu)")
+          ->check(CLI::NonNegativeNumber);
+  app.add_option("--out", options.outPath, "the file to write: OUT.png, OUT.gif, OUT.mp4 or OUT.vtu")
+      ->required();
 
   std::vector<std::string> reversed(words.rbegin(), words.rend());
   if (!reversed.empty()) reversed.pop_back();  // the program's own name
@@ -123,14 +131,15 @@ ParsedOptions parseExportOptions(const std::vector<std::string>& words) {
   if (!size.empty()) {
     const auto sides = parseSize(size);
     if (!sides) {
-      return refuse("--size " + size + ": give WIDTHxHEIGHT in pixels, each from " + std::to_string(kMinSide) + " to " +
-                    std::to_string(kMaxSide));
+      return refuse("--size " + size + ": give WIDTHxHEIGHT in pixels, each from " +
+                    std::to_string(kMinSide) + " to " + std::to_string(kMaxSide));
     }
     std::tie(options.width, options.height) = *sides;
   }
   if (!view.empty()) {
     const auto turns = parseTurns(view);
-    if (!turns) return refuse("--view " + view + ": give turns such as x30,y-45 (axis x, y or z, then degrees)");
+    if (!turns)
+      return refuse("--view " + view + ": give turns such as x30,y-45 (axis x, y or z, then degrees)");
     options.turns = *turns;
   }
   const auto kind = outputKindOf(options.outPath);

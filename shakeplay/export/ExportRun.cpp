@@ -14,9 +14,9 @@
 #include "shakeplay/export/EncodingThread.h"
 #include "shakeplay/export/GifFile.h"
 #include "shakeplay/export/Mp4Pipe.h"
-#include "shakeplay/export/ShakeplayViewPbuffer.h"
 #include "shakeplay/export/PngSeries.h"
 #include "shakeplay/export/ProgressBar.h"
+#include "shakeplay/export/ShakeplayViewPbuffer.h"
 #include "shakeplay/export/SurfaceFrame.h"
 #include "shakeplay/export/VtuFile.h"
 
@@ -37,7 +37,8 @@ std::unique_ptr<FrameWriter> makeWriter(const ExportOptions& options, int height
     case OutputKind::Gif:
       return std::make_unique<GifFile>(options.outPath, options.width, height, options.framesPerSecond);
     case OutputKind::Mp4:
-      return std::make_unique<Mp4Pipe>(ffmpeg, options.outPath, options.width, height, options.framesPerSecond);
+      return std::make_unique<Mp4Pipe>(ffmpeg, options.outPath, options.width, height,
+                                       options.framesPerSecond);
     default:
       return std::make_unique<PngSeries>(options.outPath, frames);
   }
@@ -73,7 +74,8 @@ int writeAnimation(CShakeplayDoc& doc, const ExportOptions& options, const std::
   const std::unique_ptr<FrameWriter> writer = makeWriter(options, height, frames, ffmpeg);
   EncodingThread encoder(*writer, kWaitingFrames);
   ProgressBar progress(stderr, frames);
-  const std::size_t modelBytes = static_cast<std::size_t>(options.width) * static_cast<std::size_t>(options.height) * 3;
+  const std::size_t modelBytes =
+      static_cast<std::size_t>(options.width) * static_cast<std::size_t>(options.height) * 3;
   for (int i = 0; i < frames; ++i) {
     doc.AdvanceFrame();
     FrameImage frame = encoder.takeBuffer();
@@ -87,10 +89,10 @@ int writeAnimation(CShakeplayDoc& doc, const ExportOptions& options, const std::
   }
   encoder.finish();
   progress.finish();
-  const std::string written =
-      options.kind == OutputKind::PngSeries
-          ? seriesFileName(options.outPath, 0, frames) + " .. " + seriesFileName(options.outPath, frames - 1, frames)
-          : options.outPath;
+  const std::string written = options.kind == OutputKind::PngSeries
+                                  ? seriesFileName(options.outPath, 0, frames) + " .. " +
+                                        seriesFileName(options.outPath, frames - 1, frames)
+                                  : options.outPath;
   std::printf("%s: %d frames of %d x %d\n", written.c_str(), frames, options.width, height);
   return 0;
 }
@@ -109,8 +111,10 @@ int runExport(const ExportOptions& options) {
     ffmpeg = *found;
   }
   if (host::results::isFrdFile(options.resultPath)) {
-    return refuse(options.resultPath + " is a CalculiX .frd file, not a result file: convert it first with "
-                  "korvena-host make-result --from-frd " + options.resultPath + " --out RESULT.res");
+    return refuse(options.resultPath +
+                  " is a CalculiX .frd file, not a result file: convert it first with "
+                  "korvena-host make-result --from-frd " +
+                  options.resultPath + " --out RESULT.res");
   }
   ConsoleServices services;
   CShakeplayDoc doc(services);

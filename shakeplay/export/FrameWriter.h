@@ -12,7 +12,9 @@ namespace shakeplay::exporting {
 struct FrameImage {
   int width = 0, height = 0;
   std::vector<std::uint8_t> rgb;
-  std::uint8_t* row(int y) { return rgb.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 3; }
+  std::uint8_t* row(int y) {
+    return rgb.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 3;
+  }
   const std::uint8_t* row(int y) const {
     return rgb.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 3;
   }

@@ -28,7 +28,9 @@ int mapBits(std::size_t colours) {
 
 }  // namespace
 
-int gifDelay(int framesPerSecond) { return std::max(2, (100 + framesPerSecond / 2) / std::max(1, framesPerSecond)); }
+int gifDelay(int framesPerSecond) {
+  return std::max(2, (100 + framesPerSecond / 2) / std::max(1, framesPerSecond));
+}
 
 GifFile::GifFile(const std::string& path, int width, int height, int framesPerSecond)
     : path_(path), width_(width), height_(height), delay_(gifDelay(framesPerSecond)) {
@@ -79,12 +81,14 @@ void GifFile::write(const FrameImage& frame) {
   GraphicsControlBlock control{DISPOSE_DO_NOT, false, delay_, NO_TRANSPARENT_COLOR};
   std::array<GifByteType, 4> extension{};
   const std::size_t length = EGifGCBToExtension(&control, extension.data());
-  if (EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension.data()) == GIF_ERROR ||
+  if (EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension.data()) ==
+          GIF_ERROR ||
       EGifPutImageDesc(gif_, 0, 0, width_, height_, false, map.get()) == GIF_ERROR) {
     fail(gif_->Error);
   }
   for (int y = 0; y < height_; ++y) {
-    GifPixelType* line = indexed.indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+    GifPixelType* line =
+        indexed.indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
     if (EGifPutLine(gif_, line, width_) == GIF_ERROR) fail(gif_->Error);
   }
 }

@@ -110,8 +110,8 @@ IndexedFrame indexFrame(const FrameImage& frame) {
     for (const int bin : h.used) {
       const std::uint32_t colour = h.exact[static_cast<std::size_t>(bin)];
       binIndex[static_cast<std::size_t>(bin)] = static_cast<std::uint8_t>(indexed.palette.size());
-      indexed.palette.push_back({static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
-                                 static_cast<std::uint8_t>(colour)});
+      indexed.palette.push_back({static_cast<std::uint8_t>(colour >> 16),
+                                 static_cast<std::uint8_t>(colour >> 8), static_cast<std::uint8_t>(colour)});
     }
   } else {
     std::vector<int> order;
@@ -120,7 +120,8 @@ IndexedFrame indexFrame(const FrameImage& frame) {
       std::uint64_t count = 0;
       for (std::size_t i = box.first; i < box.last; ++i) {
         const auto bin = static_cast<std::size_t>(order[i]);
-        for (int c = 0; c < 3; ++c) sum[static_cast<std::size_t>(c)] += h.sum[bin][static_cast<std::size_t>(c)];
+        for (int c = 0; c < 3; ++c)
+          sum[static_cast<std::size_t>(c)] += h.sum[bin][static_cast<std::size_t>(c)];
         count += h.count[bin];
         binIndex[bin] = static_cast<std::uint8_t>(indexed.palette.size());
       }
@@ -133,7 +134,8 @@ IndexedFrame indexFrame(const FrameImage& frame) {
   const std::size_t pixels = static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
   indexed.indices.resize(pixels);
   const std::uint8_t* p = frame.rgb.data();
-  for (std::size_t i = 0; i < pixels; ++i, p += 3) indexed.indices[i] = binIndex[static_cast<std::size_t>(binOf(p))];
+  for (std::size_t i = 0; i < pixels; ++i, p += 3)
+    indexed.indices[i] = binIndex[static_cast<std::size_t>(binOf(p))];
   return indexed;
 }
 

@@ -23,7 +23,8 @@ std::optional<std::string> findFfmpeg() {
     if (folder.empty()) continue;
     const std::string program = folder + "/ffmpeg";
     struct stat info {};
-    if (::stat(program.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(program.c_str(), X_OK) == 0) {
+    if (::stat(program.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+        ::access(program.c_str(), X_OK) == 0) {
       return program;
     }
   }
@@ -57,12 +58,14 @@ std::vector<std::string> ffmpegWords(const std::string& program, int width, int 
           outPath};
 }
 
-Mp4Pipe::Mp4Pipe(const std::string& program, const std::string& outPath, int width, int height, int framesPerSecond)
+Mp4Pipe::Mp4Pipe(const std::string& program, const std::string& outPath, int width, int height,
+                 int framesPerSecond)
     : outPath_(outPath) {
   // A write to an ffmpeg that has ended fails with EPIPE instead of ending this program.
   std::signal(SIGPIPE, SIG_IGN);
   int pipeEnds[2];
-  if (::pipe2(pipeEnds, O_CLOEXEC) != 0) throw ExportError(std::string("cannot start ffmpeg: ") + std::strerror(errno));
+  if (::pipe2(pipeEnds, O_CLOEXEC) != 0)
+    throw ExportError(std::string("cannot start ffmpeg: ") + std::strerror(errno));
   std::vector<std::string> words = ffmpegWords(program, width, height, framesPerSecond, outPath);
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());

@@ -25,7 +25,8 @@ struct FileCloser {
 void libpngWarned(png_structp, png_const_charp) {}
 
 // The libpng part, apart from anything with a destructor: a longjmp leaves it on error.
-bool encode(std::FILE* file, const FrameImage& frame, const std::vector<png_bytep>& rows, std::string& message) {
+bool encode(std::FILE* file, const FrameImage& frame, const std::vector<png_bytep>& rows,
+            std::string& message) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &message, libpngFailed, libpngWarned);
   if (png == nullptr) {
     message = "out of memory";
@@ -63,7 +64,8 @@ void writePng(const std::string& path, const FrameImage& frame) {
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
   if (!file) throw ExportError("cannot write " + path + ": " + std::strerror(errno));
   std::vector<png_bytep> rows(static_cast<std::size_t>(frame.height));
-  for (int y = 0; y < frame.height; ++y) rows[static_cast<std::size_t>(y)] = const_cast<png_bytep>(frame.row(y));
+  for (int y = 0; y < frame.height; ++y)
+    rows[static_cast<std::size_t>(y)] = const_cast<png_bytep>(frame.row(y));
   std::string message;
   if (!encode(file.get(), frame, rows, message)) throw ExportError("cannot write " + path + ": " + message);
   if (std::fflush(file.get()) != 0 || std::ferror(file.get()) != 0) {

@@ -23,7 +23,7 @@ Matrix4 turnMatrix(const ViewTurn& turn) {
 }  // namespace
 
 std::unique_ptr<ShakeplayViewPbuffer> ShakeplayViewPbuffer::create(CShakeplayDoc& doc, int width, int height,
-                                                               std::string& error) {
+                                                                   std::string& error) {
   std::unique_ptr<gl::EglPbuffer> pbuffer =
       gl::EglPbuffer::create(width, height, error, kModelViewDepthBits, kModelViewAlphaBits);
   if (!pbuffer) return nullptr;

@@ -24,7 +24,8 @@ inline constexpr int kModelViewAlphaBits = 8;
 class ShakeplayViewPbuffer {
  public:
   // Null with the reason in `error` when no pbuffer of that size can be had.
-  static std::unique_ptr<ShakeplayViewPbuffer> create(CShakeplayDoc& doc, int width, int height, std::string& error);
+  static std::unique_ptr<ShakeplayViewPbuffer> create(CShakeplayDoc& doc, int width, int height,
+                                                      std::string& error);
   ~ShakeplayViewPbuffer();
   ShakeplayViewPbuffer(const ShakeplayViewPbuffer&) = delete;
   ShakeplayViewPbuffer& operator=(const ShakeplayViewPbuffer&) = delete;

@@ -31,12 +31,13 @@ SurfaceFrame surfaceAtFrame(const CShakeplayDoc& doc, int index) {
     const FramePoint& state = states[static_cast<std::size_t>(p)];
     const std::array<float, 3> d{state.x - rest.x, state.y - rest.y, state.z - rest.z};
     // The result keeps the points about the model's centre; the file's own places go out.
-    surface.points.push_back({rest.x + result.centre[0] + d[0] * move, rest.y + result.centre[1] + d[1] * move,
+    surface.points.push_back({rest.x + result.centre[0] + d[0] * move,
+                              rest.y + result.centre[1] + d[1] * move,
                               rest.z + result.centre[2] + d[2] * move});
     surface.displacement.push_back(d);
     surface.colourValue.push_back(state.value);
     surface.component.push_back(result.component < 3 ? d[static_cast<std::size_t>(result.component)]
-                                                  : std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]));
+                                                     : std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]));
   }
   for (int t = 0; t < result.triangleCount; ++t) {
     if (result.triangleShown[static_cast<std::size_t>(t)] == 0) continue;

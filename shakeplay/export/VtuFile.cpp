@@ -25,8 +25,8 @@ class FloatText {
 };
 
 template <class Values, class Write>
-void dataArray(std::ostream& out, const char* type, const std::string& name, int components, const Values& values,
-               Write write) {
+void dataArray(std::ostream& out, const char* type, const std::string& name, int components,
+               const Values& values, Write write) {
   out << "        <DataArray type=\"" << type << "\"";
   if (!name.empty()) out << " Name=\"" << name << "\"";
   if (components > 1) out << " NumberOfComponents=\"" << components << "\"";
@@ -46,10 +46,11 @@ void writeVtu(std::ostream& out, const SurfaceFrame& surface) {
   const auto triple = [&out](const auto& v) { out << v[0] << ' ' << v[1] << ' ' << v[2]; };
   const auto single = [&out](const auto& v) { out << v; };
   out << "<?xml version=\"1.0\"?>\n"
-      << "<VTKFile type=\"UnstructuredGrid\" version=\"1.0\" byte_order=\"LittleEndian\" header_type=\"UInt64\">\n"
+      << "<VTKFile type=\"UnstructuredGrid\" version=\"1.0\" byte_order=\"LittleEndian\" "
+         "header_type=\"UInt64\">\n"
       << "  <UnstructuredGrid>\n"
-      << "    <Piece NumberOfPoints=\"" << surface.points.size() << "\" NumberOfCells=\"" << surface.triangles.size()
-      << "\">\n"
+      << "    <Piece NumberOfPoints=\"" << surface.points.size() << "\" NumberOfCells=\""
+      << surface.triangles.size() << "\">\n"
       << "      <PointData Scalars=\"colour value\" Vectors=\"displacement\">\n";
   dataArray(out, "Float32", "colour value", 1, surface.colourValue, single);
   dataArray(out, "Float32", "displacement", 3, surface.displacement, triple);

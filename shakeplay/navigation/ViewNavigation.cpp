@@ -81,9 +81,15 @@ unsigned ViewNavigation::buttonDown(MouseButton button, int x, int y) {
 
 unsigned ViewNavigation::buttonUp(MouseButton button) {
   switch (button) {
-    case MouseButton::Left: zooming = 0; break;
-    case MouseButton::Middle: rotating = 0; break;
-    case MouseButton::Right: panning = 0; break;
+    case MouseButton::Left:
+      zooming = 0;
+      break;
+    case MouseButton::Middle:
+      rotating = 0;
+      break;
+    case MouseButton::Right:
+      panning = 0;
+      break;
   }
   if (zooming != 0 || rotating != 0 || panning != 0) return 0;
   return effect::kRelease | (pickArmed != 0 ? effect::kZoomCursor : effect::kArrowCursor);
@@ -136,14 +142,17 @@ unsigned ViewNavigation::armPick(float zoom) {
 
 unsigned ViewNavigation::menuCommand(int id) {
   switch (id) {
-    case ID_ZOOM_X2: return armPick(2.0f);
-    case ID_ZOOM_X4: return armPick(4.0f);
+    case ID_ZOOM_X2:
+      return armPick(2.0f);
+    case ID_ZOOM_X4:
+      return armPick(4.0f);
     case ID_RESTORE:
       panMatrix = identity4();
       pickZoom = 1.0f;
       scale = 1.0;
       return effect::kInvalidate;
-    default: return 0;
+    default:
+      return 0;
   }
 }
 

@@ -1,7 +1,7 @@
 #include "shakeplay/panel/CControlView.h"
 
-#include "shakeplay/panel/ControlResources.h"
 #include "shakeplay/core/ShakeplayDoc.h"
+#include "shakeplay/panel/ControlResources.h"
 #include "shakeplay/panel/TimeAxis.h"
 
 namespace shakeplay {

@@ -30,7 +30,7 @@ class CControlView : public ui::Dialog {
   int coefIndex = -1;
   int smoothIndex = -1;
   int speedIndex = -1;
-  int timerPeriod = 0;  // of the SPEED entry chosen, in milliseconds; in force from the next PLAY
+  int timerPeriod = 0;   // of the SPEED entry chosen, in milliseconds; in force from the next PLAY
   std::string timeText;  // at most kTimeTextLimit characters
 
  protected:

@@ -1,7 +1,7 @@
 #include "shakeplay/panel/TimeAxis.h"
 
-#include "platform/ui/Painter.h"
 #include "platform/FormatText.h"
+#include "platform/ui/Painter.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 
 namespace shakeplay {

@@ -4,11 +4,11 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include "shakeplay/panel/qt/ControlPanel.h"
-#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/app/AboutDialog.h"
 #include "shakeplay/app/DocServices.h"
 #include "shakeplay/app/WindowLayout.h"
+#include "shakeplay/core/ShakeplayDoc.h"
+#include "shakeplay/panel/qt/ControlPanel.h"
 #include "shakeplay/qt/BoxWidget.h"
 #include "shakeplay/qt/ColourBarWidget.h"
 #include "shakeplay/qt/ShakeplayViewWidget.h"
@@ -59,10 +59,14 @@ void CMainFrame::watch(QObject* object) {
 
 QWidget* CMainFrame::widgetOf(Child child) const {
   switch (child) {
-    case Child::ModelView: return modelView_;
-    case Child::ColourBar: return colourBar_;
-    case Child::ControlPanel: return controlFrame_;
-    case Child::OrientationBox: return box_;
+    case Child::ModelView:
+      return modelView_;
+    case Child::ColourBar:
+      return colourBar_;
+    case Child::ControlPanel:
+      return controlFrame_;
+    case Child::OrientationBox:
+      return box_;
   }
   return nullptr;
 }
@@ -91,7 +95,8 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ChildAdded:
       if (auto* added = static_cast<QChildEvent*>(event)->child(); added->isWidgetType()) watch(added);
       break;
-    default: break;
+    default:
+      break;
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -11,10 +11,10 @@
 #include "platform/ui/qt/QtApplication.h"
 #include "platform/ui/qt/QtIcon.h"
 #include "platform/ui/qt/QtServices.h"
-#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/app/AboutDialog.h"
 #include "shakeplay/app/DocServices.h"
 #include "shakeplay/app/Resources.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/qt/MainFrame.h"
 #include "shakeplay/qt/OpenGLSupport.h"
 
@@ -39,8 +39,9 @@ int CShakeplayApp::InitInstance(int argc, char** argv) {
   if (!doc.OnNewDocument()) return doc.exitCode();
 
   const QColor menu = QApplication::palette().color(QPalette::Window);
-  shakeplay::CMainFrame frame(doc, ui::Rgb{static_cast<std::uint8_t>(menu.red()), static_cast<std::uint8_t>(menu.green()),
-                                           static_cast<std::uint8_t>(menu.blue())});
+  shakeplay::CMainFrame frame(
+      doc, ui::Rgb{static_cast<std::uint8_t>(menu.red()), static_cast<std::uint8_t>(menu.green()),
+                   static_cast<std::uint8_t>(menu.blue())});
   frame.showAtStart();
   return QApplication::exec();
 }

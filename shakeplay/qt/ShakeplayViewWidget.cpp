@@ -16,10 +16,14 @@ namespace {
 
 std::optional<MouseButton> buttonOf(Qt::MouseButton button) {
   switch (button) {
-    case Qt::LeftButton: return MouseButton::Left;
-    case Qt::MiddleButton: return MouseButton::Middle;
-    case Qt::RightButton: return MouseButton::Right;
-    default: return std::nullopt;
+    case Qt::LeftButton:
+      return MouseButton::Left;
+    case Qt::MiddleButton:
+      return MouseButton::Middle;
+    case Qt::RightButton:
+      return MouseButton::Right;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -75,7 +79,8 @@ void ShakeplayViewWidget::showMenu() {
     action->setEnabled(item.enabled);
     action->setData(item.id);
   }
-  if (const QAction* chosen = menu.exec(QCursor::pos())) carryOut(view_.navigation.menuCommand(chosen->data().toInt()));
+  if (const QAction* chosen = menu.exec(QCursor::pos()))
+    carryOut(view_.navigation.menuCommand(chosen->data().toInt()));
 }
 
 void ShakeplayViewWidget::mousePressEvent(QMouseEvent* event) {
@@ -103,10 +108,17 @@ void ShakeplayViewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ShakeplayViewWidget::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_Control: carryOut(view_.navigation.controlKey(true)); break;
-    case Qt::Key_F: nudgeWidth(); break;
-    case Qt::Key_F1: links().showAbout(); break;
-    default: QOpenGLWidget::keyPressEvent(event);
+    case Qt::Key_Control:
+      carryOut(view_.navigation.controlKey(true));
+      break;
+    case Qt::Key_F:
+      nudgeWidth();
+      break;
+    case Qt::Key_F1:
+      links().showAbout();
+      break;
+    default:
+      QOpenGLWidget::keyPressEvent(event);
   }
 }
 

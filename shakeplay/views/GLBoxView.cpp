@@ -33,19 +33,21 @@ Vertex corner(float h, int sx, int sy, int sz) {
 void cube() {
   const float c = kCube;
   glColor3f(0.2f, 0.6f, 1.0f);
-  vertices(GL_QUADS, {corner(c, -1, -1, 1), corner(c, 1, -1, 1), corner(c, 1, 1, 1), corner(c, -1, 1, 1),        // front
-                      corner(c, -1, -1, -1), corner(c, -1, 1, -1), corner(c, 1, 1, -1), corner(c, 1, -1, -1),    // back
-                      corner(c, -1, -1, -1), corner(c, -1, -1, 1), corner(c, -1, 1, 1), corner(c, -1, 1, -1),    // left
-                      corner(c, 1, -1, -1), corner(c, 1, 1, -1), corner(c, 1, 1, 1), corner(c, 1, -1, 1),        // right
-                      corner(c, -1, -1, -1), corner(c, 1, -1, -1), corner(c, 1, -1, 1), corner(c, -1, -1, 1),    // bottom
-                      corner(c, -1, 1, -1), corner(c, -1, 1, 1), corner(c, 1, 1, 1), corner(c, 1, 1, -1)});     // top
+  vertices(GL_QUADS,
+           {corner(c, -1, -1, 1),  corner(c, 1, -1, 1),  corner(c, 1, 1, 1),  corner(c, -1, 1, 1),   // front
+            corner(c, -1, -1, -1), corner(c, -1, 1, -1), corner(c, 1, 1, -1), corner(c, 1, -1, -1),  // back
+            corner(c, -1, -1, -1), corner(c, -1, -1, 1), corner(c, -1, 1, 1), corner(c, -1, 1, -1),  // left
+            corner(c, 1, -1, -1),  corner(c, 1, 1, -1),  corner(c, 1, 1, 1),  corner(c, 1, -1, 1),   // right
+            corner(c, -1, -1, -1), corner(c, 1, -1, -1), corner(c, 1, -1, 1), corner(c, -1, -1, 1),  // bottom
+            corner(c, -1, 1, -1),  corner(c, -1, 1, 1),  corner(c, 1, 1, 1),  corner(c, 1, 1, -1)});  // top
 }
 
 void cubeEdgesAndAxes() {
   const float a = kEdge;
   // The top and right edges of the back face, the front face, and back to front.
   vertices(GL_LINE_STRIP, {corner(a, -1, 1, -1), corner(a, 1, 1, -1), corner(a, 1, -1, -1)});
-  vertices(GL_LINE_LOOP, {corner(a, -1, -1, 1), corner(a, 1, -1, 1), corner(a, 1, 1, 1), corner(a, -1, 1, 1)});
+  vertices(GL_LINE_LOOP,
+           {corner(a, -1, -1, 1), corner(a, 1, -1, 1), corner(a, 1, 1, 1), corner(a, -1, 1, 1)});
   vertices(GL_LINES, {corner(a, -1, 1, -1), corner(a, -1, 1, 1), corner(a, 1, 1, -1), corner(a, 1, 1, 1),
                       corner(a, 1, -1, -1), corner(a, 1, -1, 1)});
   // The axes from the back lower left corner, which also draw the remaining cube edges.

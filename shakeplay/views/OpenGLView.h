@@ -11,11 +11,24 @@
 namespace shakeplay {
 
 // Set-up failures, by index; the view keeps the first one.
-enum GlError { kNoError, kNoDC, kChoosePixelFormat, kSelectPixelFormat, kCreateContext, kMakeCurrent,
-               kDeleteContext, kSwapBuffers };
-inline constexpr std::array<const char*, 8> kGlErrorTexts{
-    "No Error",           "Unable to get a DC",      "ChoosePixelFormat failed", "SelectPixelFormat failed",
-    "wglCreateContext failed", "wglMakeCurrent failed", "wglDeleteContext failed", "SwapBuffers failed"};
+enum GlError {
+  kNoError,
+  kNoDC,
+  kChoosePixelFormat,
+  kSelectPixelFormat,
+  kCreateContext,
+  kMakeCurrent,
+  kDeleteContext,
+  kSwapBuffers
+};
+inline constexpr std::array<const char*, 8> kGlErrorTexts{"No Error",
+                                                          "Unable to get a DC",
+                                                          "ChoosePixelFormat failed",
+                                                          "SelectPixelFormat failed",
+                                                          "wglCreateContext failed",
+                                                          "wglMakeCurrent failed",
+                                                          "wglDeleteContext failed",
+                                                          "SwapBuffers failed"};
 
 // What a failed identification query gives.
 inline constexpr const char* kNoInformation = "no-information-available";

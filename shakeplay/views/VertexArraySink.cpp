@@ -4,7 +4,8 @@
 
 namespace shakeplay {
 
-void VertexArraySink::colouredTriangles(const FramePoint* points, const int* corners, std::size_t cornerCount) {
+void VertexArraySink::colouredTriangles(const FramePoint* points, const int* corners,
+                                        std::size_t cornerCount) {
   // The colours are opaque (alpha 1): blending would give the same pixels at a cost per pixel.
   const GLboolean blending = glIsEnabled(GL_BLEND);
   glDisable(GL_BLEND);

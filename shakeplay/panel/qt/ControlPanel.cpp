@@ -11,7 +11,8 @@ namespace shakeplay {
 ControlPanel CreateControlPanel(CShakeplayDoc& doc, QWidget* parent, ui::Rgb panelColour) {
   auto view = std::make_unique<CControlView>(doc, panelColour);
   CControlView* const panel = view.get();
-  QWidget* const widget = ui::qt::embedChildForm(std::move(view), parent, ui::qt::FormUnits::OfTemplatePixels);
+  QWidget* const widget =
+      ui::qt::embedChildForm(std::move(view), parent, ui::qt::FormUnits::OfTemplatePixels);
   widget->lower();
   return {widget, panel};
 }

@@ -26,8 +26,8 @@ class CControlView;
 class CShakeplayDoc;
 
 struct ControlPanel {
-  QWidget* widget = nullptr;      // owned by the parent
-  CControlView* view = nullptr;   // owned by the widget (the application's m_pControlView)
+  QWidget* widget = nullptr;     // owned by the parent
+  CControlView* view = nullptr;  // owned by the widget (the application's m_pControlView)
 };
 
 // panelColour: the system menu colour that the application reads once.

@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "host/results/frd/FrdFile.h"
-#include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/core/Services.h"
+#include "shakeplay/core/ShakeplayDoc.h"
 #include "tests/host/HostProcess.h"
 #include "tests/host/frd/BoxMesh.h"
 #include "tests/host/frd/SurfaceChecks.h"
@@ -32,13 +32,15 @@ bool ccxInstalled() {
 class CalculixRun : public testing::Test {
  protected:
   void SetUp() override {
-    if (!ccxInstalled()) GTEST_SKIP() << "ccx is not installed (Debian package calculix-ccx): CalculiX runs are skipped";
+    if (!ccxInstalled())
+      GTEST_SKIP() << "ccx is not installed (Debian package calculix-ccx): CalculiX runs are skipped";
   }
 
   // Solves the deck in the test's folder; the path of its .frd file.
   fs::path solve(const BoxMesh& mesh, int modes, const std::string& job, bool shellsAsShells = false) {
     host::test::writeFile(folder.file(job + ".inp"), frequencyDeck(mesh, modes, shellsAsShells));
-    const std::string command = "cd '" + folder.file("").string() + "' && OMP_NUM_THREADS=1 ccx -i " + job + " > " + job + ".log 2>&1";
+    const std::string command = "cd '" + folder.file("").string() + "' && OMP_NUM_THREADS=1 ccx -i " + job +
+                                " > " + job + ".log 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0) << host::test::readFile(folder.file(job + ".log"));
     return folder.file(job + ".frd");
   }
@@ -58,7 +60,8 @@ class CalculixRun : public testing::Test {
 TEST_F(CalculixRun, ACantileverSwingsInItsSecondModeInShakeplay) {
   const fs::path frd = solve(boxMesh(Cell::Hex20, {4, 1, 1}, {1.2, 0.1, 0.08}, false), 4, "cantilever");
   const std::string res = folder.file("cantilever.res").string();
-  const host::test::HostRun run = makeResult({"--from-frd", frd.string(), "--mode", "2", "--periods", "2", "--steps", "37", "--out", res});
+  const host::test::HostRun run = makeResult(
+      {"--from-frd", frd.string(), "--mode", "2", "--periods", "2", "--steps", "37", "--out", res});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')), res + ": 56 points, 108 triangles, 1 modes, 37 steps");
 
@@ -72,7 +75,8 @@ TEST_F(CalculixRun, ACantileverSwingsInItsSecondModeInShakeplay) {
   EXPECT_EQ(doc.result().edgePointCount, 4 * 9 + 4 * 3 + 4 * 3);
   EXPECT_EQ(doc.result().modeCount, 1);
   EXPECT_EQ(doc.result().stepCount, 37);
-  EXPECT_NE(doc.result().title.find("DISPLACEMENT Y - BOX OF C3D20: mode 2 at "), std::string::npos) << doc.result().title;
+  EXPECT_NE(doc.result().title.find("DISPLACEMENT Y - BOX OF C3D20: mode 2 at "), std::string::npos)
+      << doc.result().title;
   // Two periods of the mode in 1 / f2.
   const double f2 = 2.0 / doc.result().StepPhysicalTime(36);
   EXPECT_NEAR(f2, 58.0, 58.0 * 0.04);
@@ -94,13 +98,15 @@ TEST_F(CalculixRun, ACantileverSwingsInItsSecondModeInShakeplay) {
     largestZ = std::max(largestZ, std::abs(doc.result().shape[2][p]));
   }
   EXPECT_EQ(tipY, 32767);
-  EXPECT_LT(largestZ * doc.result().dispScale[2], 0.05 * tipY * doc.result().dispScale[1]);  // hardly any motion in z
+  EXPECT_LT(largestZ * doc.result().dispScale[2],
+            0.05 * tipY * doc.result().dispScale[1]);  // hardly any motion in z
 }
 
 TEST_F(CalculixRun, AllModesRingDownAfterAnImpulseAndAMissingModeIsRefused) {
   const fs::path frd = solve(boxMesh(Cell::Hex8, {6, 1, 1}, {1.2, 0.1, 0.08}, false), 4, "impulse");
   const std::string res = folder.file("impulse.res").string();
-  host::test::HostRun run = makeResult({"--from-frd", frd.string(), "--impulse", "--damping", "0.03", "--out", res});
+  host::test::HostRun run =
+      makeResult({"--from-frd", frd.string(), "--impulse", "--damping", "0.03", "--out", res});
   ASSERT_EQ(run.exitCode, 0) << run.err;
 
   shakeplay::ConsoleServices services;
@@ -109,7 +115,8 @@ TEST_F(CalculixRun, AllModesRingDownAfterAnImpulseAndAMissingModeIsRefused) {
   ASSERT_EQ(doc.ReadModel(""), 0);
   EXPECT_EQ(doc.result().modeCount, 4);
   EXPECT_GE(doc.result().stepCount, 101);
-  EXPECT_NE(doc.result().title.find("modes 1-4 after an impulse, damping 3%"), std::string::npos) << doc.result().title;
+  EXPECT_NE(doc.result().title.find("modes 1-4 after an impulse, damping 3%"), std::string::npos)
+      << doc.result().title;
 
   run = makeResult({"--from-frd", frd.string(), "--mode", "9", "--out", res});
   EXPECT_EQ(run.exitCode, 2);
@@ -131,7 +138,8 @@ TEST_P(CalculixElementRun, GivesAClosedSurfaceThatFacesOut) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, CalculixElementRun,
-                         testing::Values(Cell::Hex8, Cell::Hex20, Cell::Wedge6, Cell::Wedge15, Cell::Tet4, Cell::Tet10),
+                         testing::Values(Cell::Hex8, Cell::Hex20, Cell::Wedge6, Cell::Wedge15, Cell::Tet4,
+                                         Cell::Tet10),
                          [](const auto& test) { return std::string(ccxName(test.param)); });
 
 // An 8-node shell plate 1.3 x 0.7 of 3 x 2 elements, 0.02 thick: as ccx writes it by default, a

@@ -80,12 +80,12 @@ TEST(ZoomCursor, AGlassRingWithAHandleOnATransparentGround) {
   ASSERT_TRUE(cursor.valid());
   ASSERT_EQ(cursor.width, 32);
   const int hx = kZoomCursorHotSpot.x, hy = kZoomCursorHotSpot.y;
-  EXPECT_EQ(alpha(cursor.pixel(hx, hy)), 0u);   // see-through in the glass
-  EXPECT_EQ(alpha(cursor.pixel(31, 0)), 0u);    // and around it
+  EXPECT_EQ(alpha(cursor.pixel(hx, hy)), 0u);  // see-through in the glass
+  EXPECT_EQ(alpha(cursor.pixel(31, 0)), 0u);   // and around it
   EXPECT_EQ(alpha(cursor.pixel(0, 31)), 0u);
   EXPECT_EQ(cursor.pixel(hx + 8, hy), 0xFF000000u);  // the ring, radius 8, in black
   EXPECT_EQ(cursor.pixel(hx, hy - 8), 0xFF000000u);
-  EXPECT_EQ(cursor.pixel(24, 24), 0xFF000000u);      // the handle
+  EXPECT_EQ(cursor.pixel(24, 24), 0xFF000000u);       // the handle
   EXPECT_EQ(cursor.pixel(hx + 10, hy), 0xFFFFFFFFu);  // the white rim outside the ring
 }
 

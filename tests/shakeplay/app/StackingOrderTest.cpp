@@ -9,7 +9,8 @@ namespace shakeplay {
 namespace {
 
 using Order = std::vector<Child>;
-constexpr Child M = Child::ModelView, C = Child::ColourBar, P = Child::ControlPanel, B = Child::OrientationBox;
+constexpr Child M = Child::ModelView, C = Child::ColourBar, P = Child::ControlPanel,
+                B = Child::OrientationBox;
 
 TEST(StackingOrder, StartsInCreationOrder) {
   StackingOrder stacking;

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <vector>
 
-#include "shakeplay/core/ModalSums.h"
 #include "shakeplay/core/ColourTable.h"
+#include "shakeplay/core/ModalSums.h"
 #include "tests/shakeplay/support/TestModel.h"
 
 namespace shakeplay {
@@ -92,11 +92,13 @@ TEST(ModalSums, APairOfRowsSumsAsEachRowAlone) {
   }
   for (std::size_t i = 0; i < table.size(); ++i) table[i] = static_cast<std::int32_t>(i * 37719) - 500000;
   const std::uint8_t used[kRows] = {1, 0, 1, 1, 0, 1, 1, 1, 0};
-  for (const std::uint8_t* which : {static_cast<const std::uint8_t*>(used), static_cast<const std::uint8_t*>(nullptr)}) {
+  for (const std::uint8_t* which :
+       {static_cast<const std::uint8_t*>(used), static_cast<const std::uint8_t*>(nullptr)}) {
     std::vector<std::int32_t> aloneA(kRows, 99), aloneB(kRows, 99), pairA(kRows, 99), pairB(kRows, 99);
     modalRowSums(rowA.data(), table.data(), kModes, kRows, which, aloneA.data());
     modalRowSums(rowB.data(), table.data(), kModes, kRows, which, aloneB.data());
-    modalRowSumPairs(rowA.data(), rowB.data(), table.data(), kModes, kRows, which, pairA.data(), pairB.data());
+    modalRowSumPairs(rowA.data(), rowB.data(), table.data(), kModes, kRows, which, pairA.data(),
+                     pairB.data());
     EXPECT_EQ(pairA, aloneA);
     EXPECT_EQ(pairB, aloneB);
     EXPECT_EQ(pairA[1], which == nullptr ? aloneA[1] : 99);  // unused rows are left alone
@@ -112,7 +114,7 @@ TEST(Animation, WithOneSubFramePerStepEveryTickShowsThatStep) {
     d.AdvanceFrame();
     ASSERT_EQ(d.animation().currentFrame(), tick);
     const FramePoint& p1 = d.animation().points()[1];
-    EXPECT_FLOAT_EQ(p1.value, 2.0f * tick);                                // X sum of point 1
+    EXPECT_FLOAT_EQ(p1.value, 2.0f * tick);                                         // X sum of point 1
     EXPECT_FLOAT_EQ(p1.x, d.result().restPoints[1].x + 2.0f * tick * 0.5f * 2.0f);  // sum x scale x coef
     EXPECT_FLOAT_EQ(p1.y, d.result().restPoints[1].y + 4.0f * tick * 0.25f * 2.0f);
     EXPECT_FLOAT_EQ(p1.z, d.result().restPoints[1].z + 3.0f * tick * 2.0f);
@@ -190,9 +192,10 @@ TEST(Animation, TheFirstFrameInterpolatesTheStartTimeInsideTheFirstStep) {
   data.timeStart = 1.06f;  // 0.6 of the way from step 10 (10, 20) to step 11 (11, 22)
   Loaded l(data);
   l.doc.applyChoice({.deformed = true});
-  EXPECT_FLOAT_EQ(l.doc.animation().points()[0].value, 10.0f);                         // trunc(10.6)
-  EXPECT_FLOAT_EQ(l.doc.animation().points()[0].y, l.doc.result().restPoints[0].y + 21 * 0.25f);  // trunc(21.2)
-  EXPECT_FLOAT_EQ(l.doc.animation().pointIncrements()[0].value, 1.0f);       // toward 11, smooth 1
+  EXPECT_FLOAT_EQ(l.doc.animation().points()[0].value, 10.0f);  // trunc(10.6)
+  EXPECT_FLOAT_EQ(l.doc.animation().points()[0].y,
+                  l.doc.result().restPoints[0].y + 21 * 0.25f);         // trunc(21.2)
+  EXPECT_FLOAT_EQ(l.doc.animation().pointIncrements()[0].value, 1.0f);  // toward 11, smooth 1
 }
 
 TEST(Animation, MagnitudeColoursByDisplacementLengthOver255) {
@@ -239,7 +242,8 @@ class FrameCatcher : public SceneRenderer {
   FrameCatcher(const CShakeplayDoc& doc, int tick) : doc_(doc), tick_(tick) {}
   void RenderScene() override {
     if (renders++ != tick_) return;
-    for (const FramePoint& p : doc_.animation().points()) points.push_back({p.x, p.y, p.z, p.red, p.green, p.blue, p.value});
+    for (const FramePoint& p : doc_.animation().points())
+      points.push_back({p.x, p.y, p.z, p.red, p.green, p.blue, p.value});
     for (const FrameEdge& e : doc_.animation().edges()) edges.push_back({e.x, e.y, e.z});
   }
   int renders = 0;
@@ -259,12 +263,13 @@ TEST(Animation, TheFrameAtAnIndexIsWhatTheWindowDrawsAtThatTickAndLeavesTheWindo
   };
   // The window runs from step 10 to step 35; its loop has 25 sub-frames at one per step.
   const Case cases[] = {
-      {0, 0, false, 0}, {0, 0, false, 6}, {0, 1, true, 9}, {1, 0, true, 13},  // within a step, at 5 per step
-      {0, 2, true, 24}, {0, 0, true, 25}, {0, 0, true, 31},                   // the last, then the loop again
+      {0, 0, false, 0}, {0, 0, false, 6}, {0, 1, true, 9},  {1, 0, true, 13},  // within a step, at 5 per step
+      {0, 2, true, 24}, {0, 0, true, 25}, {0, 0, true, 31},  // the last, then the loop again
   };
   for (const Case& c : cases) {
     Loaded l(test::smallResult(40, 10, 35));
-    ASSERT_TRUE(l.doc.applyChoice({.deformed = c.deformed, .coefIndex = c.coefIndex, .smoothIndex = c.smoothIndex}));
+    ASSERT_TRUE(
+        l.doc.applyChoice({.deformed = c.deformed, .coefIndex = c.coefIndex, .smoothIndex = c.smoothIndex}));
     for (int tick = 0; tick < 3; ++tick) l.doc.AdvanceFrame();  // the window is on its way
     const Animation& shown = l.doc.animation();
     const int frameBefore = shown.currentFrame();

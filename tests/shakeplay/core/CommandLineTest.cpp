@@ -38,7 +38,8 @@ TEST(ShakeplayStart, RefusesAMissingPathANegativeAndAnUnknownComponent) {
   const StartCase cases[] = {
       {{"shakeplay"}, "Movie: Invalid syntax!\n"},
       {{"shakeplay", "run.res", "-1"}, "Movie: Invalid syntax!\n"},
-      {{"shakeplay", "run.res", "4"}, "Movie: Invalid component 4! Use 0 (X), 1 (Y), 2 (Z) or 3 (MAGNITUDE).\n"},
+      {{"shakeplay", "run.res", "4"},
+       "Movie: Invalid component 4! Use 0 (X), 1 (Y), 2 (Z) or 3 (MAGNITUDE).\n"},
   };
   for (const StartCase& c : cases) {
     platform::setCommandLine(c.words);

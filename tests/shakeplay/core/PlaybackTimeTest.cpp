@@ -30,12 +30,12 @@ TEST(PlaybackTime, TheTimeShownIsTheWindowsEndsOrTheStepReached) {
   // Worked out apart from the code, from the float values the file holds; the step reached is
   // frame / 12, and the width is (time - 2.53) / 0.35 of 390 pixels, truncated.
   const Case cases[] = {
-      {127, 2.5299999713897705, 0},    // the first sub-frame shows the start time itself
-      {128, 2.5, 0},                   // step 10 lies before the start time: no fill, not less
-      {170, 2.699999988079071, 189},   // step 14
-      {197, 2.800000011920929, 300},   // step 16
-      {210, 2.850000023841858, 356},   // step 17, one before the last sub-frame
-      {211, 2.880000114440918, 390},   // the last sub-frame shows the end time
+      {127, 2.5299999713897705, 0},   // the first sub-frame shows the start time itself
+      {128, 2.5, 0},                  // step 10 lies before the start time: no fill, not less
+      {170, 2.699999988079071, 189},  // step 14
+      {197, 2.800000011920929, 300},  // step 16
+      {210, 2.850000023841858, 356},  // step 17, one before the last sub-frame
+      {211, 2.880000114440918, 390},  // the last sub-frame shows the end time
       {215, 2.880000114440918, 390},
   };
   for (const Case& c : cases) {
@@ -54,7 +54,8 @@ TEST(PlaybackTime, AnEmptyWindowFillsNoBar) {
 
 TEST(PlaybackTime, SubFramesOutsideTheStepTableShowTheNearestStep) {
   Window w(window(-1e30f, 2.88f));  // the start frame saturates far below step 0
-  EXPECT_DOUBLE_EQ(w.doc.animation().timeShownAt(w.doc.animation().startFrame() + 5), 2.0);  // step 0, not a read before the table
+  EXPECT_DOUBLE_EQ(w.doc.animation().timeShownAt(w.doc.animation().startFrame() + 5),
+                   2.0);  // step 0, not a read before the table
 }
 
 TEST(PlaybackTime, ASmoothChoiceRewindsAndRendersTheNewFirstFrame) {

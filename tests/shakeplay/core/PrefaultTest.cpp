@@ -70,7 +70,8 @@ TEST(Prefaulter, ALargeModelLoadsItsTablesWhole) {
   CShakeplayDoc doc(services);
   ASSERT_EQ(test::load(doc, data), 0);
   for (int c = 0; c < 3; ++c) {
-    EXPECT_TRUE(std::equal(doc.result().shape[c].begin(), doc.result().shape[c].end(), data.shapes[c].begin(), data.shapes[c].end()))
+    EXPECT_TRUE(std::equal(doc.result().shape[c].begin(), doc.result().shape[c].end(), data.shapes[c].begin(),
+                           data.shapes[c].end()))
         << c;
   }
 }
@@ -79,7 +80,8 @@ TEST(Prefaulter, ALargeModelCutInsideATableIsReportedAsThatTable) {
   const host::results::ResultData data = largeResult();
   const std::vector<unsigned char> bytes = host::results::encodeResultFile(data);
   const std::vector<host::results::ResultItem> items = host::results::resultFileItems(data);
-  const auto item = std::find_if(items.begin(), items.end(), [](const auto& i) { return i.name == "Y shapes of points"; });
+  const auto item =
+      std::find_if(items.begin(), items.end(), [](const auto& i) { return i.name == "Y shapes of points"; });
   ASSERT_NE(item, items.end());
   for (const std::uint64_t cut : {item->offset + item->size / 3, item->offset + item->size - 1}) {
     test::RecordingServices services;

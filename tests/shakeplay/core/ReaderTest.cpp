@@ -42,7 +42,8 @@ TEST(ResultReader, FillsTheDocumentFromAValidFile) {
   EXPECT_EQ(doc.animation().coef(), 0.5f);
   EXPECT_EQ(doc.result().coefBase, 0.5f);
   EXPECT_EQ(doc.result().chainLength[0], 3);
-  EXPECT_EQ((std::vector<int>(doc.result().pointUsed.begin(), doc.result().pointUsed.end())), (std::vector<int>{1, 1, 1, 1, 0}));
+  EXPECT_EQ((std::vector<int>(doc.result().pointUsed.begin(), doc.result().pointUsed.end())),
+            (std::vector<int>{1, 1, 1, 1, 0}));
   EXPECT_EQ(doc.result().triangleShown[1], 1);
 }
 
@@ -91,13 +92,19 @@ TEST(ResultReader, RefusesInconsistentFilesWithAClearMessage) {
        "Invalid TRIANGLE: point index 5 outside 0..4 !"},
       {"negative corner", [](ResultData& d) { d.triangles[0] = -1; },
        "Invalid TRIANGLE: point index -1 outside 0..4 !"},
-      {"too many polylines", [](ResultData& d) { d.edges = {{1, 0, 0, 0}, {2, 0, 0, 0}, {0, 0, 0, 0}}; },
+      {"too many polylines",
+       [](ResultData& d) {
+         d.edges = {{1, 0, 0, 0}, {2, 0, 0, 0}, {0, 0, 0, 0}};
+       },
        "Invalid EDGES: more polylines than the 1 announced !"},
       {"more polylines than points", [](ResultData& d) { d.chainCount = 2147483647; },
        "Invalid EDGES: 2147483647 polylines announced for 3 edge points !"},
-      {"negative polyline", [](ResultData& d) { d.edges[0].n = -3; }, "Invalid EDGES: polyline of -3 points !"},
-      {"lengths short", [](ResultData& d) { d.edges[0].n = 2; }, "Invalid EDGES: polylines hold 2 points, not 3 !"},
-      {"lengths long", [](ResultData& d) { d.edges[0].n = 4; }, "Invalid EDGES: polylines hold 4 points, not 3 !"},
+      {"negative polyline", [](ResultData& d) { d.edges[0].n = -3; },
+       "Invalid EDGES: polyline of -3 points !"},
+      {"lengths short", [](ResultData& d) { d.edges[0].n = 2; },
+       "Invalid EDGES: polylines hold 2 points, not 3 !"},
+      {"lengths long", [](ResultData& d) { d.edges[0].n = 4; },
+       "Invalid EDGES: polylines hold 4 points, not 3 !"},
       {"first step negative", [](ResultData& d) { d.firstStep = -1; },
        "Invalid step header: 2 modes, 30 steps, first step -1, last step 29 !"},
       {"last step beyond", [](ResultData& d) { d.lastStep = 30; },
@@ -110,7 +117,8 @@ TEST(ResultReader, RefusesInconsistentFilesWithAClearMessage) {
        "Invalid step times: steps 0 and 1 have the same time !"},
       {"last step of no length", [](ResultData& d) { d.stepTime[28] = d.stepTime[29]; },
        "Invalid step times: steps 28 and 29 have the same time !"},
-      {"no time scale", [](ResultData& d) { d.timeScale = 0; }, "Invalid step times: steps 0 and 1 have the same time !"},
+      {"no time scale", [](ResultData& d) { d.timeScale = 0; },
+       "Invalid step times: steps 0 and 1 have the same time !"},
   };
   for (const RefusalCase& c : cases) {
     RecordingServices services;
@@ -192,8 +200,10 @@ TEST(ResultReader, ATriangleTableOfSeveralPiecesIsCheckedAndMarkedWhole) {
   CShakeplayDoc doc(services);
   const ResultData data = manyTriangles();
   ASSERT_EQ(load(doc, data), 0);
-  EXPECT_EQ(std::vector<std::int32_t>(doc.result().triangles.begin(), doc.result().triangles.end()), data.triangles);
-  EXPECT_EQ((std::vector<int>(doc.result().pointUsed.begin(), doc.result().pointUsed.end())), (std::vector<int>{1, 1, 1, 1, 1}));
+  EXPECT_EQ(std::vector<std::int32_t>(doc.result().triangles.begin(), doc.result().triangles.end()),
+            data.triangles);
+  EXPECT_EQ((std::vector<int>(doc.result().pointUsed.begin(), doc.result().pointUsed.end())),
+            (std::vector<int>{1, 1, 1, 1, 1}));
 
   // The first bad index in file order is named, whichever piece holds it.
   const std::size_t late = data.triangles.size() - 2, early = 100;

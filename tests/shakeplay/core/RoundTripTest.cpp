@@ -18,7 +18,9 @@ using host::results::ResultModel;
 
 class TempFile {
  public:
-  TempFile() : path_(fs::temp_directory_path() / ("shakeplay-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++) + ".res")) {}
+  TempFile()
+      : path_(fs::temp_directory_path() /
+              ("shakeplay-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++) + ".res")) {}
   ~TempFile() { fs::remove(path_); }
   std::string path() const { return path_.string(); }
 
@@ -46,7 +48,8 @@ TEST(ResultRoundTrip, ThePlateReadsBackAndPlaysItsPhysicalMotion) {
   EXPECT_EQ(doc.result().firstStep, 0);
   EXPECT_EQ(doc.result().lastStep, 399);
   EXPECT_EQ(doc.animation().smooth(), 1);
-  EXPECT_EQ(doc.result().title, "****** KORVENA 3.52 : DISPLACEMENT ZCLAMPED PLATE, IMPACT AT FREE CORNER *******");
+  EXPECT_EQ(doc.result().title,
+            "****** KORVENA 3.52 : DISPLACEMENT ZCLAMPED PLATE, IMPACT AT FREE CORNER *******");
 
   // The free corner's Z displacement at every step, against the model's own sum of modes.
   const int corner = 81 * 31 - 1;
@@ -59,7 +62,9 @@ TEST(ResultRoundTrip, ThePlateReadsBackAndPlaysItsPhysicalMotion) {
     for (int k = 0; k < 3; ++k) {
       expected += static_cast<double>(model.modeShapes[2][corner * 3 + k]) * model.modalCoords[step * 3 + k];
     }
-    EXPECT_NEAR(doc.animation().points()[corner].z - doc.result().restPoints[corner].z, expected, 2e-4 * range) << step;
+    EXPECT_NEAR(doc.animation().points()[corner].z - doc.result().restPoints[corner].z, expected,
+                2e-4 * range)
+        << step;
     EXPECT_GE(doc.animation().points()[corner].value, -0.01f);  // float targets round
     EXPECT_LE(doc.animation().points()[corner].value, 250.01f);
   }
@@ -73,7 +78,8 @@ TEST(ResultRoundTrip, TheWritersScalesKeepEveryModalSumWithin32Bits) {
       for (int p = 0; p < d.pointCount; ++p) {
         std::int64_t sum = 0;
         for (int k = 0; k < d.modeCount; ++k) {
-          sum += static_cast<std::int64_t>(d.modalCoord[s * d.modeCount + k]) * d.shapes[c][p * d.modeCount + k];
+          sum +=
+              static_cast<std::int64_t>(d.modalCoord[s * d.modeCount + k]) * d.shapes[c][p * d.modeCount + k];
         }
         largest = std::max(largest, std::abs(sum));
       }
@@ -83,7 +89,8 @@ TEST(ResultRoundTrip, TheWritersScalesKeepEveryModalSumWithin32Bits) {
   EXPECT_GT(largest, std::int64_t{1} << 28);  // and use most of the range
   // The colour scale maps each direction's range of sums onto 0..250.
   for (int c = 0; c < 3; ++c) {
-    EXPECT_NEAR(d.ranges[2 * c], d.colourOffset[c] * d.dispScale[c], 1e-6 * std::fabs(d.ranges[2 * c]) + 1e-9);
+    EXPECT_NEAR(d.ranges[2 * c], d.colourOffset[c] * d.dispScale[c],
+                1e-6 * std::fabs(d.ranges[2 * c]) + 1e-9);
     const double top = (d.ranges[2 * c + 1] / d.dispScale[c] - d.colourOffset[c]) * d.colourScale[c];
     EXPECT_NEAR(top, 250.0, 0.01);
   }
@@ -95,7 +102,7 @@ TEST(ResultRoundTrip, MakeResultWritesASyntheticModelOfTheAskedSize) {
   host::results::addMakeResultCommand(app);
   const std::string out = file.path();
   const char* argv[] = {"korvena-host", "make-result", "--model", "synthetic", "--points", "1000",
-                        "--modes", "7", "--steps", "12", "--out", out.c_str()};
+                        "--modes",      "7",           "--steps", "12",        "--out",    out.c_str()};
   app.parse(static_cast<int>(std::size(argv)), argv);
 
   test::RecordingServices services;

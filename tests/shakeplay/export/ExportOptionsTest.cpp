@@ -13,9 +13,9 @@ ParsedOptions parse(std::vector<std::string> words) {
 }
 
 TEST(ExportOptions, EverySettingIsTaken) {
-  const ParsedOptions parsed =
-      parse({"beam.res", "--component", "1", "--deformed", "--coef", "7", "--smooth", "3", "--size", "801x599",
-             "--view", "x30,Y-12.5,z+90", "--frames", "48", "--fps", "12", "--colour-bar", "--out", "clips/beam.GIF"});
+  const ParsedOptions parsed = parse({"beam.res", "--component", "1", "--deformed", "--coef", "7", "--smooth",
+                                      "3", "--size", "801x599", "--view", "x30,Y-12.5,z+90", "--frames", "48",
+                                      "--fps", "12", "--colour-bar", "--out", "clips/beam.GIF"});
   ASSERT_TRUE(parsed.options) << parsed.message;
   const ExportOptions& o = *parsed.options;
   EXPECT_EQ(o.resultPath, "beam.res");

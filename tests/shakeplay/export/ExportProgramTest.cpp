@@ -46,8 +46,8 @@ class ExportProgram : public ::testing::Test {
   void SetUp() override {
     plate = folder.file("plate.res").string();
     small = folder.file("small.res").string();
-    writeBytes(plate,
-               host::results::encodeResultFile(host::results::encodeResultModel(host::results::makePlateModel())));
+    writeBytes(plate, host::results::encodeResultFile(
+                          host::results::encodeResultModel(host::results::makePlateModel())));
     writeBytes(small, host::results::encodeResultFile(test::smallResult()));
   }
   HostRun run(const std::vector<std::string>& arguments) {
@@ -60,7 +60,8 @@ class ExportProgram : public ::testing::Test {
 };
 
 TEST_F(ExportProgram, APngSeriesHasOneFilePerFrameWithTheColourBarUnderTheModel) {
-  const HostRun result = run({plate, "--size", "320x200", "--frames", "3", "--colour-bar", "--out", file("p.png")});
+  const HostRun result =
+      run({plate, "--size", "320x200", "--frames", "3", "--colour-bar", "--out", file("p.png")});
   ASSERT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out, file("p-0000.png") + " .. " + file("p-0002.png") + ": 3 frames of 320 x 237\n");
   EXPECT_FALSE(fs::exists(file("p-0003.png")));
@@ -117,7 +118,8 @@ TEST_F(ExportProgram, TurnsAreAboutTheScreensAxesInTheOrderGiven) {
 
 TEST_F(ExportProgram, AGifReadBackHasEveryFrameAtItsSizeAndLoops) {
   const mode_t mask = ::umask(022);
-  const HostRun gif = run({plate, "--size", "200x160", "--frames", "5", "--fps", "12", "--out", file("a.gif")});
+  const HostRun gif =
+      run({plate, "--size", "200x160", "--frames", "5", "--fps", "12", "--out", file("a.gif")});
   ::umask(mask);
   ASSERT_EQ(gif.exitCode, 0) << gif.err;
   EXPECT_EQ(gif.out, file("a.gif") + ": 5 frames of 200 x 160\n");
@@ -134,7 +136,8 @@ TEST_F(ExportProgram, AGifReadBackHasEveryFrameAtItsSizeAndLoops) {
   bool loops = false;
   for (int i = 0; i < read->SavedImages[0].ExtensionBlockCount; ++i) {
     const ExtensionBlock& block = read->SavedImages[0].ExtensionBlocks[i];
-    loops = loops || (block.ByteCount == 11 && std::string(reinterpret_cast<char*>(block.Bytes), 11) == "NETSCAPE2.0");
+    loops = loops ||
+            (block.ByteCount == 11 && std::string(reinterpret_cast<char*>(block.Bytes), 11) == "NETSCAPE2.0");
   }
   EXPECT_TRUE(loops);
   // Readable by others as far as the umask (022) lets them, as every other output.
@@ -146,7 +149,8 @@ TEST_F(ExportProgram, AGifReadBackHasEveryFrameAtItsSizeAndLoops) {
   ASSERT_EQ(run({plate, "--size", "200x160", "--frames", "1", "--out", file("b.png")}).exitCode, 0);
   const QImage png(QString::fromStdString(file("b-0000.png")));
   const SavedImage& first = read->SavedImages[0];
-  const ColorMapObject* map = first.ImageDesc.ColorMap != nullptr ? first.ImageDesc.ColorMap : read->SColorMap;
+  const ColorMapObject* map =
+      first.ImageDesc.ColorMap != nullptr ? first.ImageDesc.ColorMap : read->SColorMap;
   ASSERT_NE(map, nullptr);
   int far = 0;
   for (int y = 0; y < 160; ++y) {
@@ -163,7 +167,8 @@ TEST_F(ExportProgram, OneFrameAsVtuNamesItsCounts) {
   const HostRun result = run({small, "--component", "0", "--vtk", "4", "--out", file("f.vtu")});
   ASSERT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out, file("f.vtu") + ": frame 4, 4 points, 2 triangles\n");
-  EXPECT_EQ(host::test::readFile(file("f.vtu")).rfind("<?xml version=\"1.0\"?>\n<VTKFile type=\"UnstructuredGrid\"", 0),
+  EXPECT_EQ(host::test::readFile(file("f.vtu"))
+                .rfind("<?xml version=\"1.0\"?>\n<VTKFile type=\"UnstructuredGrid\"", 0),
             0u);
 }
 
@@ -214,7 +219,8 @@ TEST_F(ExportProgram, AnFfmpegThatGivesUpFailsTheExportAndLeavesNoFile) {
     result = run({small, "--size", "640x480", "--frames", "30", "--out", file("m.mp4")});
   }
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_NE(result.err.find("shakeplay-export: cannot write " + file("m.mp4") + ": ffmpeg"), std::string::npos)
+  EXPECT_NE(result.err.find("shakeplay-export: cannot write " + file("m.mp4") + ": ffmpeg"),
+            std::string::npos)
       << result.err;
   EXPECT_FALSE(fs::exists(file("m.mp4")));
 }
@@ -227,7 +233,9 @@ TEST_F(ExportProgram, WithoutFfmpegAnMp4IsRefusedBeforeAnythingIsRead) {
     result = run({file("nowhere.res"), "--out", file("m.mp4")});
   }
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err.rfind("shakeplay-export: an MP4 is made by the ffmpeg program, which is not installed", 0), 0u)
+  EXPECT_EQ(
+      result.err.rfind("shakeplay-export: an MP4 is made by the ffmpeg program, which is not installed", 0),
+      0u)
       << result.err;
 }
 
@@ -239,14 +247,19 @@ TEST_F(ExportProgram, BadInputIsRefusedWithAMessageAndExitCodeOne) {
     std::string said;
   };
   const std::vector<Case> cases{
-      {{file("nowhere.res"), "--out", file("x.gif")}, "Input File / " + file("nowhere.res") + " /was NOT FOUND !"},
+      {{file("nowhere.res"), "--out", file("x.gif")},
+       "Input File / " + file("nowhere.res") + " /was NOT FOUND !"},
       {{file("broken.res"), "--out", file("x.gif")}, "Cannot"},
       {{file("beam.res"), "--out", file("x.gif")},
-       "shakeplay-export: " + file("beam.res") + " is a CalculiX .frd file, not a result file: convert it first with "
-       "korvena-host make-result --from-frd"},
-      {{small, "--out", file("no-folder/x.gif")}, "shakeplay-export: cannot write " + file("no-folder/x.gif")},
-      {{small, "--out", file("no-folder/x.png")}, "shakeplay-export: cannot write " + file("no-folder/x-0000.png")},
-      {{small, "--vtk", "29", "--out", file("x.vtu")}, "shakeplay-export: --vtk 29: the animation has frames 0 to 28"},
+       "shakeplay-export: " + file("beam.res") +
+           " is a CalculiX .frd file, not a result file: convert it first with "
+           "korvena-host make-result --from-frd"},
+      {{small, "--out", file("no-folder/x.gif")},
+       "shakeplay-export: cannot write " + file("no-folder/x.gif")},
+      {{small, "--out", file("no-folder/x.png")},
+       "shakeplay-export: cannot write " + file("no-folder/x-0000.png")},
+      {{small, "--vtk", "29", "--out", file("x.vtu")},
+       "shakeplay-export: --vtk 29: the animation has frames 0 to 28"},
       {{small, "--size", "12x12", "--out", file("x.gif")}, "shakeplay-export: --size 12x12:"},
   };
   for (const Case& c : cases) {

@@ -43,7 +43,9 @@ TEST(GifPalette, ColoursSharingFiveBitBinsAreAveragedWithinTheirBin) {
 
 TEST(GifPalette, ColoursInDistinctBinsAreExact) {
   // 256 colours, each alone in its bin: red and green on a 16 x 16 grid 16 apart, offset by 5.
-  const FrameImage frame = imageOf(40, 20, [](int i) { return Rgb{5 + 16 * (i % 16), 5 + 16 * ((i / 16) % 16), 99}; });
+  const FrameImage frame = imageOf(40, 20, [](int i) {
+    return Rgb{5 + 16 * (i % 16), 5 + 16 * ((i / 16) % 16), 99};
+  });
   const IndexedFrame indexed = indexFrame(frame);
   EXPECT_TRUE(indexed.exact);
   EXPECT_EQ(indexed.palette.size(), 256u);
@@ -52,7 +54,9 @@ TEST(GifPalette, ColoursInDistinctBinsAreExact) {
 
 TEST(GifPalette, AGradientOfManyColoursComesCloseWithTwoHundredFiftySix) {
   // 64 x 64 colours over red and green: 4096 colours, 1024 bins.
-  const FrameImage frame = imageOf(64, 64, [](int i) { return Rgb{4 * (i % 64) + 1, 4 * (i / 64) + 2, 128}; });
+  const FrameImage frame = imageOf(64, 64, [](int i) {
+    return Rgb{4 * (i % 64) + 1, 4 * (i / 64) + 2, 128};
+  });
   const IndexedFrame indexed = indexFrame(frame);
   EXPECT_FALSE(indexed.exact);
   EXPECT_EQ(indexed.palette.size(), 256u);

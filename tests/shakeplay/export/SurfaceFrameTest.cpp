@@ -157,7 +157,8 @@ TEST(VtuFile, AFileThatCannotBeWrittenIsNamed) {
     writeVtuFile("/nonexistent-folder/frame.vtu", SurfaceFrame{});
     FAIL() << "no error";
   } catch (const ExportError& error) {
-    EXPECT_EQ(std::string(error.what()).rfind("cannot write /nonexistent-folder/frame.vtu: ", 0), 0u) << error.what();
+    EXPECT_EQ(std::string(error.what()).rfind("cannot write /nonexistent-folder/frame.vtu: ", 0), 0u)
+        << error.what();
   }
 }
 

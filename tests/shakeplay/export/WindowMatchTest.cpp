@@ -54,13 +54,14 @@ TEST(ExportBesideWindow, TheFirstFrameIsTheWindowsModelViewPixelForPixel) {
   std::ofstream(plate, std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 
-  const host::test::HostRun exported = host::test::runProgram(
-      host::test::binFolder() / "shakeplay-export",
-      {plate, "--component", "3", "--size", "685x550", "--frames", "1", "--out", folder.file("first.png").string()},
-      folder);
+  const host::test::HostRun exported =
+      host::test::runProgram(host::test::binFolder() / "shakeplay-export",
+                             {plate, "--component", "3", "--size", "685x550", "--frames", "1", "--out",
+                              folder.file("first.png").string()},
+                             folder);
   ASSERT_EQ(exported.exitCode, 0) << exported.err;
-  QImage frame =
-      QImage(QString::fromStdString(folder.file("first-0000.png").string())).convertToFormat(QImage::Format_RGB32);
+  QImage frame = QImage(QString::fromStdString(folder.file("first-0000.png").string()))
+                     .convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(frame.size(), QSize(685, 550));
   frame = frame.copy(kModelArea);
 

@@ -216,7 +216,8 @@ TEST(NavigationViewMatrix, FirstRenderTakesTheFilesMatrixInSinglePrecision) {
   framing.viewMatrix = {0.5, 0.1, 0.2, 0, -0.3, 0.25, 0.0, 0, 1.0 / 3.0, 0, 1, 0, 0.125, 0, 0, 1};
   ViewNavigation nav(framing);
   nav.loadViewMatrix();
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(nav.rotationMatrix[i], static_cast<float>(framing.viewMatrix[i])) << i;
+  for (int i = 0; i < 16; ++i)
+    EXPECT_EQ(nav.rotationMatrix[i], static_cast<float>(framing.viewMatrix[i])) << i;
 }
 
 }  // namespace

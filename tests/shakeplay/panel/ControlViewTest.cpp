@@ -83,15 +83,25 @@ TEST(ControlPanel, PlayAndStopSwitchWhatCanBeUsed) {
   ASSERT_TRUE(p->click(IDC_PLAY));
   EXPECT_TRUE(p->running);
   EXPECT_EQ(p->timers(), (std::map<int, int>{{kTimer, 0}}));
-  EXPECT_EQ(usable(*p), (Usable{{IDC_SPEED, false}, {IDC_COEF, false}, {IDC_SMOOTH, false}, {IDC_PLAY, false},
-                                {IDC_DEFORMED, false}, {IDC_RESET, true}, {IDC_STOP, true}}));
+  EXPECT_EQ(usable(*p), (Usable{{IDC_SPEED, false},
+                                {IDC_COEF, false},
+                                {IDC_SMOOTH, false},
+                                {IDC_PLAY, false},
+                                {IDC_DEFORMED, false},
+                                {IDC_RESET, true},
+                                {IDC_STOP, true}}));
   EXPECT_FALSE(p->click(IDC_PLAY));
 
   ASSERT_TRUE(p->click(IDC_STOP));
   EXPECT_FALSE(p->running);
   EXPECT_TRUE(p->timers().empty());
-  EXPECT_EQ(usable(*p), (Usable{{IDC_SPEED, true}, {IDC_COEF, true}, {IDC_SMOOTH, true}, {IDC_PLAY, true},
-                                {IDC_DEFORMED, true}, {IDC_RESET, true}, {IDC_STOP, false}}));
+  EXPECT_EQ(usable(*p), (Usable{{IDC_SPEED, true},
+                                {IDC_COEF, true},
+                                {IDC_SMOOTH, true},
+                                {IDC_PLAY, true},
+                                {IDC_DEFORMED, true},
+                                {IDC_RESET, true},
+                                {IDC_STOP, false}}));
   EXPECT_FALSE(p->click(IDC_STOP));
 }
 
@@ -120,7 +130,7 @@ TEST(ControlPanel, AListChoiceWhilePlayingIsPutBack) {
   };
   for (const Case& c : {Case{IDC_SPEED, 2, 0}, Case{IDC_COEF, 0, 4}, Case{IDC_SMOOTH, 0, 3}}) {
     EXPECT_FALSE(p->select(c.id, c.choice)) << c.id;  // disabled while playing
-    p->EnableWindow(c.id, true);  // were it usable, the choice would still not be taken
+    p->EnableWindow(c.id, true);                      // were it usable, the choice would still not be taken
     p->select(c.id, c.choice);
     EXPECT_EQ(p->GetCurSel(c.id), c.entryInForce) << c.id;
     p->EnableWindow(c.id, false);
@@ -162,9 +172,9 @@ TEST(ControlPanel, SmoothChoicesSetTheSubFramesAndRewind) {
     int smooth, startFrame, endFrame;
   };
   const Case cases[] = {
-      {0, 30, 0.0f, 3.0f, 1, 5, 0, 150},                  // "2", a window of 30 steps
+      {0, 30, 0.0f, 3.0f, 1, 5, 0, 150},                       // "2", a window of 30 steps
       {10, 18, 1.0525f, 1.7475f, 1, 60, 600 + 31, 1080 - 31},  // "2", 8 steps: 5 x 12
-      {10, 18, 1.0525f, 1.7475f, 0, 12, 120 + 6, 216},    // "1": fractional start, whole end
+      {10, 18, 1.0525f, 1.7475f, 0, 12, 120 + 6, 216},         // "1": fractional start, whole end
   };
   for (const Case& c : cases) {
     Panel p(c.first, c.last, c.timeStart, c.timeEnd);
@@ -198,7 +208,7 @@ TEST(ControlPanel, EveryTickAdvancesRendersOnceAndShowsTheTimeReached) {
   EXPECT_EQ(p->GetDlgItemText(IDC_TIME), "1.000e+00");  // step 10, before the start time
   for (int i = 0; i < 17; ++i) p->tick(kTimer);
   EXPECT_EQ(p->GetDlgItemText(IDC_TIME), "1.200e+00");  // frame 146: step 12
-  for (int i = 0; i < 63; ++i) p->tick(kTimer);  // frame 209, the last one shows the end time
+  for (int i = 0; i < 63; ++i) p->tick(kTimer);         // frame 209, the last one shows the end time
   EXPECT_EQ(p->GetDlgItemText(IDC_TIME), "1.747e+00");
   p->tick(kTimer);  // the end: back to the start, and the clock goes on
   EXPECT_EQ(p.doc.animation().currentFrame(), 126);
@@ -265,11 +275,14 @@ TEST(ControlPanel, PaintsTheTimeAxisLabelsAndProgressBarInPlace) {
   RecordingPainter start;
   p->paint(start);
   using Lines = std::vector<std::pair<ui::Point, ui::Point>>;
-  EXPECT_EQ(linesIn(start, {0, 0, 0}),
-            (Lines{{{30, 40}, {420, 40}},
-                   {{30, 40}, {30, 33}}, {{127, 40}, {127, 36}}, {{225, 40}, {225, 33}},
-                   {{322, 40}, {322, 36}}, {{420, 40}, {420, 33}},
-                   {{31, 47}, {420, 47}}, {{420, 47}, {420, 57}}}));
+  EXPECT_EQ(linesIn(start, {0, 0, 0}), (Lines{{{30, 40}, {420, 40}},
+                                              {{30, 40}, {30, 33}},
+                                              {{127, 40}, {127, 36}},
+                                              {{225, 40}, {225, 33}},
+                                              {{322, 40}, {322, 36}},
+                                              {{420, 40}, {420, 33}},
+                                              {{31, 47}, {420, 47}},
+                                              {{420, 47}, {420, 57}}}));
   EXPECT_EQ(linesIn(start, {255, 255, 255}), (Lines{{{30, 48}, {30, 57}}, {{30, 57}, {420, 57}}}));
 
   const auto texts = start.callsOf(PaintOp::Text);
@@ -290,7 +303,8 @@ TEST(ControlPanel, PaintsTheTimeAxisLabelsAndProgressBarInPlace) {
   EXPECT_EQ(clear[0].points, (std::vector<ui::Point>{{31, 48}, {420, 48}, {420, 56}, {31, 56}}));
   EXPECT_EQ(p->GetDlgItemText(IDC_TIME), "1.053e+00");
 
-  while (p.doc.animation().currentFrame() != 146) p.doc.AdvanceFrame();  // step 12 at 1.2 s: (1.2 - 1.0525) / 0.695 of 390 pixels
+  while (p.doc.animation().currentFrame() != 146)
+    p.doc.AdvanceFrame();  // step 12 at 1.2 s: (1.2 - 1.0525) / 0.695 of 390 pixels
   RecordingPainter later;
   p->paint(later);
   const auto fill = later.callsOf(PaintOp::Polygon);

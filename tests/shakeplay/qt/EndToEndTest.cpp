@@ -9,8 +9,8 @@
 #include <thread>
 
 #include "platform/ui/DialogUnits.h"
-#include "shakeplay/panel/ControlResources.h"
 #include "shakeplay/app/WindowLayout.h"
+#include "shakeplay/panel/ControlResources.h"
 #include "tests/shakeplay/qt/ShakeplayRun.h"
 #include "tests/support/HostedTool.h"
 
@@ -64,8 +64,10 @@ int changedAfterSync(const ShakeplayRun& run, const QRect& area, const QImage& b
 
 void middleDrag(const ShakeplayRun& run, int x0, int y0, int x1, int y1) {
   const std::string w = run.window();
-  run.xdotool("mousemove --window " + w + " " + std::to_string(x0) + " " + std::to_string(y0) + " mousedown 2");
-  run.xdotool("mousemove --window " + w + " " + std::to_string((x0 + x1) / 2) + " " + std::to_string((y0 + y1) / 2));
+  run.xdotool("mousemove --window " + w + " " + std::to_string(x0) + " " + std::to_string(y0) +
+              " mousedown 2");
+  run.xdotool("mousemove --window " + w + " " + std::to_string((x0 + x1) / 2) + " " +
+              std::to_string((y0 + y1) / 2));
   run.xdotool("mousemove --window " + w + " " + std::to_string(x1) + " " + std::to_string(y1) + " mouseup 2");
 }
 
@@ -94,8 +96,8 @@ TEST(ShakeplayEndToEnd, DemoTurnsWithTheMiddleButtonLosesItsBoxToEscapeAndCloses
   EXPECT_LT(changedAfterSync(run, kModelArea, turnedModel), 50);
 
   // A left drag zooms; "&Restore" from the double-click menu takes the zoom back, not the turn.
-  run.xdotool("mousemove --window " + run.window() + " 300 300 mousedown 1 mousemove --window " + run.window() +
-              " 300 200 mouseup 1");
+  run.xdotool("mousemove --window " + run.window() + " 300 300 mousedown 1 mousemove --window " +
+              run.window() + " 300 200 mouseup 1");
   EXPECT_GT(changedAfterSync(run, kModelArea, turnedModel), 2000);
   run.xdotool("click --repeat 2 --delay 60 1");
   run.sync();
@@ -113,7 +115,8 @@ TEST(ShakeplayEndToEnd, DemoTurnsWithTheMiddleButtonLosesItsBoxToEscapeAndCloses
   const QImage afterBox = run.grab(kBoxArea);
   int boxBackground = 0;
   for (int y = 0; y < afterBox.height(); ++y) {
-    for (int x = 0; x < afterBox.width(); ++x) boxBackground += afterBox.pixel(x, y) == qRgb(0, 0, 89) ? 1 : 0;
+    for (int x = 0; x < afterBox.width(); ++x)
+      boxBackground += afterBox.pixel(x, y) == qRgb(0, 0, 89) ? 1 : 0;
   }
   EXPECT_EQ(boxBackground, 0);  // the box is gone for good: the panel shows there
   run.savePicture("shakeplay-e2e-no-box.png");
@@ -180,8 +183,9 @@ class LargestModel {
   LargestModel() {
     folder_ = testsupport::shell("mktemp -d");
     const std::string bin = std::getenv("KORVENA_BIN_DIR");
-    testsupport::shell(bin + "/korvena-host make-result --model synthetic --points 1000000 --modes 4 --steps 40 --out " +
-                       path());
+    testsupport::shell(
+        bin + "/korvena-host make-result --model synthetic --points 1000000 --modes 4 --steps 40 --out " +
+        path());
   }
   ~LargestModel() { testsupport::shell("rm -rf '" + folder_ + "'"); }
   LargestModel(const LargestModel&) = delete;
@@ -237,7 +241,8 @@ TEST(ShakeplayEndToEnd, MissingResultFileSaysSoAndEndsWithCodeOneBeforeAnyWindow
 
 TEST(ShakeplayEndToEnd, NoOpenGLSaysSoAndEndsWithCodeOne) {
   // A display through which Qt offers no OpenGL at all.
-  ShakeplayRun run({"shakeplay", "/nonexistent/plate.res", "2"}, "Korvena Error", {"QT_XCB_GL_INTEGRATION=none"});
+  ShakeplayRun run({"shakeplay", "/nonexistent/plate.res", "2"}, "Korvena Error",
+                   {"QT_XCB_GL_INTEGRATION=none"});
   ASSERT_TRUE(run.started()) << "no message box appeared";
   run.savePicture("shakeplay-e2e-no-opengl.png");
   run.xdotool("key Return");

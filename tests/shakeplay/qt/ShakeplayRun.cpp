@@ -84,7 +84,8 @@ void ShakeplayRun::xdotool(const std::string& arguments) const {
 QRect ShakeplayRun::clientArea() const {
   int x = 0, y = 0, width = 0, height = 0;
   const std::string geometry = testsupport::shell("xdotool getwindowgeometry --shell " + window_);
-  if (std::sscanf(geometry.c_str(), "WINDOW=%*d X=%d Y=%d WIDTH=%d HEIGHT=%d", &x, &y, &width, &height) != 4) {
+  if (std::sscanf(geometry.c_str(), "WINDOW=%*d X=%d Y=%d WIDTH=%d HEIGHT=%d", &x, &y, &width, &height) !=
+      4) {
     ADD_FAILURE() << "no geometry: " << geometry;
   }
   return {x, y, width, height};
@@ -99,7 +100,8 @@ QImage ShakeplayRun::grab(const QRect& area) const {
 
 void ShakeplayRun::savePicture(const std::string& name) const {
   const QRect client = clientArea();
-  EXPECT_TRUE(grab({0, 0, client.width(), client.height()}).save(QString::fromStdString(testsupport::picturePath(name))));
+  EXPECT_TRUE(grab({0, 0, client.width(), client.height()})
+                  .save(QString::fromStdString(testsupport::picturePath(name))));
 }
 
 void ShakeplayRun::closeWindow() const {
@@ -107,7 +109,8 @@ void ShakeplayRun::closeWindow() const {
 }
 
 void ShakeplayRun::sync() const {
-  ASSERT_TRUE(testsupport::waitUntilWindowIdle(std::stoul(window_))) << "shakeplay did not answer within a minute";
+  ASSERT_TRUE(testsupport::waitUntilWindowIdle(std::stoul(window_)))
+      << "shakeplay did not answer within a minute";
 }
 
 int ShakeplayRun::finish() {

@@ -11,8 +11,8 @@
 #include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/navigation/Matrix4.h"
 #include "shakeplay/views/GLBoxView.h"
-#include "tests/shakeplay/views/GlPictures.h"
 #include "tests/shakeplay/support/TestModel.h"
+#include "tests/shakeplay/views/GlPictures.h"
 
 namespace shakeplay {
 namespace {
@@ -140,7 +140,8 @@ TEST(FontGlyphs, LatinGlyphsHaveInkAndAdvanceControlCodesNothing) {
   const gl::Glyph& g = glyphs['g'];
   EXPECT_GE(g.yorig, x.yorig + 2.0f);  // "g" reaches below it
   const std::vector<std::uint8_t>& space = glyphs[' '].bits;
-  EXPECT_TRUE(std::all_of(space.begin(), space.end(), [](std::uint8_t bits) { return bits == 0; })) << "no ink";
+  EXPECT_TRUE(std::all_of(space.begin(), space.end(), [](std::uint8_t bits) { return bits == 0; }))
+      << "no ink";
   EXPECT_GT(glyphs[' '].advance, 0.0f);
   EXPECT_EQ(glyphs['\n'].advance, 0.0f);
   EXPECT_GT(glyphs[0xE9].width, 0);  // Latin-1 e acute

@@ -7,8 +7,8 @@
 
 #include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/views/ColourBarView.h"
-#include "tests/shakeplay/views/GlPictures.h"
 #include "tests/shakeplay/support/TestModel.h"
+#include "tests/shakeplay/views/GlPictures.h"
 
 namespace shakeplay {
 namespace {
@@ -56,8 +56,7 @@ class ColourBar : public ::testing::Test {
   }
   // The text of the label whose first character's ink starts at column x, read from the
   // heights of the glyph bars (above the two lines at the bottom).
-  static std::string readLabel(const test::Picture& picture, int x, int length,
-                               std::uint32_t ink = kLabel) {
+  static std::string readLabel(const test::Picture& picture, int x, int length, std::uint32_t ink = kLabel) {
     std::string text;
     for (int k = 0; k < length; ++k) {
       const int column = x + k * kAdvance + 1;
@@ -94,10 +93,12 @@ TEST_F(ColourBar, SixteenBandsEvery42Point75PixelsEach40Point75Wide) {
   for (int i = 0; i < kColourBands; ++i) {
     const double left = i * 42.75;
     const auto& c = kBandColours[static_cast<std::size_t>(i)];
-    const std::uint32_t colour = test::rgb(static_cast<int>(c[0] * 255 + 0.5), static_cast<int>(c[1] * 255 + 0.5),
-                                           static_cast<int>(c[2] * 255 + 0.5));
+    const std::uint32_t colour =
+        test::rgb(static_cast<int>(c[0] * 255 + 0.5), static_cast<int>(c[1] * 255 + 0.5),
+                  static_cast<int>(c[2] * 255 + 0.5));
     for (int x : {static_cast<int>(left) + 1, static_cast<int>(left + 20), static_cast<int>(left + 39.5)}) {
-      EXPECT_TRUE(test::near(picture.at(x, 10), colour)) << "band " << i << " x " << x << " " << std::hex << picture.at(x, 10);
+      EXPECT_TRUE(test::near(picture.at(x, 10), colour))
+          << "band " << i << " x " << x << " " << std::hex << picture.at(x, 10);
       EXPECT_TRUE(test::near(picture.at(x, 4), colour)) << "band " << i << " x " << x;
       EXPECT_TRUE(test::near(picture.at(x, 19), colour)) << "band " << i << " x " << x;
       EXPECT_EQ(picture.at(x, 20), kBack) << "band " << i << " x " << x;

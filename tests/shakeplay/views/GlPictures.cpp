@@ -19,7 +19,8 @@ std::unique_ptr<gl::EglPbuffer> makePbuffer(int width, int height) {
 
 bool near(std::uint32_t a, std::uint32_t b, int tolerance) {
   for (int shift : {16, 8, 0}) {
-    if (std::abs(static_cast<int>((a >> shift) & 0xFFu) - static_cast<int>((b >> shift) & 0xFFu)) > tolerance) {
+    if (std::abs(static_cast<int>((a >> shift) & 0xFFu) - static_cast<int>((b >> shift) & 0xFFu)) >
+        tolerance) {
       return false;
     }
   }

@@ -33,7 +33,8 @@ class PbufferWindow final : public ShakeplayViewHost {
 };
 
 constexpr std::uint32_t rgb(int r, int g, int b) {
-  return (static_cast<std::uint32_t>(r) << 16) | (static_cast<std::uint32_t>(g) << 8) | static_cast<std::uint32_t>(b);
+  return (static_cast<std::uint32_t>(r) << 16) | (static_cast<std::uint32_t>(g) << 8) |
+         static_cast<std::uint32_t>(b);
 }
 // Each channel within `tolerance`.
 bool near(std::uint32_t a, std::uint32_t b, int tolerance = 1);

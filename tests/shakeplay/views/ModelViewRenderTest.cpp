@@ -7,17 +7,19 @@
 #include "host/results/SampleModels.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/views/ShakeplayView.h"
-#include "tests/shakeplay/views/GlPictures.h"
 #include "tests/shakeplay/support/TestModel.h"
+#include "tests/shakeplay/views/GlPictures.h"
 
 namespace shakeplay {
 namespace {
 
-constexpr std::uint32_t kPlateBack = test::rgb(0, 0, 89);       // the plate's background, 0.35
+constexpr std::uint32_t kPlateBack = test::rgb(0, 0, 89);   // the plate's background, 0.35
 constexpr std::uint32_t kFirstBack = test::rgb(0, 0, 138);  // the clear colour before, 0.5411
 bool isModel(std::uint32_t p) { return p != kPlateBack; }
 // The near-white edge colour, blended by the smoothed lines: bright in all three channels.
-bool isEdge(std::uint32_t p) { return ((p >> 16) & 0xFFu) > 120 && ((p >> 8) & 0xFFu) > 120 && (p & 0xFFu) > 120; }
+bool isEdge(std::uint32_t p) {
+  return ((p >> 16) & 0xFFu) > 120 && ((p >> 8) & 0xFFu) > 120 && (p & 0xFFu) > 120;
+}
 
 class ModelView : public ::testing::Test {
  protected:

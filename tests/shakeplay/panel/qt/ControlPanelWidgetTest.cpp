@@ -8,10 +8,10 @@
 #include <QTest>
 
 #include "platform/ui/qt/DialogWindow.h"
-#include "shakeplay/panel/CControlView.h"
-#include "shakeplay/panel/qt/ControlPanel.h"
-#include "shakeplay/panel/ControlResources.h"
 #include "shakeplay/app/WindowLayout.h"
+#include "shakeplay/panel/CControlView.h"
+#include "shakeplay/panel/ControlResources.h"
+#include "shakeplay/panel/qt/ControlPanel.h"
 #include "tests/shakeplay/support/TestModel.h"
 #include "tests/support/Pictures.h"
 
@@ -59,7 +59,8 @@ TEST(ControlPanelWidget, PlaysFromItsButtonsAndPaintsTheTimeAxisInPlace) {
   EXPECT_FALSE(panel.view->running);
   EXPECT_TRUE(form.widgetOf(IDC_PLAY)->isEnabled());
 
-  while (doc.animation().currentFrame() != 146) doc.AdvanceFrame();  // step 12 at 1.2 s: 82 of the bar's 390 pixels
+  while (doc.animation().currentFrame() != 146)
+    doc.AdvanceFrame();  // step 12 at 1.2 s: 82 of the bar's 390 pixels
   panel.view->Invalidate();
   const QImage image = panel.widget->grab().toImage();
   image.save(QString::fromStdString(testsupport::picturePath("shakeplay-control-panel.png")));
@@ -71,9 +72,9 @@ TEST(ControlPanelWidget, PlaysFromItsButtonsAndPaintsTheTimeAxisInPlace) {
   const Pixel pixels[] = {
       {100, 40, kBlack},  {30, 37, kBlack},  {127, 37, kBlack}, {127, 35, kPanel},  // axis, ticks
       {30, 52, kWhite},   {200, 57, kWhite},                                        // frame
-      {200, 47, kBlack},  {420, 52, kBlack},
-      {31, 52, kBlack},   {112, 52, kBlack}, {113, 52, kPanel}, {300, 52, kPanel},  // fill
-      {780, 150, kPanel}, {10, 5, kPanel},                                          // panel
+      {200, 47, kBlack},  {420, 52, kBlack}, {31, 52, kBlack},  {112, 52, kBlack},
+      {113, 52, kPanel},  {300, 52, kPanel},  // fill
+      {780, 150, kPanel}, {10, 5, kPanel},    // panel
   };
   for (const Pixel& p : pixels) {
     EXPECT_EQ(image.pixelColor(p.x, p.y), p.colour) << p.x << ", " << p.y;
