@@ -6,11 +6,12 @@
 
 #include "bcviewer/BcViewerResources.h"
 #include "loadbc/LoadKinds.h"
+#include "platform/FieldText.h"
 #include "runtime/ipc/BlockView.h"
 #include "runtime/ipc/IpcSnapshot.h"
 
 using namespace bcviewer;
-using lyrBlocks::fieldText;
+using platform::fieldText;
 
 namespace {
 constexpr const char* kNotApplicable = "Not Applicable";

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "platform/FieldText.h"
 #include "runtime/ipc/BlockView.h"
 
 namespace curveplot {
@@ -22,7 +23,7 @@ std::optional<CurveInput> readCurve(BlockBytes info, BlockBytes line, std::size_
   curve.valueTop = fields.valueTop;
   curve.valueBottom = fields.valueBottom;
   curve.dispersion = fields.dispersion;
-  curve.caption = lyrBlocks::fieldText(fields.caption, kCurveCaptionBytes - 1);
+  curve.caption = platform::fieldText(fields.caption, kCurveCaptionBytes - 1);
   curve.firstRecord = firstRecord;
   try {
     curve.segments.resize(count);

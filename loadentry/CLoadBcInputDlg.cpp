@@ -6,6 +6,7 @@
 
 #include "loadbc/LoadKinds.h"
 #include "loadentry/LoadEntryResources.h"
+#include "platform/FieldText.h"
 #include "platform/ui/Services.h"
 #include "runtime/ipc/BlockView.h"
 #include "runtime/ipc/IpcKey.h"
@@ -19,7 +20,7 @@ using loadbc::kTotalForce;
 using loadbc::kTwoPoints;
 using loadbc::kUniform;
 using lyrBlocks::BlockView;
-using lyrBlocks::fieldText;
+using platform::fieldText;
 
 namespace {
 constexpr const char* kAttachFailed = "Cannot attach shared memory segment.";

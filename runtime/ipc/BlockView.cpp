@@ -2,11 +2,6 @@
 
 namespace lyrBlocks {
 
-std::string fieldText(const char* field, std::size_t width) {
-  const void* end = std::memchr(field, '\0', width);
-  return {field, end != nullptr ? static_cast<std::size_t>(static_cast<const char*>(end) - field) : width};
-}
-
 std::optional<BlockView> BlockView::over(const void* data, std::int64_t dataSize, std::size_t needed) {
   if (data == nullptr || dataSize < 0 || static_cast<std::uint64_t>(dataSize) < needed) {
     return std::nullopt;
@@ -20,7 +15,7 @@ bool BlockView::holds(std::int64_t offset, std::int64_t width) const {
 
 std::optional<std::string> BlockView::text(std::int64_t offset, std::int64_t width) const {
   if (!holds(offset, width)) return std::nullopt;
-  return fieldText(reinterpret_cast<const char*>(data_ + offset), static_cast<std::size_t>(width));
+  return platform::fieldText(reinterpret_cast<const char*>(data_ + offset), static_cast<std::size_t>(width));
 }
 
 }  // namespace lyrBlocks

@@ -11,16 +11,9 @@
 #include <string>
 #include <type_traits>
 
+#include "platform/FieldText.h"
+
 namespace lyrBlocks {
-
-// The characters of a field of `width` bytes up to its first zero byte, or all of them when it
-// has none.
-std::string fieldText(const char* field, std::size_t width);
-
-template <std::size_t N>
-std::string fieldText(const char (&field)[N]) {
-  return fieldText(field, N);
-}
 
 class BlockView {
  public:
@@ -43,7 +36,7 @@ class BlockView {
     return value;
   }
 
-  // The text of the field of `width` bytes at offset (see fieldText), or nothing when the field
+  // The text of the field of `width` bytes at offset (see platform::fieldText), or nothing when the field
   // does not lie within the area.
   std::optional<std::string> text(std::int64_t offset, std::int64_t width) const;
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/FieldText.h"
 #include "platform/FormatText.h"
 #include "shakeplay/core/ByteSource.h"
 #include "shakeplay/core/Messages.h"
@@ -94,7 +95,7 @@ bool ResultReader::readHead() {
 
   d.componentName = kComponentNames[d.component];
   const auto* modelTitle = reinterpret_cast<const char*>(info + 8);
-  const std::string titleText(modelTitle, strnlen(modelTitle, 96));
+  const std::string titleText = platform::fieldText(modelTitle, 96);
   d.title = platform::formatText("****** KORVENA %4.2f : %s%s *******", kVersion, d.componentName.c_str(),
                                  titleText.c_str());
 

@@ -76,10 +76,10 @@ TEST(BlockView, NumbersAndTextsInsideTheAreaOnly) {
 }
 
 TEST(FieldText, OnAPlainAddressStopsAtTheFirstZeroOrAtTheWidth) {
-  EXPECT_EQ(fieldText(kArea.name), "ab");
-  EXPECT_EQ(fieldText(kArea.full), "wxyz!?") << "no zero: the whole width and not one more";
-  EXPECT_EQ(fieldText(kArea.name + 3, 2), "cd");
-  EXPECT_EQ(fieldText(kArea.name, 0), "");
+  EXPECT_EQ(platform::fieldText(kArea.name), "ab");
+  EXPECT_EQ(platform::fieldText(kArea.full), "wxyz!?") << "no zero: the whole width and not one more";
+  EXPECT_EQ(platform::fieldText(kArea.name + 3, 2), "cd");
+  EXPECT_EQ(platform::fieldText(kArea.name, 0), "");
 }
 
 }  // namespace
