@@ -21,9 +21,8 @@ void selectLog(CCurveEditDlg& dialog, int list) { ASSERT_TRUE(dialog.select(list
 // ---- Limits ------------------------------------------------------------------------------------
 
 TEST_F(CurveEditTest, DefineTakesLimitsInEitherOrder) {
-  run([&](CCurveEditDlg& dialog) {
-    typeLimits(dialog, "5", "1", "-0.5", "2.25");
-    ASSERT_TRUE(dialog.click(IDC_DEFINE));
+  edit([&](CCurveEditDlg& dialog) {
+    define(dialog, "5", "1", "-0.5", "2.25");
     EXPECT_EQ(dialog.graph.x.min, 1.0);
     EXPECT_EQ(dialog.graph.x.max, 5.0);
     EXPECT_EQ(dialog.graph.y.min, -0.5) << "negative Y limits are allowed";
@@ -31,14 +30,12 @@ TEST_F(CurveEditTest, DefineTakesLimitsInEitherOrder) {
     EXPECT_EQ(dialog.GetDlgItemText(IDC_XMIN), " 1.000e+00");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_YMIN), "-5.000e-01");
     EXPECT_TRUE(services.boxes().empty());
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, DefineRefusesNegativeXAndRestoresItsEdits) {
-  run([&](CCurveEditDlg& dialog) {
-    typeLimits(dialog, "-1", "4", "0.25", "0.75");
-    ASSERT_TRUE(dialog.click(IDC_DEFINE));
+  edit([&](CCurveEditDlg& dialog) {
+    define(dialog, "-1", "4", "0.25", "0.75");
     EXPECT_EQ(boxTexts(), std::vector<std::string>{"Cannot define a negative value for scale"});
     EXPECT_EQ(services.boxes()[0].caption, "Korvena Error");
     EXPECT_EQ(services.boxes()[0].icon, ui::MB_ICONEXCLAMATION);
@@ -46,54 +43,46 @@ TEST_F(CurveEditTest, DefineRefusesNegativeXAndRestoresItsEdits) {
     EXPECT_EQ(dialog.GetDlgItemText(IDC_XMAX), " 2.500e+00");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_YMIN), "0.25") << "the Y edits keep what was typed";
     EXPECT_EQ(dialog.graph.y.max, 1.0);
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, DefineKeepsTheLimitsOfAnAxisGivenTwoEqualOnes) {
-  run([&](CCurveEditDlg& dialog) {
-    typeLimits(dialog, "1.5", "1.5", "0.25", "0.75");
-    ASSERT_TRUE(dialog.click(IDC_DEFINE));
+  edit([&](CCurveEditDlg& dialog) {
+    define(dialog, "1.5", "1.5", "0.25", "0.75");
     EXPECT_EQ(dialog.graph.x.min, 0.0);
     EXPECT_EQ(dialog.graph.x.max, 2.5);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_XMAX), " 2.500e+00");
     EXPECT_EQ(dialog.graph.y.min, 0.25) << "the other axis is taken";
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, DefineRefusesLimitsThatAreNoNumber) {
-  run([&](CCurveEditDlg& dialog) {
-    typeLimits(dialog, "0", "1e999", "0", "1");
-    ASSERT_TRUE(dialog.click(IDC_DEFINE));
+  edit([&](CCurveEditDlg& dialog) {
+    define(dialog, "0", "1e999", "0", "1");
     EXPECT_EQ(boxTexts(), std::vector<std::string>{"Cannot define an infinite or undefined value for scale"});
     EXPECT_EQ(dialog.graph.x.max, 2.5);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_XMAX), " 2.500e+00");
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, DefineOnALogAxisRoundsToDecadesAndRefusesWideRanges) {
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     selectLog(dialog, IDC_XSCALE);
-    typeLimits(dialog, "0.03", "40", "0", "1");
-    ASSERT_TRUE(dialog.click(IDC_DEFINE));
+    define(dialog, "0.03", "40", "0", "1");
     EXPECT_EQ(dialog.graph.x.min, 0.01);
     EXPECT_EQ(dialog.graph.x.max, 100.0);
-    typeLimits(dialog, "2", "150000", "0", "1");  // 1 .. 1000000: more than 100000 apart
-    ASSERT_TRUE(dialog.click(IDC_DEFINE));
+    define(dialog, "2", "150000", "0", "1");  // 1 .. 1000000: more than 100000 apart
     EXPECT_EQ(boxTexts(), std::vector<std::string>{limitsText("1.0e+01", "1.0e-05")});
     EXPECT_EQ(services.boxes()[0].caption, "Error.  GRAPH BOX Limits Exceeded");
     EXPECT_EQ(services.boxes()[0].icon, ui::MB_ICONSTOP);
     EXPECT_EQ(dialog.graph.x.min, 0.01);
     EXPECT_EQ(dialog.graph.x.max, 100.0);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_XMAX), " 1.000e+02");
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, FirstSwitchToLogSetsFiveDecadesBelowOne) {
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     selectLog(dialog, IDC_XSCALE);
     EXPECT_EQ(dialog.graph.x.log, 1);
     EXPECT_EQ(dialog.graph.x.logWarn, 1);
@@ -105,20 +94,17 @@ TEST_F(CurveEditTest, FirstSwitchToLogSetsFiveDecadesBelowOne) {
     ASSERT_TRUE(dialog.select(IDC_XSCALE, kLinearScale));
     EXPECT_EQ(dialog.graph.x.log, 0);
     EXPECT_EQ(dialog.graph.x.logWarn, 0);
-    typeLimits(dialog, "0.5", "2", "0", "1");
-    ASSERT_TRUE(dialog.click(IDC_DEFINE));
+    define(dialog, "0.5", "2", "0", "1");
     selectLog(dialog, IDC_YSCALE);
     EXPECT_EQ(dialog.graph.y.min, 0.0) << "limits defined by the user stay";
     EXPECT_EQ(dialog.graph.y.max, 1.0);
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, RefitFitsThePointsOnLinearAndLogAxes) {
   host.setPoints({{0.3, 0.2}, {4.0, 7.5}, {70.0, 1.5}});
-  run([&](CCurveEditDlg& dialog) {
-    typeLimits(dialog, "1", "2", "3", "4");
-    ASSERT_TRUE(dialog.click(IDC_DEFINE));
+  edit([&](CCurveEditDlg& dialog) {
+    define(dialog, "1", "2", "3", "4");
     ASSERT_TRUE(dialog.click(IDC_REFIT));
     EXPECT_EQ(dialog.graph.x.min, 0.3);
     EXPECT_EQ(dialog.graph.x.max, 70.0);
@@ -130,119 +116,98 @@ TEST_F(CurveEditTest, RefitFitsThePointsOnLinearAndLogAxes) {
     EXPECT_EQ(dialog.graph.x.max, 100.0);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_XMIN), " 1.000e-01");
     EXPECT_TRUE(services.boxes().empty());
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, RefitOnALogAxisRefusesZeroAndKeepsTheLimits) {
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     selectLog(dialog, IDC_YSCALE);  // the function starts and ends at 0
     ASSERT_TRUE(dialog.click(IDC_REFIT));
     EXPECT_EQ(boxTexts(), std::vector<std::string>{limitsText("2.5e-05", "1.0e-05")});
     EXPECT_EQ(dialog.graph.y.min, 1e-5);
     EXPECT_EQ(dialog.graph.y.max, 1.0);
     EXPECT_EQ(dialog.graph.x.max, 2.5) << "the linear axis is fitted";
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, RefitKeepsTheLimitsOfAnAxisWithoutSpread) {
   host.setPoints({{0.5, 0.75}, {1.5, 0.75}});
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     ASSERT_TRUE(dialog.click(IDC_REFIT));
     EXPECT_EQ(dialog.graph.y.min, 0.75);
     EXPECT_EQ(dialog.graph.y.max, 1.5) << "as at start: twice the value";
-    dialog.pressEscape();
   });
 }
 
 // ---- Points ------------------------------------------------------------------------------------
 
 TEST_F(CurveEditTest, NewThenInputAddsThePointInItsPlaceAndSelectsIt) {
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     ASSERT_TRUE(dialog.click(IDC_NEW));
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTX), " 0.000e+00");
     EXPECT_TRUE(dialog.newPointPending);
-    typePoint(dialog, "1.25", "0.875");
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
+    input(dialog, "1.25", "0.875");
     EXPECT_EQ(dialog.points, (PointList{{0.0, 0.0}, {0.5, 1.0}, {1.25, 0.875}, {2.0, 1.0}, {2.5, 0.0}}));
     EXPECT_EQ(dialog.selectedPoint, 2);
     EXPECT_EQ(dialog.GetPos(IDC_SPIN), 2);
     EXPECT_EQ(dialog.control(IDC_SPIN).upper, 4);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTX), " 1.250e+00");
     EXPECT_FALSE(dialog.newPointPending);
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, NewThenInputAtAnExistingXReplacesThatPoint) {
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     ASSERT_TRUE(dialog.upDown(IDC_SPIN, 1));  // the selected point is the second one
-    ASSERT_TRUE(dialog.click(IDC_NEW));
-    typePoint(dialog, "0.5", "0.625");
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
+    addPoint(dialog, "0.5", "0.625");
     EXPECT_EQ(dialog.points, (PointList{{0.0, 0.0}, {0.5, 0.625}, {2.0, 1.0}, {2.5, 0.0}}));
     ASSERT_TRUE(dialog.click(IDC_NEW));
-    typePoint(dialog, "2.5", "0.125");  // the point at 2.5 while the second one is selected
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
+    input(dialog, "2.5", "0.125");  // the point at 2.5 while the second one is selected
     EXPECT_EQ(dialog.points, (PointList{{0.0, 0.0}, {0.5, 0.625}, {2.0, 1.0}, {2.5, 0.125}}));
     EXPECT_EQ(dialog.selectedPoint, 3);
     EXPECT_EQ(dialog.GetPos(IDC_SPIN), 3);
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, InputRefusesNegativeOrUndefinedValues) {
-  run([&](CCurveEditDlg& dialog) {
-    typePoint(dialog, "0.25", "-1");
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
-    typePoint(dialog, "1e999", "1");
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
+  edit([&](CCurveEditDlg& dialog) {
+    input(dialog, "0.25", "-1");
+    input(dialog, "1e999", "1");
     EXPECT_EQ(boxTexts(),
               (std::vector<std::string>{"Cannot define a negative value for points",
                                         "Cannot define an infinite or undefined value for points"}));
     EXPECT_EQ(dialog.points, rampHoldRelease());
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, EditingMovesThePointButNotTheSelection) {
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     ASSERT_TRUE(dialog.upDown(IDC_SPIN, 1));
-    typePoint(dialog, "2.25", "0.5");
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
+    input(dialog, "2.25", "0.5");
     EXPECT_EQ(dialog.points, (PointList{{0.0, 0.0}, {2.0, 1.0}, {2.25, 0.5}, {2.5, 0.0}}));
     EXPECT_EQ(dialog.selectedPoint, 1);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTX), " 2.000e+00") << "the point now at 1";
-    typePoint(dialog, "2.5", "0.5");
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
+    input(dialog, "2.5", "0.5");
     EXPECT_EQ(boxTexts(), std::vector<std::string>{"Cannot define two points with the same x value"});
-    typePoint(dialog, "2", "0.75");  // its own x: accepted
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
+    input(dialog, "2", "0.75");  // its own x: accepted
     EXPECT_EQ(dialog.points[1], (CurvePoint{2.0, 0.75}));
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, LogAxisRangeOfAPoint) {
   host.setPoints({{1.0, 0.5}, {100.0, 0.25}});
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     selectLog(dialog, IDC_XSCALE);
-    typeLimits(dialog, "1", "100", "0", "1");
-    ASSERT_TRUE(dialog.click(IDC_DEFINE));
+    define(dialog, "1", "100", "0", "1");
     ASSERT_TRUE(dialog.click(IDC_NEW));
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTX), " 1.000e-03");
-    typePoint(dialog, "0.001", "0.75");  // 100 / 100000: just inside
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
+    input(dialog, "0.001", "0.75");  // 100 / 100000: just inside
     EXPECT_EQ(dialog.points.front(), (CurvePoint{0.001, 0.75}));
-    ASSERT_TRUE(dialog.click(IDC_NEW));
-    typePoint(dialog, "0.0001", "0.75");
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
+    addPoint(dialog, "0.0001", "0.75");
     EXPECT_EQ(boxTexts(), std::vector<std::string>{limitsText("1.0e-03", "1.0e-05")});
     EXPECT_EQ(dialog.points.size(), 3u);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTX), " 1.000e-03") << "back to the selected point";
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTY), " 7.500e-01");
-    dialog.pressEscape();
   });
 }
 
@@ -250,27 +215,21 @@ TEST_F(CurveEditTest, TheHundredAndFirstPointIsRefused) {
   PointList full;
   for (int i = 0; i < kMaxFunctionPoints; ++i) full.push_back({0.125 * i, 1.0});
   host.setPoints(full);
-  run([&](CCurveEditDlg& dialog) {
-    ASSERT_TRUE(dialog.click(IDC_NEW));
-    typePoint(dialog, "20", "0");
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
+  edit([&](CCurveEditDlg& dialog) {
+    addPoint(dialog, "20", "0");
     EXPECT_EQ(boxTexts(), std::vector<std::string>{"Cannot define more than 100 points"});
     EXPECT_EQ(dialog.points, full);
     ASSERT_TRUE(dialog.click(IDC_NEW));
-    typePoint(dialog, "0.25", "0.5");  // an existing x still takes its new value
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
+    input(dialog, "0.25", "0.5");  // an existing x still takes its new value
     EXPECT_EQ(dialog.points[2], (CurvePoint{0.25, 0.5}));
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, SecondPointEnablesRefitAndDeletingItDisablesIt) {
   host.setPoints({{0.5, 1.0}});
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     EXPECT_FALSE(dialog.IsWindowEnabled(IDC_REFIT));
-    ASSERT_TRUE(dialog.click(IDC_NEW));
-    typePoint(dialog, "1.5", "0.5");
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
+    addPoint(dialog, "1.5", "0.5");
     EXPECT_TRUE(dialog.IsWindowEnabled(IDC_REFIT));
     EXPECT_EQ(dialog.selectedPoint, 1);
     ASSERT_TRUE(dialog.click(IDC_DELETE));  // the last of two
@@ -287,12 +246,11 @@ TEST_F(CurveEditTest, SecondPointEnablesRefitAndDeletingItDisablesIt) {
     ASSERT_TRUE(dialog.click(IDC_INPUT));   // editing without points: nothing happens
     EXPECT_TRUE(dialog.points.empty());
     EXPECT_TRUE(services.boxes().empty());
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, SelectorShowsThePointItStepsTo) {
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     ASSERT_TRUE(dialog.upDown(IDC_SPIN, dialog.arrowDelta(IDC_SPIN, true)));
     EXPECT_EQ(dialog.selectedPoint, 1);
     EXPECT_EQ(dialog.GetPos(IDC_SPIN), 1);
@@ -307,14 +265,13 @@ TEST_F(CurveEditTest, SelectorShowsThePointItStepsTo) {
     EXPECT_FALSE(dialog.newPointPending);
     EXPECT_EQ(dialog.selectedPoint, 1);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTY), " 1.000e+00");
-    dialog.pressEscape();
   });
 }
 
 // ---- Log of zero -------------------------------------------------------------------------------
 
 TEST_F(CurveEditTest, ZeroOnALogAxisIsToldOnceAndTheAxisTurnsLinear) {
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     paint(dialog);
     selectLog(dialog, IDC_XSCALE);
     paint(dialog);
@@ -334,33 +291,30 @@ TEST_F(CurveEditTest, ZeroOnALogAxisIsToldOnceAndTheAxisTurnsLinear) {
               "Log of zero for Y found!\nPlease switch to a linear Y scale to remove or modify "
               "the point.");
     EXPECT_EQ(dialog.GetCurSel(IDC_YSCALE), kLinearScale);
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, PaintShowsTheRoundedLimitsOfALogAxis) {
   host.setPoints({{0.5, 0.03}, {1.5, 40.0}});
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     selectLog(dialog, IDC_YSCALE);
     ASSERT_TRUE(dialog.click(IDC_REFIT));
     paint(dialog);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_YMIN), " 1.000e-02");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_YMAX), " 1.000e+02");
     EXPECT_TRUE(services.boxes().empty());
-    dialog.pressEscape();
   });
 }
 
 // ---- Clipboard ---------------------------------------------------------------------------------
 
 TEST_F(CurveEditTest, CopyPutsThePointTableOnTheClipboard) {
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     ASSERT_TRUE(dialog.focus(IDC_XSCALE));
     dialog.copy();
     ASSERT_EQ(services.clipboard().size(), 1u);
     EXPECT_EQ(services.clipboard()[0].text, "0\t0\n0.5\t1\n2\t1\n2.5\t0\n");
     EXPECT_FALSE(services.clipboard()[0].paint) << "text only";
-    dialog.pressEscape();
   });
 }
 
@@ -383,7 +337,7 @@ TEST_F(CurveEditTest, PasteReplacesThePointsAndIsAppliedLikeTypedOnes) {
 }
 
 TEST_F(CurveEditTest, RefusedPasteChangesNothing) {
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     selectLog(dialog, IDC_YSCALE);
     ASSERT_TRUE(dialog.upDown(IDC_SPIN, 1));
     services.setClipboard({.text = "0.5 0.5\n1.5 1e-6\n"});
@@ -394,17 +348,15 @@ TEST_F(CurveEditTest, RefusedPasteChangesNothing) {
     EXPECT_EQ(dialog.points, rampHoldRelease());
     EXPECT_EQ(dialog.selectedPoint, 1);
     EXPECT_EQ(dialog.control(IDC_SPIN).upper, 3);
-    dialog.pressEscape();
   });
 }
 
 TEST_F(CurveEditTest, PastingOnePointDisablesRefit) {
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     services.setClipboard({.text = "0.75\t2\n"});
     dialog.paste();
     EXPECT_FALSE(dialog.IsWindowEnabled(IDC_REFIT));
     EXPECT_EQ(dialog.control(IDC_SPIN).upper, 0);
-    dialog.pressEscape();
   });
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 TEST_F(CurveEditTest, StartShowsTheFunctionItsLimitsAndTheFirstPoint) {
   curvedit::registerIcon();
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     EXPECT_EQ(dialog.GetDlgItemText(IDC_CAPTION), "TIME function : Ramp hold release");
     EXPECT_EQ(dialog.context.frequencyFunction, 0);
     EXPECT_EQ(dialog.context.minTimeStep, 0.01);
@@ -30,7 +30,6 @@ TEST_F(CurveEditTest, StartShowsTheFunctionItsLimitsAndTheFirstPoint) {
     EXPECT_EQ(dialog.GetIcon(true), ui::LoadIcon(IDR_MAINFRAME));
     EXPECT_EQ(dialog.GetIcon(false), ui::LoadIcon(IDR_MAINFRAME));
     EXPECT_EQ(dialog.control(IDC_XMIN).fontFace, "Courier");
-    dialog.pressEscape();
   });
 }
 
@@ -46,32 +45,29 @@ TEST_F(CurveEditTest, OnePointSpansFromItselfToTwiceItself) {
   };
   for (const Case& c : cases) {
     host.setPoints({c.point});
-    run([&](CCurveEditDlg& dialog) {
+    edit([&](CCurveEditDlg& dialog) {
       EXPECT_EQ(dialog.graph.x.min, c.xMin);
       EXPECT_EQ(dialog.graph.x.max, c.xMax);
       EXPECT_EQ(dialog.graph.y.min, c.yMin);
       EXPECT_EQ(dialog.graph.y.max, c.yMax);
       EXPECT_FALSE(dialog.IsWindowEnabled(IDC_REFIT));
       EXPECT_EQ(dialog.control(IDC_SPIN).upper, 0);
-      dialog.pressEscape();
     });
   }
 }
 
 TEST_F(CurveEditTest, EqualValuesOnAnAxisAreSpreadToTwiceOrToOne) {
   host.setPoints({{0.0, 2.0}, {0.5, 2.0}, {1.25, 2.0}});
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     EXPECT_EQ(dialog.graph.y.min, 2.0);
     EXPECT_EQ(dialog.graph.y.max, 4.0);
     EXPECT_EQ(dialog.graph.x.max, 1.25);
-    dialog.pressEscape();
   });
   host.setPoints({});
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     EXPECT_EQ(dialog.graph.x.max, 1.0);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_POINTY), " 0.000e+00");
     EXPECT_EQ(dialog.control(IDC_SPIN).upper, 0);
-    dialog.pressEscape();
   });
 }
 
@@ -81,9 +77,7 @@ TEST_F(CurveEditTest, ApplyWritesStatusAndPointsAndNothingElse) {
   PointList edited = rampHoldRelease();
   edited.insert(edited.begin() + 2, {1.25, 0.875});
   const int result = run([&](CCurveEditDlg& dialog) {
-    ASSERT_TRUE(dialog.click(IDC_NEW));
-    typePoint(dialog, "1.25", "0.875");
-    ASSERT_TRUE(dialog.click(IDC_INPUT));
+    addPoint(dialog, "1.25", "0.875");
     ASSERT_TRUE(dialog.click(1));
   });
   EXPECT_EQ(result, ui::IDOK);
@@ -144,8 +138,7 @@ TEST_F(CurveEditTest, CancelWritesOnlyTheStatusWhateverWasEdited) {
         std::function<void(CCurveEditDlg&)>([](CCurveEditDlg& d) { d.closeBox(); })}) {
     const int result = run([&](CCurveEditDlg& dialog) {
       ASSERT_TRUE(dialog.click(IDC_DELETE));
-      typePoint(dialog, "0.1", "0.3");
-      ASSERT_TRUE(dialog.click(IDC_INPUT));
+      input(dialog, "0.1", "0.3");
       close(dialog);
     });
     EXPECT_EQ(result, ui::IDCANCEL);
@@ -161,14 +154,13 @@ TEST_F(CurveEditTest, AboutBoxFromTheSystemMenu) {
       about.pressEnter();
     });
   }
-  run([&](CCurveEditDlg& dialog) {
+  edit([&](CCurveEditDlg& dialog) {
     const std::vector<ui::MenuItem> menu = {{0, ""}, {0x0010, "&About curvedit..."}};
     EXPECT_EQ(dialog.systemMenu(), menu);
     ASSERT_TRUE(dialog.systemCommand(0x0010));
     ASSERT_TRUE(dialog.systemCommand(0x0013));  // the same item, low bits aside
     ASSERT_TRUE(dialog.systemCommand(0x0020));  // not ours: nothing
     EXPECT_TRUE(dialog.running());
-    dialog.pressEscape();
   });
   EXPECT_EQ(services.modalRuns(), (std::vector<int>{IDD_ABOUTBOX, IDD_ABOUTBOX}));
 }

@@ -33,6 +33,14 @@ class CurveEditTest : public testing::Test {
     return result;
   }
 
+  // Runs the script, then closes the dialog with Escape.
+  void edit(const std::function<void(CCurveEditDlg&)>& script) {
+    run([&](CCurveEditDlg& dialog) {
+      script(dialog);
+      dialog.pressEscape();
+    });
+  }
+
   // The user types the text over the field's own.
   static void type(CCurveEditDlg& dialog, int id, const std::string& text) {
     ASSERT_TRUE(dialog.setText(id, text)) << "control " << id;
@@ -47,6 +55,20 @@ class CurveEditTest : public testing::Test {
     type(dialog, IDC_XMAX, xMax);
     type(dialog, IDC_YMIN, yMin);
     type(dialog, IDC_YMAX, yMax);
+  }
+  // Typed limits taken with DEFINE; a typed point taken with INPUT, after NEW for addPoint.
+  static void define(CCurveEditDlg& dialog, const std::string& xMin, const std::string& xMax,
+                     const std::string& yMin, const std::string& yMax) {
+    typeLimits(dialog, xMin, xMax, yMin, yMax);
+    ASSERT_TRUE(dialog.click(IDC_DEFINE));
+  }
+  static void input(CCurveEditDlg& dialog, const std::string& x, const std::string& y) {
+    typePoint(dialog, x, y);
+    ASSERT_TRUE(dialog.click(IDC_INPUT));
+  }
+  static void addPoint(CCurveEditDlg& dialog, const std::string& x, const std::string& y) {
+    ASSERT_TRUE(dialog.click(IDC_NEW));
+    input(dialog, x, y);
   }
   static void paint(CCurveEditDlg& dialog) {
     ui::testing::RecordingPainter painter;
