@@ -34,6 +34,23 @@ void acceptedLevels(ConvergenceBlock& b) {
   b.maxPasses = 20;
 }
 
+// Structural and thermal take the main tolerance; a kind the dialog does not know clears the
+// frequency row and leaves the boundary criteria alone.
+void acceptedMain(ConvergenceBlock& b) {
+  b.mainSelected = 1;
+  b.mainValue = 3.5;
+  acceptedBoundaryCriteria(b);
+  acceptedLevels(b);
+}
+
+void acceptedUnknownKind(ConvergenceBlock& b) {
+  b.mainSelected = 1;
+  b.mainValue = 3.5;
+  b.freqDispSelected = 0;
+  b.freqDispValue = 0.0;
+  acceptedLevels(b);
+}
+
 struct AcceptCase {
   int kind;
   std::function<void(ConvergenceBlock&)> writes;
@@ -49,20 +66,7 @@ TEST_P(AcceptTest, WritesTheFieldsOfItsKindAndNothingElse) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, AcceptTest,
-    testing::Values(AcceptCase{kStructural,
-                               [](ConvergenceBlock& b) {
-                                 b.mainSelected = 1;
-                                 b.mainValue = 3.5;
-                                 acceptedBoundaryCriteria(b);
-                                 acceptedLevels(b);
-                               }},
-                    AcceptCase{kThermal,
-                               [](ConvergenceBlock& b) {
-                                 b.mainSelected = 1;
-                                 b.mainValue = 3.5;
-                                 acceptedBoundaryCriteria(b);
-                                 acceptedLevels(b);
-                               }},
+    testing::Values(AcceptCase{kStructural, acceptedMain}, AcceptCase{kThermal, acceptedMain},
                     // Both criteria of the first two rows are on, whatever the block said.
                     AcceptCase{kFrequency,
                                [](ConvergenceBlock& b) {
@@ -73,21 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  acceptedBoundaryCriteria(b);
                                  acceptedLevels(b);
                                }},
-                    AcceptCase{7,
-                               [](ConvergenceBlock& b) {
-                                 b.mainSelected = 1;
-                                 b.mainValue = 3.5;
-                                 b.freqDispSelected = 0;
-                                 b.freqDispValue = 0.0;
-                                 acceptedLevels(b);
-                               }},
-                    AcceptCase{-3, [](ConvergenceBlock& b) {
-                                 b.mainSelected = 1;
-                                 b.mainValue = 3.5;
-                                 b.freqDispSelected = 0;
-                                 b.freqDispValue = 0.0;
-                                 acceptedLevels(b);
-                               }}));
+                    AcceptCase{7, acceptedUnknownKind}, AcceptCase{-3, acceptedUnknownKind}));
 
 class CancelTest : public ConvergenceTest, public testing::WithParamInterface<int> {};
 
@@ -109,9 +99,11 @@ TEST_P(CancelTest, OnlyMarksTheBlockCancelled) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, CancelTest, testing::Values(kStructural, kFrequency, 7));
 
+// The tolerances Default writes; freqDisp < 0: the frequency row is left alone.
 struct DefaultCase {
   int kind;
-  std::function<void(ConvergenceBlock&)> tolerances;
+  bool writes;
+  double freqDisp, main, totalError, maxTrac;
 };
 
 class DefaultTest : public ConvergenceTest, public testing::WithParamInterface<DefaultCase> {};
@@ -124,39 +116,25 @@ TEST_P(DefaultTest, TolerancesStayAfterCancel) {
                   ASSERT_TRUE(dialog.click(2));
                 }),
             ui::IDCANCEL);
-  EXPECT_EQ(host.snapshot(), expected([](ConvergenceBlock& b) {
-              GetParam().tolerances(b);
+  const DefaultCase& c = GetParam();
+  EXPECT_EQ(host.snapshot(), expected([&](ConvergenceBlock& b) {
+              if (c.writes) {
+                if (c.freqDisp >= 0) b.freqDispValue = c.freqDisp;
+                b.mainValue = c.main;
+                b.totalChangeValue = 5.0;
+                b.localChangeValue = 5.0;
+                b.totalErrorValue = c.totalError;
+                b.maxTracValue = c.maxTrac;
+              }
               b.mainSelected = -1;
             }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, DefaultTest,
-                         testing::Values(DefaultCase{kStructural,
-                                                     [](ConvergenceBlock& b) {
-                                                       b.mainValue = 3.0;
-                                                       b.totalChangeValue = 5.0;
-                                                       b.localChangeValue = 5.0;
-                                                       b.totalErrorValue = 3.0;
-                                                       b.maxTracValue = 30.0;
-                                                     }},
-                                         DefaultCase{kThermal,
-                                                     [](ConvergenceBlock& b) {
-                                                       b.mainValue = 3.0;
-                                                       b.totalChangeValue = 5.0;
-                                                       b.localChangeValue = 5.0;
-                                                       b.totalErrorValue = 5.0;
-                                                       b.maxTracValue = 50.0;
-                                                     }},
-                                         DefaultCase{kFrequency,
-                                                     [](ConvergenceBlock& b) {
-                                                       b.freqDispValue = 3.0;
-                                                       b.mainValue = 5.0;
-                                                       b.totalChangeValue = 5.0;
-                                                       b.localChangeValue = 5.0;
-                                                       b.totalErrorValue = 5.0;
-                                                       b.maxTracValue = 50.0;
-                                                     }},
-                                         DefaultCase{12, [](ConvergenceBlock&) {}}));
+                         testing::Values(DefaultCase{kStructural, true, -1, 3.0, 3.0, 30.0},
+                                         DefaultCase{kThermal, true, -1, 3.0, 5.0, 50.0},
+                                         DefaultCase{kFrequency, true, 3.0, 5.0, 5.0, 50.0},
+                                         DefaultCase{12, false, 0, 0, 0, 0}));
 
 TEST_F(ConvergenceTest, DefaultThenAcceptClearsTheOptionalCriteriaAndResetsTheLevels) {
   EXPECT_EQ(run(kStructural,
