@@ -56,6 +56,15 @@ class LoadEntryTest : public testing::Test {
     for (const char ch : text) ASSERT_TRUE(dialog.typeChar(valueId(point, direction), ch));
   }
 
+  // The block is `before` with its fixed part changed as `change` says, or with only the status.
+  void expectChanged(const Bytes& before, const std::function<void(LoadBcInputBlock&)>& change,
+                     const std::string& note = "") {
+    EXPECT_TRUE(testsupport::sameBytes(host.snapshot(), changed(before, change))) << note;
+  }
+  void expectOnlyStatus(const Bytes& before, int status) {
+    expectChanged(before, [status](LoadBcInputBlock& b) { b.status = status; });
+  }
+
   InputBlock host{2};
   ui::testing::ScriptedServices services;
   ui::ScopedServices installed{services};

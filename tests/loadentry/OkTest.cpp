@@ -29,15 +29,16 @@ TEST_F(LoadEntryTest, ThreePointsWithoutFunctionWriteStatusTypesAndAllThreePoint
               ASSERT_TRUE(dialog.click(1));
             }),
             ui::IDOK);
-  EXPECT_TRUE(testsupport::sameBytes(host.snapshot(), changed(before,
-                                                              [](LoadBcInputBlock& b) {
-                                                                b.status = 1;
-                                                                b.loadType[1] = 1;
-                                                                b.value[0][1] = 5.0;
-                                                                b.value[1][1] = kShownLongValue;
-                                                                b.value[2][2] = -5.0;
-                                                              })))
-      << "a displacement is kept when no function applies; functionIndex is not written";
+  expectChanged(
+      before,
+      [](LoadBcInputBlock& b) {
+        b.status = 1;
+        b.loadType[1] = 1;
+        b.value[0][1] = 5.0;
+        b.value[1][1] = kShownLongValue;
+        b.value[2][2] = -5.0;
+      },
+      "a displacement is kept when no function applies; functionIndex is not written");
 }
 
 struct PointsCase {
@@ -60,14 +61,14 @@ TEST_P(WrittenPointsTest, OnlyTheDistributionsPointsAreWritten) {
               dialog.pressEnter();
             }),
             ui::IDOK);
-  EXPECT_TRUE(testsupport::sameBytes(host.snapshot(), changed(before, [&](LoadBcInputBlock& b) {
-                                       b.status = 1;
-                                       b.functionIndex = 0;
-                                       for (int p = 0; p < points; ++p) {
-                                         b.value[p][1] = kShownLongValues[p];
-                                       }
-                                       if (points > 0) b.value[0][2] = -12.5;
-                                     })));
+  expectChanged(before, [&](LoadBcInputBlock& b) {
+    b.status = 1;
+    b.functionIndex = 0;
+    for (int p = 0; p < points; ++p) {
+      b.value[p][1] = kShownLongValues[p];
+    }
+    if (points > 0) b.value[0][2] = -12.5;
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(Distributions, WrittenPointsTest,
@@ -104,15 +105,15 @@ TEST_F(LoadEntryTest, DisplacementUnderAFunctionIsCorrectedAndWrittenByTheSecond
             }),
             ui::IDOK);
   EXPECT_EQ(services.boxes().size(), 1u);
-  EXPECT_TRUE(testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) {
-                                       b.status = 1;
-                                       b.loadType[1] = 0;
-                                       b.loadType[2] = 0;
-                                       for (int p = 0; p < 3; ++p) {
-                                         b.value[p][0] = kShownLongValues[p];
-                                         b.value[p][1] = 0.0;
-                                       }
-                                     })));
+  expectChanged(before, [](LoadBcInputBlock& b) {
+    b.status = 1;
+    b.loadType[1] = 0;
+    b.loadType[2] = 0;
+    for (int p = 0; p < 3; ++p) {
+      b.value[p][0] = kShownLongValues[p];
+      b.value[p][1] = 0.0;
+    }
+  });
 }
 
 // Columns that are hidden hold empty text: a uniform displacement of zero is accepted whatever
@@ -124,8 +125,7 @@ TEST_F(LoadEntryTest, HiddenColumnsCountAsZeroForTheDisplacementRule) {
   const Bytes before = host.snapshot();
   EXPECT_EQ(run([](CLoadBcInputDlg& dialog) { dialog.pressEnter(); }), ui::IDOK);
   EXPECT_TRUE(services.boxes().empty());
-  EXPECT_TRUE(
-      testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) { b.status = 1; })));
+  expectOnlyStatus(before, 1);
 }
 
 // A stored TOTAL FORCE shows no selection in a non-uniform load; left so, -1 is written for it.
@@ -135,10 +135,10 @@ TEST_F(LoadEntryTest, UnselectedTypeIsWrittenAsMinusOne) {
   const Bytes before = host.snapshot();
   EXPECT_EQ(run([](CLoadBcInputDlg& dialog) { dialog.pressEnter(); }), ui::IDOK);
   EXPECT_TRUE(services.boxes().empty());
-  EXPECT_TRUE(testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) {
-                                       b.status = 1;
-                                       b.loadType[0] = -1;
-                                     })));
+  expectChanged(before, [](LoadBcInputBlock& b) {
+    b.status = 1;
+    b.loadType[0] = -1;
+  });
 }
 
 struct FunctionCase {
@@ -189,8 +189,7 @@ TEST_F(LoadEntryTest, EveryCancelWritesOnlyTheStatus) {
                 cancel(dialog);
               }),
               ui::IDCANCEL);
-    EXPECT_TRUE(
-        testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) { b.status = 0; })));
+    expectOnlyStatus(before, 0);
   }
 }
 
@@ -215,8 +214,7 @@ TEST_F(LoadEntryTest, ResetBringsBackTheBlocksTypesAndValues) {
             }),
             ui::IDCANCEL);
   EXPECT_TRUE(services.boxes().empty());
-  EXPECT_TRUE(
-      testsupport::sameBytes(host.snapshot(), changed(before, [](LoadBcInputBlock& b) { b.status = 0; })));
+  expectOnlyStatus(before, 0);
 }
 
 // Reset formats only the distribution's columns from the block and puts back what the dialog
