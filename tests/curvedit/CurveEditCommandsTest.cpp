@@ -23,10 +23,8 @@ void selectLog(CCurveEditDlg& dialog, int list) { ASSERT_TRUE(dialog.select(list
 TEST_F(CurveEditTest, DefineTakesLimitsInEitherOrder) {
   edit([&](CCurveEditDlg& dialog) {
     define(dialog, "5", "1", "-0.5", "2.25");
-    EXPECT_EQ(dialog.graph.x.min, 1.0);
-    EXPECT_EQ(dialog.graph.x.max, 5.0);
-    EXPECT_EQ(dialog.graph.y.min, -0.5) << "negative Y limits are allowed";
-    EXPECT_EQ(dialog.graph.y.max, 2.25);
+    EXPECT_EQ(limits(dialog.graph.x), (Limits{1.0, 5.0}));
+    EXPECT_EQ(limits(dialog.graph.y), (Limits{-0.5, 2.25})) << "negative Y limits are allowed";
     EXPECT_EQ(dialog.GetDlgItemText(IDC_XMIN), " 1.000e+00");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_YMIN), "-5.000e-01");
     EXPECT_TRUE(services.boxes().empty());
@@ -49,8 +47,7 @@ TEST_F(CurveEditTest, DefineRefusesNegativeXAndRestoresItsEdits) {
 TEST_F(CurveEditTest, DefineKeepsTheLimitsOfAnAxisGivenTwoEqualOnes) {
   edit([&](CCurveEditDlg& dialog) {
     define(dialog, "1.5", "1.5", "0.25", "0.75");
-    EXPECT_EQ(dialog.graph.x.min, 0.0);
-    EXPECT_EQ(dialog.graph.x.max, 2.5);
+    EXPECT_EQ(limits(dialog.graph.x), (Limits{0.0, 2.5}));
     EXPECT_EQ(dialog.GetDlgItemText(IDC_XMAX), " 2.500e+00");
     EXPECT_EQ(dialog.graph.y.min, 0.25) << "the other axis is taken";
   });
@@ -69,14 +66,12 @@ TEST_F(CurveEditTest, DefineOnALogAxisRoundsToDecadesAndRefusesWideRanges) {
   edit([&](CCurveEditDlg& dialog) {
     selectLog(dialog, IDC_XSCALE);
     define(dialog, "0.03", "40", "0", "1");
-    EXPECT_EQ(dialog.graph.x.min, 0.01);
-    EXPECT_EQ(dialog.graph.x.max, 100.0);
+    EXPECT_EQ(limits(dialog.graph.x), (Limits{0.01, 100.0}));
     define(dialog, "2", "150000", "0", "1");  // 1 .. 1000000: more than 100000 apart
     EXPECT_EQ(boxTexts(), std::vector<std::string>{limitsText("1.0e+01", "1.0e-05")});
     EXPECT_EQ(services.boxes()[0].caption, "Error.  GRAPH BOX Limits Exceeded");
     EXPECT_EQ(services.boxes()[0].icon, ui::MB_ICONSTOP);
-    EXPECT_EQ(dialog.graph.x.min, 0.01);
-    EXPECT_EQ(dialog.graph.x.max, 100.0);
+    EXPECT_EQ(limits(dialog.graph.x), (Limits{0.01, 100.0}));
     EXPECT_EQ(dialog.GetDlgItemText(IDC_XMAX), " 1.000e+02");
   });
 }
@@ -86,8 +81,7 @@ TEST_F(CurveEditTest, FirstSwitchToLogSetsFiveDecadesBelowOne) {
     selectLog(dialog, IDC_XSCALE);
     EXPECT_EQ(dialog.graph.x.log, 1);
     EXPECT_EQ(dialog.graph.x.logWarn, 1);
-    EXPECT_EQ(dialog.graph.x.min, 1e-5);
-    EXPECT_EQ(dialog.graph.x.max, 1.0);
+    EXPECT_EQ(limits(dialog.graph.x), (Limits{1e-5, 1.0}));
     EXPECT_EQ(dialog.GetDlgItemText(IDC_XMIN), " 1.000e-05");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_XMAX), " 1.000e+00");
     EXPECT_EQ(dialog.graph.y.log, 0);
@@ -96,8 +90,7 @@ TEST_F(CurveEditTest, FirstSwitchToLogSetsFiveDecadesBelowOne) {
     EXPECT_EQ(dialog.graph.x.logWarn, 0);
     define(dialog, "0.5", "2", "0", "1");
     selectLog(dialog, IDC_YSCALE);
-    EXPECT_EQ(dialog.graph.y.min, 0.0) << "limits defined by the user stay";
-    EXPECT_EQ(dialog.graph.y.max, 1.0);
+    EXPECT_EQ(limits(dialog.graph.y), (Limits{0.0, 1.0})) << "limits defined by the user stay";
   });
 }
 
@@ -106,14 +99,11 @@ TEST_F(CurveEditTest, RefitFitsThePointsOnLinearAndLogAxes) {
   edit([&](CCurveEditDlg& dialog) {
     define(dialog, "1", "2", "3", "4");
     ASSERT_TRUE(dialog.click(IDC_REFIT));
-    EXPECT_EQ(dialog.graph.x.min, 0.3);
-    EXPECT_EQ(dialog.graph.x.max, 70.0);
-    EXPECT_EQ(dialog.graph.y.min, 0.2);
-    EXPECT_EQ(dialog.graph.y.max, 7.5);
+    EXPECT_EQ(limits(dialog.graph.x), (Limits{0.3, 70.0}));
+    EXPECT_EQ(limits(dialog.graph.y), (Limits{0.2, 7.5}));
     selectLog(dialog, IDC_XSCALE);
     ASSERT_TRUE(dialog.click(IDC_REFIT));
-    EXPECT_EQ(dialog.graph.x.min, 0.1);
-    EXPECT_EQ(dialog.graph.x.max, 100.0);
+    EXPECT_EQ(limits(dialog.graph.x), (Limits{0.1, 100.0}));
     EXPECT_EQ(dialog.GetDlgItemText(IDC_XMIN), " 1.000e-01");
     EXPECT_TRUE(services.boxes().empty());
   });
@@ -124,8 +114,7 @@ TEST_F(CurveEditTest, RefitOnALogAxisRefusesZeroAndKeepsTheLimits) {
     selectLog(dialog, IDC_YSCALE);  // the function starts and ends at 0
     ASSERT_TRUE(dialog.click(IDC_REFIT));
     EXPECT_EQ(boxTexts(), std::vector<std::string>{limitsText("2.5e-05", "1.0e-05")});
-    EXPECT_EQ(dialog.graph.y.min, 1e-5);
-    EXPECT_EQ(dialog.graph.y.max, 1.0);
+    EXPECT_EQ(limits(dialog.graph.y), (Limits{1e-5, 1.0}));
     EXPECT_EQ(dialog.graph.x.max, 2.5) << "the linear axis is fitted";
   });
 }
@@ -134,8 +123,7 @@ TEST_F(CurveEditTest, RefitKeepsTheLimitsOfAnAxisWithoutSpread) {
   host.setPoints({{0.5, 0.75}, {1.5, 0.75}});
   edit([&](CCurveEditDlg& dialog) {
     ASSERT_TRUE(dialog.click(IDC_REFIT));
-    EXPECT_EQ(dialog.graph.y.min, 0.75);
-    EXPECT_EQ(dialog.graph.y.max, 1.5) << "as at start: twice the value";
+    EXPECT_EQ(limits(dialog.graph.y), (Limits{0.75, 1.5})) << "as at start: twice the value";
   });
 }
 

@@ -46,10 +46,8 @@ TEST_F(CurveEditTest, OnePointSpansFromItselfToTwiceItself) {
   for (const Case& c : cases) {
     host.setPoints({c.point});
     edit([&](CCurveEditDlg& dialog) {
-      EXPECT_EQ(dialog.graph.x.min, c.xMin);
-      EXPECT_EQ(dialog.graph.x.max, c.xMax);
-      EXPECT_EQ(dialog.graph.y.min, c.yMin);
-      EXPECT_EQ(dialog.graph.y.max, c.yMax);
+      EXPECT_EQ(limits(dialog.graph.x), (Limits{c.xMin, c.xMax}));
+      EXPECT_EQ(limits(dialog.graph.y), (Limits{c.yMin, c.yMax}));
       EXPECT_FALSE(dialog.IsWindowEnabled(IDC_REFIT));
       EXPECT_EQ(dialog.control(IDC_SPIN).upper, 0);
     });
@@ -59,8 +57,7 @@ TEST_F(CurveEditTest, OnePointSpansFromItselfToTwiceItself) {
 TEST_F(CurveEditTest, EqualValuesOnAnAxisAreSpreadToTwiceOrToOne) {
   host.setPoints({{0.0, 2.0}, {0.5, 2.0}, {1.25, 2.0}});
   edit([&](CCurveEditDlg& dialog) {
-    EXPECT_EQ(dialog.graph.y.min, 2.0);
-    EXPECT_EQ(dialog.graph.y.max, 4.0);
+    EXPECT_EQ(limits(dialog.graph.y), (Limits{2.0, 4.0}));
     EXPECT_EQ(dialog.graph.x.max, 1.25);
   });
   host.setPoints({});

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "curvedit/CCurveEditDlg.h"
 #include "curvedit/CurveditResources.h"
@@ -16,6 +17,10 @@
 #include "tests/curvedit/FunctionHost.h"
 
 namespace curvedit::test {
+
+// The limits of an axis as one value, to compare both in one assertion.
+using Limits = std::pair<double, double>;
+inline Limits limits(const Axis& axis) { return {axis.min, axis.max}; }
 
 class CurveEditTest : public testing::Test {
  protected:
