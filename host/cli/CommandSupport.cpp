@@ -1,6 +1,11 @@
 #include "host/cli/CommandSupport.h"
 
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -25,6 +30,22 @@ std::string programFor(const std::string& tool, const NamedLayout* layout) {
 void fail(const std::string& message, int code) {
   std::cerr << "korvena-host: " << message << "\n";
   throw CLI::RuntimeError(code);
+}
+
+void checkOutputFile(const std::string& outFile) {
+  if (outFile.empty()) return;
+  namespace fs = std::filesystem;
+  const fs::path path(outFile);
+  std::error_code ignored;
+  if (fs::is_directory(path, ignored)) fail("cannot write " + outFile + ": it is a folder", kExitBadInput);
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  if (!fs::is_directory(folder, ignored)) {
+    fail("cannot write " + outFile + ": there is no folder " + folder.string(), kExitBadInput);
+  }
+  const fs::path& written = fs::exists(path, ignored) ? path : folder;
+  if (::access(written.c_str(), W_OK) != 0) {
+    fail("cannot write " + outFile + ": " + std::strerror(errno), kExitBadInput);
+  }
 }
 
 void runAndReport(const std::string& program, const RunInput& input, const std::string& outFile) {

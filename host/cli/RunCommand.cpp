@@ -29,6 +29,7 @@ void run(const RunOptionsText& options) {
   } catch (const DescriptionError& error) {
     fail(options.in + ": " + error.what(), kExitBadInput);
   }
+  checkOutputFile(options.out);
   runAndReport(programFor(options.tool, layout), input, options.out);
 }
 

@@ -1,3 +1,6 @@
+#include <exception>
+#include <iostream>
+
 #include "host/cli/Commands.h"
 #include "host/core/ToolRun.h"
 #include "host/results/MakeResultCommand.h"
@@ -18,6 +21,10 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& error) {
     const int code = app.exit(error);
     return code == 0 ? 0 : host::kExitBadInput;
+  } catch (const std::exception& error) {
+    // Nothing the host meets may end it without a word: what no command expected is the host's failure.
+    std::cerr << "korvena-host: " << error.what() << "\n";
+    return host::kExitHostFailed;
   }
   return 0;
 }

@@ -68,6 +68,10 @@ void validateBlock(const Description& description, const BlockSpec& block, std::
   if (description.launch == LaunchStyle::Tag) {
     checkArgumentPart("tag", block.tag, where);
     checkArgumentPart("kind", block.kind, where);
+    if (block.tag.size() > kMaxTagLength) {
+      throw DescriptionError(where + ": the tag \"" + block.tag + "\" is longer than the " +
+                             std::to_string(kMaxTagLength) + " characters a tool keeps");
+    }
   } else if (!block.tag.empty() || !block.kind.empty()) {
     throw DescriptionError(where +
                            ": a key-style launch names its block by key only; "

@@ -2,6 +2,7 @@
 // per block, the fields by offset and type. A named layout is the same thing with names.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -62,6 +63,8 @@ class DescriptionError : public std::runtime_error {
 
 // Largest data area the host creates (the header's dataSize is an int32).
 inline constexpr std::int64_t kMaxDataSize = std::int64_t{1} << 28;
+// Longest tag a tool keeps (its records hold the tag in eight bytes with the ending zero).
+inline constexpr std::size_t kMaxTagLength = 7;
 
 std::string typeName(FieldType type);
 std::optional<FieldType> typeFromName(const std::string& name);

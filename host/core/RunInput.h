@@ -23,7 +23,11 @@ RunInput interpretInput(const Json& input, const NamedLayout* layout, const std:
 // main demo). Throws DescriptionError for a variant the layout does not have.
 RunInput demoInput(const NamedLayout& layout, const std::string& variant = {});
 
-// Parses a JSON file; throws DescriptionError saying what is wrong with it.
+// Parses JSON text, refusing a key given twice in one object; throws DescriptionError saying
+// what is wrong with it.
+Json parseJson(const std::string& text);
+
+// Reads and parses a JSON file (as parseJson); throws DescriptionError saying what is wrong with it.
 Json readJsonFile(const std::filesystem::path& file);
 
 }  // namespace host

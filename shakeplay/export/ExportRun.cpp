@@ -121,16 +121,16 @@ int runExport(const ExportOptions& options) {
   if (!loadDocument(doc, options)) return 1;
   try {
     return options.vtkFrame ? writeVtkFrame(doc, options) : writeAnimation(doc, options, ffmpeg);
-  } catch (const ExportError& failure) {
+  } catch (const std::bad_alloc&) {
+    return refuse("not enough memory for frames of " + std::to_string(options.width) + " x " +
+                  std::to_string(options.height));
+  } catch (const std::exception& failure) {
     // A GIF, MP4 or .vtu cut short is of no use: it goes; frames of a series already written stay.
     if (options.kind != OutputKind::PngSeries) {
       std::error_code ignored;
       std::filesystem::remove(options.outPath, ignored);
     }
     return refuse(failure.what());
-  } catch (const std::bad_alloc&) {
-    return refuse("not enough memory for frames of " + std::to_string(options.width) + " x " +
-                  std::to_string(options.height));
   }
 }
 

@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <optional>
 
 #include "shakeplay/export/ExportOptions.h"
@@ -23,5 +24,11 @@ int main(int argc, char** argv) {
     glyphs.emplace(argc, argv);
     std::setlocale(LC_NUMERIC, "C");  // Qt took the user's locale: the labels keep their points
   }
-  return shakeplay::exporting::runExport(*parsed.options);
+  try {
+    return shakeplay::exporting::runExport(*parsed.options);
+  } catch (const std::exception& error) {
+    // Nothing may end the program without a word.
+    std::fprintf(stderr, "shakeplay-export: %s\n", error.what());
+    return 1;
+  }
 }

@@ -20,6 +20,7 @@ class TempFolder {
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
+  const std::filesystem::path& path() const { return path_; }
   std::filesystem::path file(const std::string& name) const { return path_ / name; }
 
  private:

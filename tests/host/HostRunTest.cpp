@@ -110,6 +110,58 @@ TEST(HostRunTest, BadDescriptionIsRefusedBeforeAnythingRuns) {
   EXPECT_TRUE(run.report.is_null());
 }
 
+// Input the host cannot use, and a report it could not write, are refused with exit code 2 before
+// the tool starts: the probe, had it run, would have left its line on standard output.
+TEST(HostRunTest, UnusableInputOrReportFileIsRefusedBeforeTheToolStarts) {
+  TempFolder folder;
+  const std::string in = folder.file("in.json").string();
+  const std::string report = folder.file("report.json").string();
+  struct Case {
+    const char* what;
+    std::string input;               // written to in.json
+    std::vector<std::string> where;  // --in and --out
+    const char* message;
+  };
+  const std::string good =
+      R"({"launch": "tag", "blocks": [{"tag": "SEVENCH", "dataSize": 8, "fields": []}]})";
+  const Case cases[] = {
+      {"input is a folder",
+       good,
+       {"--in", folder.path().string(), "--out", report},
+       "is a directory, not a JSON file"},
+      {"key twice",
+       R"({"launch": "tag", "blocks": [], "launch": "key"})",
+       {"--in", in, "--out", report},
+       "the key \"launch\" is given twice in one object"},
+      {"key twice inside a block",
+       R"({"launch": "tag", "blocks": [{"tag": "A", "dataSize": 8, "fields": [], "dataSize": 9}]})",
+       {"--in", in, "--out", report},
+       "the key \"dataSize\" is given twice"},
+      {"tag of eight characters",
+       R"({"launch": "tag", "blocks": [{"tag": "EIGHTCHR", "dataSize": 8, "fields": []}]})",
+       {"--in", in, "--out", report},
+       "the tag \"EIGHTCHR\" is longer than the 7 characters a tool keeps"},
+      {"report in a missing folder",
+       good,
+       {"--in", in, "--out", folder.file("no/report.json").string()},
+       "there is no folder"},
+      {"report is a folder", good, {"--in", in, "--out", folder.path().string()}, "it is a folder"},
+  };
+  for (const Case& c : cases) {
+    writeFile(in, c.input);
+    std::vector<std::string> arguments{"run", probe()};
+    arguments.insert(arguments.end(), c.where.begin(), c.where.end());
+    const HostRun run = runHost(arguments, folder);
+    EXPECT_EQ(run.exitCode, 2) << c.what;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.what << ": " << run.err;
+    EXPECT_EQ(run.out, "") << c.what << ": the tool ran";
+    EXPECT_TRUE(mappingsOf(run.pid).empty()) << c.what;
+  }
+  writeFile(in, good);  // seven characters are a tag
+  EXPECT_EQ(runHost({"run", probe(), "--in", in, "--out", report}, folder).exitCode, 0);
+  EXPECT_EQ(Json::parse(readFile(report))["blocks"][0]["tag"], "SEVENCH");
+}
+
 TEST(HostRunTest, CrashingOrFailingToolIsReportedAndItsMappingsUnlinked) {
   struct Case {
     const char* word;
