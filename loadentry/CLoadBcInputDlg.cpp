@@ -46,12 +46,10 @@ std::int64_t functionEntry(int i) {
   return static_cast<std::int64_t>(kFunctionEntriesOffset) + kEntryBytes * i;
 }
 
-// With a load function applying, the block goes on with functionCount entries, a count below 0
-// being refused; without one it ends with its fixed part.
+// The block goes on with functionCount entries, a count below 0 being refused. The count must fit
+// even when no load function applies and the entries are not read: a count the block cannot
+// hold says the block is not what it claims to be.
 bool holdsFunctionEntries(const BlockView& view) {
-  if (view.field<std::int32_t>(offsetof(LoadBcInputBlock, functionKind)) == kNoFunction) {
-    return true;
-  }
   const auto count = view.field<std::int32_t>(offsetof(LoadBcInputBlock, functionCount));
   return count && view.holds(functionEntry(0), kEntryBytes * *count);
 }

@@ -1,5 +1,7 @@
 // What the input dialog does without a usable block: it says so, ends at once and leaves the
 // block as the host wrote it; and what it says when the block will not detach at the end.
+#include <limits>
+
 #include "platform/CommandLine.h"
 #include "platform/Mapping.h"
 #include "tests/loadentry/LoadEntryFixture.h"
@@ -51,21 +53,24 @@ TEST_F(AttachFailureTest, BlockShorterThanItsFixedPart) {
   expectRefused(block);
 }
 
-// Two entries of room: a count of 3 or below 0 is refused when a function applies; a count of
-// 2 fits exactly, and without a function the entries are not looked at.
+// Two entries of room: a count of 3, below 0 or far beyond is refused, whether a function applies
+// or not (kind -1); a count of 2 fits exactly either way.
 TEST_F(AttachFailureTest, FunctionCountMustFitTheBlock) {
-  for (const int count : {3, -1, 1 << 30}) {
-    InputBlock block(2);
-    fillThreePointLoad(block);
-    block.data().functionCount = count;
-    expectRefused(block);
+  for (const int kind : {1, -1}) {
+    for (const int count : {3, -1, 1 << 30, 1782086428, std::numeric_limits<int>::max()}) {
+      SCOPED_TRACE(testing::Message() << "kind " << kind << ", count " << count);
+      InputBlock block(2);
+      fillThreePointLoad(block);
+      block.data().functionKind = kind;
+      block.data().functionCount = count;
+      expectRefused(block);
+    }
   }
   InputBlock fits(2);
   fillThreePointLoad(fits);
   fits.launch();
   EXPECT_FALSE(CLoadBcInputDlg().attachFailed());
   fits.data().functionKind = -1;
-  fits.data().functionCount = 1000;
   EXPECT_FALSE(CLoadBcInputDlg().attachFailed());
   EXPECT_EQ(fits.header().attachCount, 0);
   EXPECT_TRUE(services.boxes().empty());
