@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <random>
 
+#include "platform/FormatText.h"
 #include "platform/Mapping.h"
 
 namespace host {
@@ -59,6 +61,10 @@ BlockSpec HostBlocks::readBack(std::size_t index) const {
                     description_.blocks.at(index));
 }
 
-std::string defaultKeyPrefix() { return "KvHost" + std::to_string(getpid()); }
+std::string defaultKeyPrefix() {
+  std::random_device random;
+  return "KvHost" + std::to_string(getpid()) + "r" +
+         platform::formatText("%08x", static_cast<unsigned>(random()));
+}
 
 }  // namespace host

@@ -44,7 +44,8 @@ class HostBlocks {
   std::vector<Mapping> mappings_;
 };
 
-// "KvHost<pid>": unique among running hosts.
+// "KvHost<pid>r<8 hex digits>": unique among running hosts, and, by its random part, also among
+// hosts of other PID namespaces that share /dev/shm and a pid.
 std::string defaultKeyPrefix();
 
 }  // namespace host

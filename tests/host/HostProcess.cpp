@@ -87,7 +87,7 @@ HostRun runProgram(const std::filesystem::path& program, const std::vector<std::
 }
 
 std::vector<std::string> mappingsOf(pid_t hostPid) {
-  const std::string prefix = "KvHost" + std::to_string(hostPid) + "n";
+  const std::string prefix = "KvHost" + std::to_string(hostPid) + "r";
   std::vector<std::string> found;
   for (const auto& entry : std::filesystem::directory_iterator("/dev/shm")) {
     const std::string name = entry.path().filename().string();

@@ -51,7 +51,7 @@ HostRun runHost(const std::vector<std::string>& arguments, const TempFolder& fol
 HostRun runProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                    const TempFolder& folder);
 
-// The /dev/shm entries that a host process with this pid created ("KvHost<pid>n...").
+// The /dev/shm entries that a host process with this pid created ("KvHost<pid>r...").
 std::vector<std::string> mappingsOf(pid_t hostPid);
 
 }  // namespace host::test

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <regex>
 #include <thread>
 
 #include "host/core/DescriptionJson.h"
@@ -58,8 +59,11 @@ TEST(HostRunTest, ProbeAttachesEveryTaggedBlockAndTheHostReadsWhatItWrote) {
   const HostReport run = runWith(probe(), input);
   ASSERT_EQ(run.host.exitCode, 0) << run.host.err;
   EXPECT_EQ(run.report["exitCode"], 0);
-  const std::string key0 = "KvHost" + std::to_string(run.host.pid) + "n0";
-  EXPECT_EQ(run.report["arguments"][0], "/TAG:INFO:SM:" + key0);
+  // The keys: the host's pid, a random part of 8 hex digits, the block's index.
+  const std::string argument = run.report["arguments"][0];
+  EXPECT_TRUE(std::regex_match(
+      argument, std::regex("/TAG:INFO:SM:KvHost" + std::to_string(run.host.pid) + "r[0-9a-f]{8}n0")))
+      << argument;
   expectProbed(run.report["blocks"][0], 48);
   expectProbed(run.report["blocks"][1], 64);
 }
