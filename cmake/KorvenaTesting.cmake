@@ -5,13 +5,13 @@
 # Every GoogleTest case becomes a CTest test of its own.
 include(GoogleTest)
 
-set(KORVENA_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/xdg-runtime)
+set(KORVENA_TEST_RUNTIME_DIR ${PROJECT_BINARY_DIR}/xdg-runtime)
 file(MAKE_DIRECTORY ${KORVENA_TEST_RUNTIME_DIR})
 file(CHMOD ${KORVENA_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
-set(KORVENA_PICTURE_DIR ${CMAKE_BINARY_DIR}/pictures)
+set(KORVENA_PICTURE_DIR ${PROJECT_BINARY_DIR}/pictures)
 file(MAKE_DIRECTORY ${KORVENA_PICTURE_DIR})
 
-set(KORVENA_LSAN_SUPPRESSIONS ${CMAKE_SOURCE_DIR}/cmake/lsan.supp)
+set(KORVENA_LSAN_SUPPRESSIONS ${PROJECT_SOURCE_DIR}/cmake/lsan.supp)
 
 function(korvena_add_test)
   cmake_parse_arguments(T "" "NAME;KIND" "SOURCES;LIBS" ${ARGN})
@@ -22,10 +22,10 @@ function(korvena_add_test)
   # A test's files are compiled together: they share the same heavy headers (GoogleTest, Qt).
   set_target_properties(${T_NAME} PROPERTIES UNITY_BUILD ON)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
-  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
   set(env "XDG_RUNTIME_DIR=${KORVENA_TEST_RUNTIME_DIR}"
-          "KORVENA_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
-          "KORVENA_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+          "KORVENA_BIN_DIR=${PROJECT_BINARY_DIR}/bin"
+          "KORVENA_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
           "KORVENA_PICTURE_DIR=${KORVENA_PICTURE_DIR}"
           "LSAN_OPTIONS=suppressions=${KORVENA_LSAN_SUPPRESSIONS}:print_suppressions=0")
   set(properties TIMEOUT 300 LABELS ${T_KIND})
