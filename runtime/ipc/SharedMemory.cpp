@@ -23,6 +23,13 @@ constexpr const char* kCannotAllocate = "lyrSharedMemory: Can not allocate memor
 
 RegistryEntry* registry = nullptr;
 
+// attachCount is the host's: whatever it holds, every attach adds one and every detach takes one
+// away, wrapping as a 32-bit counter does, so that the host reads back the count it left.
+void count(lyrShmHeader* header, std::int32_t change) {
+  header->attachCount = static_cast<std::int32_t>(static_cast<std::uint32_t>(header->attachCount) +
+                                                  static_cast<std::uint32_t>(change));
+}
+
 lyrShmHeader* headerOf(void* data) {
   return reinterpret_cast<lyrShmHeader*>(static_cast<char*>(data) - sizeof(lyrShmHeader));
 }
@@ -95,7 +102,7 @@ int lyrShmAttach(const char* key, void** data) {
     release(view, mapping);
     return -1;
   }
-  header->attachCount += 1;
+  count(header, 1);
   header->attachedMark = 1;
   *data = dataArea;
   return 0;
@@ -113,7 +120,7 @@ int lyrShmDetach(void** data) {
     lyrDiagnostics::write("lyrSharedMemory: Can not deallocate memory \n");
     return lyrShmCannotRemove;
   }
-  headerOf(*data)->attachCount -= 1;
+  count(headerOf(*data), -1);
   platform::unmapView(headerOf(*data));
   releaseEmptyRegistry();
   if (!platform::closeMapping(mapping)) {

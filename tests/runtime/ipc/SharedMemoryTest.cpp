@@ -1,4 +1,5 @@
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,22 @@ TEST_F(SharedMemory, AttachRaisesTheCountAndDetachLowersItAgain) {
     EXPECT_EQ(lyrMemLastId(), startId) << "the registry goes with its last entry";
   }
   EXPECT_EQ(lyrShmSize(nullptr), 0);
+}
+
+// The count is the host's to start from: at the top of its range an attach wraps it, and the
+// detach brings it back to what the host left.
+TEST_F(SharedMemory, CountAtEitherEndOfItsRangeComesBackAsTheHostLeftIt) {
+  constexpr std::int32_t kTop = std::numeric_limits<std::int32_t>::max();
+  constexpr std::int32_t kBottom = std::numeric_limits<std::int32_t>::min();
+  for (const std::int32_t start : {kTop, kBottom}) {
+    SCOPED_TRACE(start);
+    HostBlock block(8, start);
+    void* data = nullptr;
+    ASSERT_EQ(lyrShmAttach(block.key().c_str(), &data), 0);
+    EXPECT_EQ(block.header().attachCount, start == kTop ? kBottom : kBottom + 1);
+    ASSERT_EQ(lyrShmDetach(&data), 0);
+    EXPECT_EQ(block.header().attachCount, start);
+  }
 }
 
 TEST_F(SharedMemory, MissingOrUnmappableBlockLeavesNothingAttached) {
