@@ -47,8 +47,11 @@ void validateField(const BlockSpec& block, std::size_t blockIndex, const FieldSp
   }
   if (field.width <= 0) throw DescriptionError(where + ": the width must be at least 1");
   if (field.offset > block.dataSize || field.width > block.dataSize - field.offset) {
+    // Both are at least 0 and 1 here; their sum may pass the int64 range, not the uint64 one.
+    const std::uint64_t lastByte =
+        static_cast<std::uint64_t>(field.offset) + static_cast<std::uint64_t>(field.width) - 1;
     throw DescriptionError(where + ": bytes " + std::to_string(field.offset) + " to " +
-                           std::to_string(field.offset + field.width - 1) + " lie outside the data size " +
+                           std::to_string(lastByte) + " lie outside the data size " +
                            std::to_string(block.dataSize));
   }
   if (!field.value) return;

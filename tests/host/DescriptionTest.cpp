@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 #include "host/core/DescriptionJson.h"
 #include "host/core/RunInput.h"
 #include "host/layouts/Layouts.h"
@@ -122,6 +125,14 @@ TEST(DescriptionTest, AFieldMayEndAtTheDataSizeButNotOneBytePast) {
           << test.field.dump() << " -> " << fault;
     }
   }
+}
+
+// The last byte of a field far too wide is named as it is, past the int64 range.
+TEST(DescriptionTest, AFieldWiderThanAnyBlockIsRefusedNamingItsLastByte) {
+  const Json field = {{"offset", 30}, {"type", "bytes"}, {"width", std::numeric_limits<std::int64_t>::max()}};
+  EXPECT_NE(faultOf(oneBlock(Json::array({field}))).find("bytes 30 to 9223372036854775836 lie outside"),
+            std::string::npos)
+      << faultOf(oneBlock(Json::array({field})));
 }
 
 TEST(DescriptionTest, RawFormReadsBackToTheSameDescription) {
