@@ -4,18 +4,16 @@
 // the close box. It never writes the block and must leave it detached.
 #include "bcviewer/CLoadBcInfoDlg.h"
 #include "fuzz/support/DialogRun.h"
-#include "fuzz/support/FuzzBlock.h"
 #include "fuzz/support/FuzzInput.h"
-#include "platform/CommandLine.h"
+#include "fuzz/support/LaunchedBlocks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto input = fuzzsupport::oneBlock(data, size);
   if (!input) return 0;
-  fuzzsupport::FuzzBlock block("kvfzbcv", input->block);
   static const char* const kOptions[] = {"", "-stat", "-dyn", "-dyn -stat"};
-  platform::setCommandLine({"/usr/bin/bcviewer", "/SHMKEY:" + block.key(), kOptions[input->ways >> 6]});
+  fuzzsupport::LaunchedBlocks blocks("bcviewer", {{"/SHMKEY:", input->block}}, kOptions[input->ways >> 6]);
   fuzzsupport::runTool<CLoadBcInfoDlg>(input->ways, {},
                                        [](const CLoadBcInfoDlg& dialog) { return dialog.hasSnapshot(); });
-  block.checkLeftAlone("bcviewer");
+  blocks.checkLeftAlone();
   return 0;
 }

@@ -5,9 +5,8 @@
 #include "convset/CConvergenceDlg.h"
 #include "convset/ConvSetResources.h"
 #include "fuzz/support/DialogRun.h"
-#include "fuzz/support/FuzzBlock.h"
 #include "fuzz/support/FuzzInput.h"
-#include "platform/CommandLine.h"
+#include "fuzz/support/LaunchedBlocks.h"
 
 namespace {
 
@@ -17,18 +16,14 @@ constexpr fuzzsupport::ToolField kToolFields[] = {
     {offsetof(B, freqDispValue), offsetof(B, hostAfterValues) - offsetof(B, freqDispValue)},
     {offsetof(B, levelMin), kConvergenceBlockSize - offsetof(B, levelMin)},
 };
-constexpr std::uint8_t kDefaultsFirst = 0x80;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto input = fuzzsupport::oneBlock(data, size);
   if (!input) return 0;
-  fuzzsupport::FuzzBlock block("kvfzconv", input->block);
-  platform::setCommandLine({"/usr/bin/convset", "/SHMKEY:" + block.key()});
-  fuzzsupport::runTool<CConvergenceDlg>(input->ways, [&](CConvergenceDlg& dialog) {
-    if (input->ways & kDefaultsFirst) dialog.click(convset::IDC_DEFAULT);
-  });
-  block.checkLeftAlone("convset", kToolFields);
+  fuzzsupport::LaunchedBlocks blocks("convset", {{"/SHMKEY:", input->block}});
+  fuzzsupport::runToolPressingFirst<CConvergenceDlg>(input->ways, convset::IDC_DEFAULT);
+  blocks.checkLeftAlone({kToolFields});
   return 0;
 }

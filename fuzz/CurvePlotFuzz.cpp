@@ -5,10 +5,9 @@
 #include "curveplot/CCurvePlotDlg.h"
 #include "curveplot/CCurvePlotLogDlg.h"
 #include "fuzz/support/DialogRun.h"
-#include "fuzz/support/FuzzBlock.h"
 #include "fuzz/support/FuzzInput.h"
+#include "fuzz/support/LaunchedBlocks.h"
 #include "fuzz/support/NullPainter.h"
-#include "platform/CommandLine.h"
 
 namespace {
 
@@ -33,17 +32,14 @@ void run(std::uint8_t ways) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto input = fuzzsupport::twoBlocks(data, size);
   if (!input) return 0;
-  fuzzsupport::FuzzBlock info("kvfzploti", input->first);
-  fuzzsupport::FuzzBlock line("kvfzplotl", input->second);
   const bool log = (input->ways & kLogPlot) != 0;
-  platform::setCommandLine({log ? "/usr/bin/curveplotb" : "/usr/bin/curveplot", "/TAG:INFO:SM:" + info.key(),
-                            "/TAG:LINE:SM:" + line.key()});
+  fuzzsupport::LaunchedBlocks blocks(log ? "curveplotb" : "curveplot",
+                                     {{"/TAG:INFO:SM:", input->first}, {"/TAG:LINE:SM:", input->second}});
   if (log) {
     run<CCurvePlotLogDlg>(input->ways);
   } else {
     run<CCurvePlotDlg>(input->ways);
   }
-  info.checkLeftAlone("curveplot (INFO)");
-  line.checkLeftAlone("curveplot (LINE)");
+  blocks.checkLeftAlone();
   return 0;
 }

@@ -3,10 +3,9 @@
 // write only the status and the points of DATA, never INFO, and must leave both detached.
 #include "curvedit/CCurveEditDlg.h"
 #include "fuzz/support/DialogRun.h"
-#include "fuzz/support/FuzzBlock.h"
 #include "fuzz/support/FuzzInput.h"
+#include "fuzz/support/LaunchedBlocks.h"
 #include "fuzz/support/NullPainter.h"
-#include "platform/CommandLine.h"
 
 namespace {
 
@@ -23,15 +22,12 @@ constexpr fuzzsupport::ToolField kDataFields[] = {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto input = fuzzsupport::twoBlocks(data, size);
   if (!input) return 0;
-  fuzzsupport::FuzzBlock info("kvfzcurvei", input->first);
-  fuzzsupport::FuzzBlock function("kvfzcurved", input->second);
-  platform::setCommandLine(
-      {"/usr/bin/curvedit", "/TAG:INFO:SM:" + info.key(), "/TAG:DATA:SM:" + function.key()});
+  fuzzsupport::LaunchedBlocks blocks("curvedit",
+                                     {{"/TAG:INFO:SM:", input->first}, {"/TAG:DATA:SM:", input->second}});
   fuzzsupport::runTool<CCurveEditDlg>(input->ways, [](CCurveEditDlg& dialog) {
     fuzzsupport::NullPainter painter;
     dialog.paint(painter);
   });
-  info.checkLeftAlone("curvedit (INFO)");
-  function.checkLeftAlone("curvedit (DATA)", kDataFields);
+  blocks.checkLeftAlone({{}, kDataFields});
   return 0;
 }

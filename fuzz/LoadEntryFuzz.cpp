@@ -4,11 +4,10 @@
 // status, the load types, the values and the chosen function, nothing else, and must leave the
 // block detached.
 #include "fuzz/support/DialogRun.h"
-#include "fuzz/support/FuzzBlock.h"
 #include "fuzz/support/FuzzInput.h"
+#include "fuzz/support/LaunchedBlocks.h"
 #include "loadentry/CLoadBcInputDlg.h"
 #include "loadentry/LoadEntryResources.h"
-#include "platform/CommandLine.h"
 
 namespace {
 
@@ -19,18 +18,14 @@ constexpr fuzzsupport::ToolField kToolFields[] = {
     {offsetof(B, value), sizeof(B::value)},
     {offsetof(B, functionIndex), 4},
 };
-constexpr std::uint8_t kResetFirst = 0x80;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto input = fuzzsupport::oneBlock(data, size);
   if (!input) return 0;
-  fuzzsupport::FuzzBlock block("kvfzload", input->block);
-  platform::setCommandLine({"/usr/bin/loadentry", "/SHMKEY:" + block.key()});
-  fuzzsupport::runTool<CLoadBcInputDlg>(input->ways, [&](CLoadBcInputDlg& dialog) {
-    if (input->ways & kResetFirst) dialog.click(loadentry::IDC_RESET);
-  });
-  block.checkLeftAlone("loadentry", kToolFields);
+  fuzzsupport::LaunchedBlocks blocks("loadentry", {{"/SHMKEY:", input->block}});
+  fuzzsupport::runToolPressingFirst<CLoadBcInputDlg>(input->ways, loadentry::IDC_RESET);
+  blocks.checkLeftAlone({kToolFields});
   return 0;
 }

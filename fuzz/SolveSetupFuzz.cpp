@@ -2,9 +2,8 @@
 // controls from it and is left by OK, Cancel, Escape or the close box. It may write only its
 // own fields and must leave the block detached.
 #include "fuzz/support/DialogRun.h"
-#include "fuzz/support/FuzzBlock.h"
 #include "fuzz/support/FuzzInput.h"
-#include "platform/CommandLine.h"
+#include "fuzz/support/LaunchedBlocks.h"
 #include "solvesetup/CSettingsDlg.h"
 
 namespace {
@@ -21,9 +20,8 @@ constexpr fuzzsupport::ToolField kToolFields[] = {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto input = fuzzsupport::oneBlock(data, size);
   if (!input) return 0;
-  fuzzsupport::FuzzBlock block("kvfzsolve", input->block);
-  platform::setCommandLine({"/usr/bin/solvesetup", "/TAG:DATA:SM:" + block.key()});
+  fuzzsupport::LaunchedBlocks blocks("solvesetup", {{"/TAG:DATA:SM:", input->block}});
   fuzzsupport::runTool<CSettingsDlg>(input->ways);
-  block.checkLeftAlone("solvesetup", kToolFields);
+  blocks.checkLeftAlone({kToolFields});
   return 0;
 }

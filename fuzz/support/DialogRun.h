@@ -31,4 +31,14 @@ void runTool(std::uint8_t ways, const std::function<void(Tool&)>& beforeLeaving 
   });
 }
 
+// runTool with the tool's own extra button (Default, Reset) pressed before the way out when the
+// input's top bit says so.
+inline constexpr std::uint8_t kExtraButtonFirst = 0x80;
+template <class Tool>
+void runToolPressingFirst(std::uint8_t ways, int extraButton) {
+  runTool<Tool>(ways, [&](Tool& dialog) {
+    if (ways & kExtraButtonFirst) dialog.click(extraButton);
+  });
+}
+
 }  // namespace fuzzsupport
