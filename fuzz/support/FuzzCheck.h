@@ -1,5 +1,5 @@
-// What every fuzz harness shares: a broken rule stops the run with a line saying which, and the
-// tools' own chatter on standard output stays out of the fuzzer's log.
+// What every fuzz harness shares: a broken rule stops the run with a line saying which, also
+// where run.sh keeps the tools' own output out of the log (-close_fd_mask=3).
 #pragma once
 
 #include <string>
