@@ -15,9 +15,10 @@ std::string toolUsage(std::string_view program, std::string_view launch, std::st
   const std::string name(program);
   return "Usage: " + name + " " + std::string(launch) + "\n       " + name + " --help | --version\n\n" +
          name + " " + std::string(purpose) +
-         ".\nThe analysis program starts it on the shared memory KEY it has prepared and reads the\n"
-         "memory back once " +
-         name + " has ended. To try it on sample data: korvena-host demo " + name + "\n";
+         ".\nThe analysis program starts it on the shared memory (KEY) it has prepared,\n"
+         "and reads the memory back once the tool has ended.\n"
+         "To try it on sample data: korvena-host demo " +
+         name + "\n";
 }
 
 bool answerInfoRequest(int argc, const char* const* argv, std::string_view program, std::string_view usage) {

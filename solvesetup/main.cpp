@@ -6,10 +6,10 @@
 #include "solvesetup/SolveSetupResources.h"
 
 int main(int argc, char** argv) {
-  if (platform::answerInfoRequest(argc, argv, "solvesetup",
-                                  platform::toolUsage("solvesetup", "/TAG:DATA:SM:KEY",
-                                                      "sets up a dynamic analysis: the sampling time or "
-                                                      "frequency range, the step density and the damping"))) {
+  if (platform::answerInfoRequest(
+          argc, argv, "solvesetup",
+          platform::toolUsage("solvesetup", "/TAG:DATA:SM:KEY",
+                              "sets up a dynamic analysis: sampling range, step density, damping"))) {
     return 0;
   }
   solvesetup::registerIcon();
