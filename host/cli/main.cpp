@@ -3,7 +3,7 @@
 
 #include "host/cli/Commands.h"
 #include "host/core/ToolRun.h"
-#include "host/results/MakeResultCommand.h"
+#include "results/MakeResultCommand.h"
 
 int main(int argc, char** argv) {
   CLI::App app{

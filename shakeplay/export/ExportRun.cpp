@@ -6,7 +6,7 @@
 #include <memory>
 #include <new>
 
-#include "host/results/frd/FrdFile.h"
+#include "results/frd/FrdFile.h"
 #include "shakeplay/core/Services.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/export/ColourBarStrip.h"

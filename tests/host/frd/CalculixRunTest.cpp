@@ -9,7 +9,7 @@
 #include <numbers>
 #include <sstream>
 
-#include "host/results/frd/FrdFile.h"
+#include "results/frd/FrdFile.h"
 #include "shakeplay/core/Services.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 #include "tests/host/HostProcess.h"

@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "host/results/ResultData.h"
-#include "host/results/ResultModel.h"
-#include "host/results/SampleModels.h"
+#include "results/ResultData.h"
+#include "results/ResultModel.h"
+#include "results/SampleModels.h"
 #include "shakeplay/export/GifFile.h"
 #include "shakeplay/views/ColourBarView.h"
 #include "tests/host/HostProcess.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "host/results/ResultData.h"
-#include "host/results/frd/FrdResultModel.h"
+#include "results/ResultData.h"
+#include "results/frd/FrdResultModel.h"
 
 namespace host::results {
 

@@ -12,11 +12,11 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "host/results/frd/ElementShapes.h"
-#include "host/results/frd/FrdError.h"
-#include "host/results/frd/FrdFile.h"
-#include "host/results/frd/FrdLines.h"
-#include "host/results/frd/Joined.h"
+#include "results/frd/ElementShapes.h"
+#include "results/frd/FrdError.h"
+#include "results/frd/FrdFile.h"
+#include "results/frd/FrdLines.h"
+#include "results/frd/Joined.h"
 
 namespace host::results {
 namespace {

@@ -1,6 +1,6 @@
-#include "host/results/frd/FrdOptions.h"
+#include "results/frd/FrdOptions.h"
 
-#include "host/results/frd/FrdFile.h"
+#include "results/frd/FrdFile.h"
 
 namespace host::results {
 

@@ -1,4 +1,4 @@
-#include "host/results/ResultData.h"
+#include "results/ResultData.h"
 
 #include <algorithm>
 #include <bit>
