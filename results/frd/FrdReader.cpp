@@ -316,8 +316,9 @@ FrdFile readFrdFile(const std::string& path) {
 }
 
 bool isFrdFile(const std::string& path) {
+  // A pipe's first line, once read here, would be missing for the reader that comes next.
   std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) return false;
+  if (!std::filesystem::is_regular_file(path, ignored)) return false;
   std::ifstream in(path, std::ios::binary);
   FrdLines lines(in, path);
   try {

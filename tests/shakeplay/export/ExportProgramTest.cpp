@@ -3,6 +3,7 @@
 // of bad input refused with a message and exit code 1.
 #include <gif_lib.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 
 #include <QImage>
@@ -170,6 +171,20 @@ TEST_F(ExportProgram, OneFrameAsVtuNamesItsCounts) {
   EXPECT_EQ(host::test::readFile(file("f.vtu"))
                 .rfind("<?xml version=\"1.0\"?>\n<VTKFile type=\"UnstructuredGrid\"", 0),
             0u);
+}
+
+// Through a pipe (a named one, fed by cat) the result is read whole: nothing takes its first
+// bytes before the reader.
+TEST_F(ExportProgram, AResultThroughAPipeIsReadWhole) {
+  const std::string pipe = file("plate-pipe.res");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const pid_t feeder = host::test::startProgram("/bin/sh", {"-c", "cat \"$0\" > \"$1\"", plate, pipe},
+                                                file("feeder.out"), file("feeder.err"));
+  const HostRun result = run({pipe, "--size", "64x48", "--frames", "2", "--out", file("p.gif")});
+  ::kill(feeder, SIGKILL);  // still waiting for a reader when the pipe was never opened
+  host::test::waitForExit(feeder);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out, file("p.gif") + ": 2 frames of 64 x 48\n");
 }
 
 // A stand-in for ffmpeg in a folder of its own: it keeps its words and what it was fed.
