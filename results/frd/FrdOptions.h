@@ -1,4 +1,5 @@
-// make-result's options for a result from a .frd file, and the conversion they ask for.
+// The options that shape the animation made of a .frd file's modes, shared by make-result,
+// shakeplay and shakeplay-export, and the conversion they ask for.
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -15,9 +16,18 @@ struct FrdRequest {
   FrdAnimation animation;
 };
 
-// Adds --from-frd and the options that shape its animation; `steps` is the command's own
-// --steps option, which a .frd result uses too.
+// Adds --mode, --impulse, --periods, --damping, --amplitudes, --feature-angle and --title, bound
+// to `animation`, and --steps unless `steps` is the command's own --steps option (make-result's,
+// which its synthetic model uses too). Returns the options added.
+std::vector<CLI::Option*> addFrdAnimationOptions(CLI::App& command, FrdAnimation& animation,
+                                                 CLI::Option* steps = nullptr);
+
+// make-result's --from-frd, with the options above needing it.
 void addFrdOptions(CLI::App& command, FrdRequest& request, CLI::Option* steps);
+
+// The animation that words such as {"--mode", "2", "--periods", "3"} ask for; throws
+// std::invalid_argument with the parser's message for words it cannot take.
+FrdAnimation parseFrdAnimation(const std::vector<std::string>& words);
 
 // Reads, converts and encodes the file, with the coefficient base that makes the motion show;
 // what the user should know goes to `notes`.
