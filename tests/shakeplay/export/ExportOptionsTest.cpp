@@ -39,6 +39,25 @@ TEST(ExportOptions, EverySettingIsTaken) {
   EXPECT_FALSE(o.vtkFrame);
 }
 
+TEST(ExportOptions, AFrdFilesMotionIsTakenAndAnOptionOfItNamed) {
+  const ParsedOptions parsed = parse({"beam.frd", "--component", "2", "--impulse", "--damping", "0.03",
+                                      "--amplitudes", "1,-0.5,0.25", "--periods", "2.5", "--steps", "400",
+                                      "--feature-angle", "45", "--title", "Beam, rung", "--out", "beam.gif"});
+  ASSERT_TRUE(parsed.options) << parsed.message;
+  const ExportOptions& o = *parsed.options;
+  EXPECT_EQ(o.resultPath, "beam.frd");
+  EXPECT_EQ(o.component, 2);
+  EXPECT_TRUE(o.frd.impulse);
+  EXPECT_EQ(o.frd.damping, 0.03);
+  EXPECT_EQ(o.frd.amplitudes, (std::vector<double>{1.0, -0.5, 0.25}));
+  EXPECT_EQ(o.frd.periods, 2.5);
+  EXPECT_EQ(o.frd.steps, 400);
+  EXPECT_EQ(o.frd.featureAngle, 45.0);
+  EXPECT_EQ(o.frd.title, "Beam, rung");
+  EXPECT_EQ(o.frdOption, "--impulse");
+  EXPECT_EQ(parse({"beam.frd", "--mode", "3", "--out", "beam.gif"}).options->frd.mode, 3);
+}
+
 TEST(ExportOptions, LeftOutSettingsStayAsTheWindowStarts) {
   const ParsedOptions parsed = parse({"plate.res", "--out", "plate.png"});
   ASSERT_TRUE(parsed.options) << parsed.message;
@@ -54,6 +73,9 @@ TEST(ExportOptions, LeftOutSettingsStayAsTheWindowStarts) {
   EXPECT_EQ(o.framesPerSecond, 25);
   EXPECT_FALSE(o.colourBar);
   EXPECT_EQ(o.kind, OutputKind::PngSeries);
+  EXPECT_EQ(o.frdOption, "");
+  EXPECT_EQ(o.frd.mode, 1);
+  EXPECT_FALSE(o.frd.impulse);
 }
 
 TEST(ExportOptions, OneFrameGoesToAVtuFile) {
@@ -102,6 +124,8 @@ TEST(ExportOptions, BadOptionsAreRefusedWithExitCodeOne) {
       {{"p.res", "--vtk", "-3", "--out", "a.vtu"}, "--vtk"},
       {{"p.res", "--out", "a.vtu"}, "give --vtk FRAME"},
       {{"p.res", "--speed", "3", "--out", "a.gif"}, "--speed"},
+      {{"b.frd", "--damping", "0.1", "--out", "a.gif"}, "--damping requires --impulse"},
+      {{"b.frd", "--steps", "1", "--out", "a.gif"}, "--steps"},
   };
   for (const Refusal& refusal : refusals) {
     const ParsedOptions parsed = parse(refusal.words);
