@@ -65,17 +65,6 @@ TEST_F(FrdDocument, IsReadByWhatItHoldsWhateverItsName) {
     EXPECT_EQ(services.boxes[0].text, frd ? folder.path().string() + c.said : c.said) << c.file;
     EXPECT_EQ(services.boxes[0].caption, kAnalysis) << c.file;
   }
-  // Converted, the brick's first mode swings alone (12.5 Hz, a period of 32 steps) under the
-  // title its heading and motion make.
-  test::RecordingServices services;
-  CShakeplayDoc doc(services);
-  doc.setRequest({.resultPath = path("bracket.res"), .component = 3});
-  ASSERT_EQ(doc.ReadModel(""), 0);
-  EXPECT_EQ(doc.result().modeCount, 1);
-  EXPECT_EQ(doc.result().triangleCount, 12);
-  EXPECT_NEAR(doc.result().StepPhysicalTime(doc.result().stepCount - 1), 1 / 12.5, 1e-6);
-  EXPECT_NE(doc.result().title.find("MAGNITUDE - BRACKET TEST: mode 1 at 12.5 Hz"), std::string::npos)
-      << doc.result().title;
 }
 
 // shakeplay FILE.frd COMPONENT [options]: the words after the component shape the motion, each
