@@ -3,8 +3,8 @@
 
 #include "host/cli/Commands.h"
 #include "host/core/ToolRun.h"
-#include "host/results/MakeResultCommand.h"
 #include "platform/ProgramInfo.h"
+#include "results/MakeResultCommand.h"
 
 int main(int argc, char** argv) {
   if (platform::answerInfoRequest(argc, argv, "korvena-host", "")) return 0;

@@ -3,8 +3,8 @@
 // triangles left out.
 #include <gtest/gtest.h>
 
-#include "host/results/ResultModel.h"
-#include "host/results/SampleModels.h"
+#include "results/ResultModel.h"
+#include "results/SampleModels.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/views/ShakeplayView.h"
 #include "tests/shakeplay/support/TestModel.h"

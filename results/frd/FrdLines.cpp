@@ -1,10 +1,10 @@
-#include "host/results/frd/FrdLines.h"
+#include "results/frd/FrdLines.h"
 
 #include <charconv>
 #include <cmath>
 #include <system_error>
 
-#include "host/results/frd/FrdError.h"
+#include "results/frd/FrdError.h"
 
 namespace host::results {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "host/results/frd/SurfaceMesh.h"
+#include "results/frd/SurfaceMesh.h"
 
 namespace host::results {
 

@@ -1,4 +1,4 @@
-#include "host/results/MakeResultCommand.h"
+#include "results/MakeResultCommand.h"
 
 #include <cstdio>
 #include <exception>
@@ -6,9 +6,9 @@
 #include <optional>
 #include <stdexcept>
 
-#include "host/results/SampleModels.h"
-#include "host/results/frd/FrdError.h"
-#include "host/results/frd/FrdOptions.h"
+#include "results/SampleModels.h"
+#include "results/frd/FrdError.h"
+#include "results/frd/FrdOptions.h"
 
 namespace host::results {
 namespace {

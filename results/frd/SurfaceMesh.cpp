@@ -1,9 +1,9 @@
-#include "host/results/frd/SurfaceMesh.h"
+#include "results/frd/SurfaceMesh.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "host/results/frd/ElementShapes.h"
+#include "results/frd/ElementShapes.h"
 
 namespace host::results {
 namespace {

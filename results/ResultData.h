@@ -55,7 +55,7 @@ std::vector<ResultItem> resultFileItems(const ResultData& data);
 // Writes the file; throws std::runtime_error when it cannot be written.
 void writeResultFile(const ResultData& data, const std::string& path);
 
-// The whole file in memory (small files: tests, fuzzing seeds).
+// The bytes writeResultFile writes, in memory: shakeplay reads a converted .frd file from them.
 std::vector<unsigned char> encodeResultFile(const ResultData& data);
 
 }  // namespace host::results

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "host/results/frd/Joined.h"
+#include "results/frd/Joined.h"
 
 namespace host::results {
 

@@ -39,7 +39,8 @@ FrdFile readFrd(std::istream& in, const std::string& name);
 FrdFile readFrdFile(const std::string& path);
 
 // Whether the file begins as a .frd file does, with its model header record ("    1C"),
-// whatever its name; false for a file that cannot be read.
+// whatever its name; false for a file that cannot be read and for anything but a regular file
+// (a pipe is not looked into: what is read from it here is gone for the next reader).
 bool isFrdFile(const std::string& path);
 
 }  // namespace host::results

@@ -1,4 +1,4 @@
-#include "host/results/SampleModels.h"
+#include "results/SampleModels.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "host/results/frd/FeatureEdges.h"
+#include "results/frd/FeatureEdges.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // Sample results for shakeplay: a realistic demo and a synthetic model of any size.
 #pragma once
 
-#include "host/results/ResultModel.h"
+#include "results/ResultModel.h"
 
 namespace host::results {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/results/ResultData.h"
+#include "results/ResultData.h"
 
 namespace host::results {
 

@@ -1,4 +1,4 @@
-#include "host/results/ResultModel.h"
+#include "results/ResultModel.h"
 
 #include <algorithm>
 #include <climits>

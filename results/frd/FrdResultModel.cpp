@@ -1,15 +1,15 @@
-#include "host/results/frd/FrdResultModel.h"
+#include "results/frd/FrdResultModel.h"
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <stdexcept>
 
-#include "host/results/frd/FrdError.h"
-#include "host/results/frd/Joined.h"
-#include "host/results/frd/ModalMotion.h"
-#include "host/results/frd/SurfaceMesh.h"
 #include "platform/FormatText.h"
+#include "results/frd/FrdError.h"
+#include "results/frd/Joined.h"
+#include "results/frd/ModalMotion.h"
+#include "results/frd/SurfaceMesh.h"
 
 namespace host::results {
 namespace {

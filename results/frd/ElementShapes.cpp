@@ -1,4 +1,4 @@
-#include "host/results/frd/ElementShapes.h"
+#include "results/frd/ElementShapes.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "host/results/frd/ModalMotion.h"
+#include "results/frd/ModalMotion.h"
 
 #include <algorithm>
 #include <cmath>

@@ -12,11 +12,11 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "host/results/frd/ElementShapes.h"
-#include "host/results/frd/FrdError.h"
-#include "host/results/frd/FrdFile.h"
-#include "host/results/frd/FrdLines.h"
-#include "host/results/frd/Joined.h"
+#include "results/frd/ElementShapes.h"
+#include "results/frd/FrdError.h"
+#include "results/frd/FrdFile.h"
+#include "results/frd/FrdLines.h"
+#include "results/frd/Joined.h"
 
 namespace host::results {
 namespace {
@@ -316,8 +316,9 @@ FrdFile readFrdFile(const std::string& path) {
 }
 
 bool isFrdFile(const std::string& path) {
+  // A pipe's first line, once read here, would be missing for the reader that comes next.
   std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) return false;
+  if (!std::filesystem::is_regular_file(path, ignored)) return false;
   std::ifstream in(path, std::ios::binary);
   FrdLines lines(in, path);
   try {

@@ -1,4 +1,4 @@
-#include "host/results/ResultData.h"
+#include "results/ResultData.h"
 
 #include <algorithm>
 #include <bit>
@@ -130,6 +130,8 @@ void writeResultFile(const ResultData& data, const std::string& path) {
 
 std::vector<unsigned char> encodeResultFile(const ResultData& data) {
   std::vector<unsigned char> bytes;
+  const std::vector<ResultItem> items = resultFileItems(data);
+  bytes.reserve(items.back().offset + items.back().size);
   const ByteWriter write = [&](const void* from, std::size_t n) {
     const auto* p = static_cast<const unsigned char*>(from);
     bytes.insert(bytes.end(), p, p + n);

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "host/results/ResultData.h"
-#include "host/results/ResultModel.h"
-#include "host/results/frd/FeatureEdges.h"
-#include "host/results/frd/FrdFile.h"
+#include "results/ResultData.h"
+#include "results/ResultModel.h"
+#include "results/frd/FeatureEdges.h"
+#include "results/frd/FrdFile.h"
 
 namespace host::results {
 

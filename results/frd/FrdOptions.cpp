@@ -1,13 +1,12 @@
-#include "host/results/frd/FrdOptions.h"
+#include "results/frd/FrdOptions.h"
 
-#include "host/results/frd/FrdFile.h"
+#include <stdexcept>
+
+#include "results/frd/FrdFile.h"
 
 namespace host::results {
 
-void addFrdOptions(CLI::App& command, FrdRequest& request, CLI::Option* steps) {
-  FrdAnimation& a = request.animation;
-  CLI::Option* frd = command.add_option("--from-frd", request.path,
-                                        "a CalculiX result file (.frd) with the modes of a *FREQUENCY step");
+std::vector<CLI::Option*> addFrdAnimationOptions(CLI::App& command, FrdAnimation& a, CLI::Option* steps) {
   CLI::Option* mode =
       command.add_option("--mode", a.mode, "from a .frd file: the mode that swings alone (default 1)");
   CLI::Option* impulse =
@@ -28,12 +27,40 @@ void addFrdOptions(CLI::App& command, FrdRequest& request, CLI::Option* steps) {
       "from a .frd file: draw edges where faces meet at more than this angle in degrees (default 30)");
   CLI::Option* title = command.add_option(
       "--title", a.title, "from a .frd file: the title (default: the heading and the motion)");
-  for (CLI::Option* option : {mode, impulse, periods, damping, amplitudes, angle, title}) option->needs(frd);
   damping->needs(impulse);
   amplitudes->needs(impulse);
+  std::vector<CLI::Option*> added{mode, impulse, periods, damping, amplitudes, angle, title};
+  if (steps == nullptr) {
+    added.push_back(command
+                        .add_option("--steps", a.steps,
+                                    "from a .frd file: steps of the motion (default 32 a period; after "
+                                    "--impulse enough for 16 a period of the highest mode)")
+                        ->check(CLI::Range(2, 20000)));
+  }
+  return added;
+}
+
+void addFrdOptions(CLI::App& command, FrdRequest& request, CLI::Option* steps) {
+  CLI::Option* frd = command.add_option("--from-frd", request.path,
+                                        "a CalculiX result file (.frd) with the modes of a *FREQUENCY step");
+  for (CLI::Option* option : addFrdAnimationOptions(command, request.animation, steps)) option->needs(frd);
   steps->description(
       "steps of the motion (synthetic: default 200; from a .frd file: 32 a period, after --impulse enough "
       "for 16 a period of the highest mode)");
+}
+
+FrdAnimation parseFrdAnimation(const std::vector<std::string>& words) {
+  FrdAnimation animation;
+  CLI::App parser;
+  parser.set_help_flag();  // "--help" is no .frd option
+  addFrdAnimationOptions(parser, animation);
+  std::vector<std::string> reversed(words.rbegin(), words.rend());
+  try {
+    parser.parse(reversed);
+  } catch (const CLI::ParseError& error) {
+    throw std::invalid_argument(error.what());
+  }
+  return animation;
 }
 
 ResultData frdResultData(const FrdRequest& request, std::vector<std::string>& notes) {
