@@ -24,6 +24,7 @@
 #include "shakeplay/core/Services.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/export/ShakeplayViewPbuffer.h"
+#include "shakeplay/reduction/ReducedLevels.h"
 
 namespace {
 
@@ -191,6 +192,38 @@ void BM_PlayingFrame(benchmark::State& state) {
   scene.doc.setPlaying(false);
 }
 
+// Playing while the middle button turns the model a pixel a frame: the turn reuses the reduced
+// mesh (a turn does not change the size of a pixel), so the frame costs what a playing one does.
+void BM_PlayingMiddleDrag(benchmark::State& state) {
+  Scene& scene = sceneOf(static_cast<int>(state.range(0)));
+  if (!scene.ready()) return state.SkipWithError("no pbuffer or no model");
+  shakeplay::CShakeplayView& view = scene.model->view();
+  scene.doc.setPlaying(true);
+  view.Apply(view.navigation.buttonDown(shakeplay::MouseButton::Middle, 300, 200));
+  drawFrame(scene);
+  int x = 300;
+  for (auto _ : state) {
+    view.Apply(view.navigation.mouseMove(++x, 200));
+    drawFrame(scene);
+  }
+  countFrames(state, scene);
+  state.counters["reduced"] = view.drewReduced() ? 1 : 0;
+  view.Apply(view.navigation.buttonUp(shakeplay::MouseButton::Middle));
+  scene.doc.setPlaying(false);
+}
+
+// What a zoom costs once it has gone a step of √2 further: the reduced mesh built anew, for the
+// pixel of the view as it is (the first one also finds the border of the surface).
+void BM_PlayingMeshBuild(benchmark::State& state) {
+  Scene& scene = sceneOf(static_cast<int>(state.range(0)));
+  if (!scene.ready()) return state.SkipWithError("no pbuffer or no model");
+  const float pixel = scene.model->view().pixelInModelUnits();
+  for (auto _ : state) {
+    shakeplay::ReducedLevels levels(scene.doc.result());
+    benchmark::DoNotOptimize(levels.forPixel(pixel));
+  }
+}
+
 void BM_DrawElementsFloor(benchmark::State& state) {
   Scene& scene = sceneOf(static_cast<int>(state.range(0)));
   if (!scene.ready()) return state.SkipWithError("no pbuffer or no model");
@@ -228,6 +261,8 @@ BENCHMARK(BM_PlayingFrame)
     ->Arg(kCalculixSlab)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK(BM_PlayingMiddleDrag)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PlayingMeshBuild)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DrawElementsFloor)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FrameOverFloor)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseManualTime();
 

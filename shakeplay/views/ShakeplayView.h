@@ -50,6 +50,8 @@ class CShakeplayView final : public SceneRenderer {
   // costs less; the still picture is always the full one.
   bool moving() const;
   bool drewReduced() const { return drewReduced_; }
+  // How many units of the model one pixel spans at the last render.
+  float pixelInModelUnits() const;
 
   void SetClearColour();
   void InitGLState();
@@ -64,8 +66,6 @@ class CShakeplayView final : public SceneRenderer {
   void applyProjection();
   // The shown triangles: reduced while moving, when that is worth it.
   void drawModel();
-  // How many units of the model one pixel spans now.
-  float pixelInModelUnits() const;
 
   CShakeplayDoc& doc_;
   ShakeplayViewHost& host_;
