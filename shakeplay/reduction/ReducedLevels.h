@@ -20,6 +20,7 @@ class ReducedLevels {
   // A reduction that keeps more than this share of the triangles is not worth drawing.
   static constexpr double kWorthwhileShare = 0.6;
 
+  // The result is the document's, whose contents a later read may replace.
   explicit ReducedLevels(const LoadedResult& result) : result_(result) {}
 
   // The mesh to draw where a pixel spans `pixel` units of the model; null when the full mesh
@@ -28,11 +29,15 @@ class ReducedLevels {
 
  private:
   static constexpr std::size_t kKept = 4;
+  // The most cubes from the centre to the model's furthest point along an axis.
+  static constexpr float kMostCubes = 1 << 19;
 
   const LoadedResult& result_;
   std::vector<std::uint8_t> border_;  // computed with the first mesh, as is the count
   std::size_t shownCount_ = 0;
-  std::map<int, ReducedMesh> levels_;  // by step: cube side √2^step
+  float extent_ = 0.0f;                     // the largest coordinate, in either sign
+  const std::int32_t* builtFor_ = nullptr;  // the triangles the meshes were built from
+  std::map<int, ReducedMesh> levels_;       // by step: cube side √2^step
 };
 
 }  // namespace shakeplay

@@ -25,7 +25,8 @@ std::vector<std::uint8_t> borderPoints(int pointCount, std::span<const std::int3
 
 // The shown triangles with their corners moved to the point standing for their cube (side
 // `cell`, in the points' units); triangles that lose a corner that way are dropped. Points that
-// no shown triangle uses are left out. `pinned` points stand for themselves.
+// no shown triangle uses are left out. `pinned` points stand for themselves. No coordinate may
+// lie 2^20 cubes or more from 0.
 ReducedMesh reduceMesh(std::span<const RestPoint> rest, std::span<const std::int32_t> triangles,
                        std::span<const std::uint8_t> shown, std::span<const std::uint8_t> pinned, float cell);
 

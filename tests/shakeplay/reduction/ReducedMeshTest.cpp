@@ -113,19 +113,26 @@ TEST(ReducedMesh, PointsOfNoShownTriangleAreLeftOutAndFramesAreGathered) {
   EXPECT_EQ(gathered[2].value, 12.0f);
 }
 
-// A result of the grid: each pixel size asks for the cube side below twice its size, in steps
-// of √2; a mesh that keeps too much, or a pixel of no usable size, gives none.
-TEST(ReducedLevels, PixelSizeChoosesTheStepAndReusesItsMesh) {
-  const Grid grid(40, 30);
+// The grid as a read result, with `extra` points of no triangle after its own.
+LoadedResult resultOf(const Grid& grid, const std::vector<RestPoint>& extra = {}) {
   LoadedResult result;
-  result.pointCount = static_cast<int>(grid.rest.size());
+  result.pointCount = static_cast<int>(grid.rest.size() + extra.size());
   result.triangleCount = static_cast<int>(grid.shown.size());
-  result.restPoints = Buffer<RestPoint>(grid.rest.size());
-  std::copy(grid.rest.begin(), grid.rest.end(), result.restPoints.begin());
+  result.restPoints = Buffer<RestPoint>(grid.rest.size() + extra.size());
+  std::copy(extra.begin(), extra.end(),
+            std::copy(grid.rest.begin(), grid.rest.end(), result.restPoints.begin()));
   result.triangles = Buffer<std::int32_t>(grid.triangles.size());
   std::copy(grid.triangles.begin(), grid.triangles.end(), result.triangles.begin());
   result.triangleShown = Buffer<std::uint8_t>(grid.shown.size());
   std::copy(grid.shown.begin(), grid.shown.end(), result.triangleShown.begin());
+  return result;
+}
+
+// Each pixel size asks for the cube side below twice its size, in steps of √2; a mesh that
+// keeps too much, or a pixel of no usable size, gives none.
+TEST(ReducedLevels, PixelSizeChoosesTheStepAndReusesItsMesh) {
+  const Grid grid(40, 30);
+  const LoadedResult result = resultOf(grid);
   ReducedLevels levels(result);
 
   for (const float unusable :
@@ -142,6 +149,19 @@ TEST(ReducedLevels, PixelSizeChoosesTheStepAndReusesItsMesh) {
   ASSERT_NE(coarser, nullptr);
   EXPECT_EQ(coarser->triangles, grid.reduce(4.0f).triangles);
   EXPECT_LT(coarser->triangles.size(), coarse->triangles.size());
+}
+
+// A point 2^19 cubes of 2√2 from the centre (x = -1,482,912) is more than a cube's key numbers:
+// no mesh then, though the grid alone would reduce; one cube nearer, the mesh is made.
+TEST(ReducedLevels, ModelSpanningMoreCubesThanAKeyNumbersIsNotReduced) {
+  const Grid grid(40, 30);
+  const LoadedResult far = resultOf(grid, {{-1482912.0f, 0.25f, 0.0f}});
+  ReducedLevels farLevels(far);
+  EXPECT_EQ(farLevels.forPixel(1.5f), nullptr);
+  const LoadedResult nearer = resultOf(grid, {{-1482908.0f, 0.25f, 0.0f}});
+  ReducedLevels nearerLevels(nearer);
+  ASSERT_NE(nearerLevels.forPixel(1.5f), nullptr);
+  EXPECT_EQ(nearerLevels.forPixel(1.5f)->triangles, grid.reduce(2.0f * std::sqrt(2.0f)).triangles);
 }
 
 }  // namespace
