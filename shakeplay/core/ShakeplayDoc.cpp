@@ -116,6 +116,11 @@ void CShakeplayDoc::ResetAnimation() {
   renderScene();
 }
 
+void CShakeplayDoc::setPlaying(bool playing) {
+  playing_ = playing;
+  if (!playing && renderer_ != nullptr) renderer_->motionEnded();
+}
+
 void CShakeplayDoc::AdvanceFrame() { animation_.tick(renderer_); }
 
 bool CShakeplayDoc::applyChoice(const PlaybackChoice& choice) {

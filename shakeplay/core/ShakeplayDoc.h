@@ -46,6 +46,11 @@ class CShakeplayDoc {
   // settings); false, and no change, for a negative COEF entry or one outside the SMOOTH list.
   bool applyChoice(const PlaybackChoice& choice);
 
+  // Whether the animation plays (the control panel's PLAY until STOP). While it plays the model
+  // view may draw a lighter mesh; when it stops, the renderer hears of it.
+  void setPlaying(bool playing);
+  bool playing() const { return playing_; }
+
   // The view the document renders on every tick; null while none exists.
   void setRenderer(SceneRenderer* renderer) { renderer_ = renderer; }
   SceneRenderer* renderer() const { return renderer_; }
@@ -72,6 +77,7 @@ class CShakeplayDoc {
   SceneRenderer* renderer_ = nullptr;
   std::array<float, 16> rotation_ = identityMatrix<float>();
   int exitCode_ = 0;
+  bool playing_ = false;
 };
 
 }  // namespace shakeplay
