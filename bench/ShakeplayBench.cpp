@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-#include "host/results/SampleModels.h"
+#include "results/SampleModels.h"
 #include "shakeplay/core/Records.h"
 #include "shakeplay/core/Services.h"
 #include "shakeplay/core/ShakeplayDoc.h"

@@ -12,9 +12,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "host/results/ResultData.h"
-#include "host/results/ResultModel.h"
-#include "host/results/SampleModels.h"
+#include "results/ResultData.h"
+#include "results/ResultModel.h"
+#include "results/SampleModels.h"
 #include "shakeplay/core/ByteSource.h"
 #include "shakeplay/core/Services.h"
 #include "shakeplay/core/ShakeplayDoc.h"

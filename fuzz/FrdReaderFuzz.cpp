@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "host/results/frd/FrdError.h"
-#include "host/results/frd/FrdResultModel.h"
+#include "results/frd/FrdError.h"
+#include "results/frd/FrdResultModel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

@@ -6,6 +6,10 @@ std::string& storedLine() {
   static std::string line;
   return line;
 }
+std::vector<std::string>& storedWords() {
+  static std::vector<std::string> words;
+  return words;
+}
 }  // namespace
 
 void setCommandLine(const std::vector<std::string>& words) {
@@ -15,6 +19,7 @@ void setCommandLine(const std::vector<std::string>& words) {
     line += word;
   }
   storedLine() = line;
+  storedWords() = words;
 }
 
 void setCommandLine(int argc, const char* const* argv) {
@@ -24,5 +29,7 @@ void setCommandLine(int argc, const char* const* argv) {
 }
 
 const std::string& commandLine() { return storedLine(); }
+
+const std::vector<std::string>& commandWords() { return storedWords(); }
 
 }  // namespace platform

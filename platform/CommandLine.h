@@ -13,5 +13,7 @@ void setCommandLine(int argc, const char* const* argv);
 
 // The joined command line; empty until setCommandLine was called.
 const std::string& commandLine();
+// The words as given, blanks inside a word kept (the program's own name first).
+const std::vector<std::string>& commandWords();
 
 }  // namespace platform

@@ -1,7 +1,7 @@
 // Small sample results from the host's writer, each prefixed with the component byte the
 // reader's target reads first.
 #include "fuzz/seeds/Seeds.h"
-#include "host/results/SampleModels.h"
+#include "results/SampleModels.h"
 
 namespace fuzzseeds {
 

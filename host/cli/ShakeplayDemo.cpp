@@ -12,7 +12,7 @@
 #include "host/cli/CommandSupport.h"
 #include "host/core/ToolProcess.h"
 #include "host/core/ToolRun.h"
-#include "host/results/SampleModels.h"
+#include "results/SampleModels.h"
 
 namespace host::cli {
 namespace {

@@ -3,9 +3,11 @@
 
 #include "host/cli/Commands.h"
 #include "host/core/ToolRun.h"
-#include "host/results/MakeResultCommand.h"
+#include "platform/ProgramInfo.h"
+#include "results/MakeResultCommand.h"
 
 int main(int argc, char** argv) {
+  if (platform::answerInfoRequest(argc, argv, "korvena-host", "")) return 0;
   CLI::App app{
       "korvena-host: creates a tool's shared blocks, starts the tool and prints the "
       "blocks it left"};

@@ -24,6 +24,7 @@ HostBlocks::HostBlocks(const Description& description, const std::string& keyPre
                         std::strerror(errno));
       }
       keys_.push_back(key);
+      linked_.push_back(true);
       void* view = platform::mapView(handle);
       if (view == nullptr) {
         platform::closeMapping(handle);
@@ -46,8 +47,26 @@ void HostBlocks::release() {
     platform::closeMapping(mapping.handle);
   }
   mappings_.clear();
-  for (const std::string& key : keys_) platform::unlinkMapping(key);
+  for (std::size_t i = 0; i < keys_.size(); ++i) {
+    if (linked_[i]) platform::unlinkMapping(keys_[i]);
+  }
   keys_.clear();
+  linked_.clear();
+}
+
+bool HostBlocks::unlinkAttached() {
+  bool waiting = false;
+  for (std::size_t i = 0; i < mappings_.size(); ++i) {
+    if (!linked_[i]) continue;
+    const BlockHeader now = header(i);
+    if (now.attachCount != 0 || now.attachedMark != 0) {
+      platform::unlinkMapping(keys_[i]);
+      linked_[i] = false;
+    } else {
+      waiting = true;
+    }
+  }
+  return waiting;
 }
 
 BlockHeader HostBlocks::header(std::size_t index) const {

@@ -1,5 +1,7 @@
 // The host's shared blocks for one run: created and filled before the tool starts, read back
-// after it ended, and unlinked when this object goes, whatever happened in between.
+// after it ended. Each name is unlinked as soon as the tool has attached the block (the host
+// keeps its own mapping), so that a host killed later leaves nothing behind, and at the latest
+// when this object goes, whatever happened in between.
 #pragma once
 
 #include <stdexcept>
@@ -28,6 +30,10 @@ class HostBlocks {
 
   const std::vector<std::string>& keys() const { return keys_; }
 
+  // Unlinks the name of every block the tool has attached (its header shows the attach); true
+  // while some block is still waiting for the tool.
+  bool unlinkAttached();
+
   BlockHeader header(std::size_t index) const;
   BlockSpec readBack(std::size_t index) const;
 
@@ -41,6 +47,7 @@ class HostBlocks {
 
   const Description& description_;
   std::vector<std::string> keys_;
+  std::vector<bool> linked_;  // per key: its name is still in /dev/shm
   std::vector<Mapping> mappings_;
 };
 

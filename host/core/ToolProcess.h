@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -40,10 +41,12 @@ class InterruptForwarding {
   InterruptForwarding& operator=(const InterruptForwarding&) = delete;
 
   // Starts `program` with `words` (argv[0] is the program path), lets held-back signals reach
-  // it and waits for it to end. The tool's standard output goes to the host's standard error
-  // when `stdoutToStderr`. Throws ToolStartError when it cannot be started.
+  // it and waits for it to end. The tool ends with the host's process: it is killed when the
+  // host dies. Its standard output goes to the host's standard error when `stdoutToStderr`.
+  // While `watch` returns true it is called every 20 ms as the tool runs. Throws
+  // ToolStartError when the tool cannot be started.
   ToolOutcome run(const std::filesystem::path& program, const std::vector<std::string>& words,
-                  bool stdoutToStderr);
+                  bool stdoutToStderr, const std::function<bool()>& watch = {});
 
   // The signal that interrupted the host, 0 if none did.
   int interruptedBy() const;

@@ -61,9 +61,10 @@ RunResult runTool(const Description& description, const std::filesystem::path& p
                   const RunOptions& options) {
   // The forwarding outlives the blocks, so an interruption at any point still unlinks them.
   InterruptForwarding forwarding;
-  const HostBlocks blocks(description, options.keyPrefix.empty() ? defaultKeyPrefix() : options.keyPrefix);
+  HostBlocks blocks(description, options.keyPrefix.empty() ? defaultKeyPrefix() : options.keyPrefix);
   const std::vector<std::string> words = launchWords(description, blocks.keys());
-  const ToolOutcome outcome = forwarding.run(program, words, options.stdoutToStderr);
+  const ToolOutcome outcome =
+      forwarding.run(program, words, options.stdoutToStderr, [&blocks] { return blocks.unlinkAttached(); });
 
   RunResult result;
   result.report = {{"tool", program.string()}, {"arguments", words}};

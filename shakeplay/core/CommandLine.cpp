@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "results/frd/FrdFile.h"
+
 namespace shakeplay {
 namespace {
 
@@ -41,6 +43,10 @@ ShakeplayRequest parseShakeplayCommandLine(const std::string& line) {
   if (words.size() > 1) request.resultPath = words[1];
   if (words.size() > 2) request.component = toInt(words[2]);
   return request;
+}
+
+int wordsForWindowSystem(int argc, const char* const* argv) {
+  return argc > kFirstFrdOption && host::results::isFrdFile(argv[1]) ? kFirstFrdOption : argc;
 }
 
 }  // namespace shakeplay

@@ -10,6 +10,9 @@ inline constexpr const char* kInvalidSyntax = "Movie: Invalid syntax!\n";
 inline constexpr const char* kInvalidComponent =
     "Movie: Invalid component %d! Use 0 (X), 1 (Y), 2 (Z) or 3 (MAGNITUDE).\n";
 inline constexpr const char* kNotFound = "Input File / %s /was NOT FOUND !";
+inline constexpr const char* kInvalidFrdOptions =
+    "Movie: %s\nA .frd file takes: shakeplay FILE.frd COMPONENT [--mode K | --impulse [--damping Z] "
+    "[--amplitudes A1,A2,...]] [--periods P] [--steps N] [--feature-angle DEG] [--title TEXT]\n";
 inline constexpr const char* kNoInfo = "Cannot read INFO !";
 inline constexpr const char* kNoMemory =
     "Shakeplay: Unable to allocate sufficient memory, please check resources.";

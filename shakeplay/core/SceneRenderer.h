@@ -14,6 +14,8 @@ class SceneRenderer {
   virtual ~SceneRenderer() = default;
   // Draws the document's current state at once (inside the caller's tick).
   virtual void RenderScene() = 0;
+  // The animation has stopped: a picture drawn lighter while it played is drawn again in full.
+  virtual void motionEnded() {}
 };
 
 class PrimitiveSink {

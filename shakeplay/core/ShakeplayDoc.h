@@ -26,9 +26,11 @@ class CShakeplayDoc {
   // Start-up: parse, check, read. false when start-up fails; exitCode then says how to end.
   bool OnNewDocument();
   void ParseCommandLine();
-  // The file and component the next read is for (what ParseCommandLine takes from the command line).
+  // The file, component and (for a .frd file) motion the next read is for (what ParseCommandLine
+  // takes from the command line).
   void setRequest(const ShakeplayRequest& request) { request_ = request; }
-  // 0 on success, -1 on any failure.
+  // 0 on success, -1 on any failure. A CalculiX .frd file (known by its first record) is
+  // converted in memory to the result its request's motion makes, and read from there.
   int ReadModel(const std::string& ignoredPath);
   // The reading itself, from any byte source (the file, or memory in tests and fuzzing).
   int readModelFrom(ByteSource& source);
@@ -44,6 +46,11 @@ class CShakeplayDoc {
   // settings); false, and no change, for a negative COEF entry or one outside the SMOOTH list.
   bool applyChoice(const PlaybackChoice& choice);
 
+  // Whether the animation plays (the control panel's PLAY until STOP). While it plays the model
+  // view may draw a lighter mesh; when it stops, the renderer hears of it.
+  void setPlaying(bool playing);
+  bool playing() const { return playing_; }
+
   // The view the document renders on every tick; null while none exists.
   void setRenderer(SceneRenderer* renderer) { renderer_ = renderer; }
   SceneRenderer* renderer() const { return renderer_; }
@@ -57,6 +64,10 @@ class CShakeplayDoc {
   int exitCode() const { return exitCode_; }
 
  private:
+  // The motion of a .frd file's modes from the words after the component; false, after a
+  // message box, for words it cannot take. Other files ignore those words.
+  bool takeFrdOptions();
+  int readFrdModel();
   void renderScene();
 
   Services& services_;
@@ -66,6 +77,7 @@ class CShakeplayDoc {
   SceneRenderer* renderer_ = nullptr;
   std::array<float, 16> rotation_ = identityMatrix<float>();
   int exitCode_ = 0;
+  bool playing_ = false;
 };
 
 }  // namespace shakeplay

@@ -7,7 +7,7 @@
 namespace shakeplay::exporting {
 
 bool loadDocument(CShakeplayDoc& doc, const ExportOptions& options) {
-  doc.setRequest({.resultPath = options.resultPath, .component = options.component});
+  doc.setRequest({.resultPath = options.resultPath, .component = options.component, .frd = options.frd});
   if (doc.ReadModel(std::string()) != 0) return false;
   applySettings(doc, options);
   return true;

@@ -6,6 +6,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "results/frd/FrdOptions.h"
+
 namespace shakeplay::exporting {
 namespace {
 
@@ -39,8 +41,10 @@ ParsedOptions refuse(const std::string& text) {
 
 const char* kDescription =
     "shakeplay-export: renders shakeplay's model view with no display, frame by frame as the "
-    "animation plays, into a numbered PNG series (OUT.png gives OUT-0000.png, OUT-0001.png, ...), "
-    "an animated GIF (OUT.gif) or an MP4 (OUT.mp4, through the ffmpeg program); or writes one "
+    "animation plays (of a result file, or of the modes of a CalculiX .frd file converted in memory "
+    "as korvena-host make-result converts them), into a numbered PNG series (OUT.png gives "
+    "OUT-0000.png, OUT-0001.png, ...), an animated GIF (OUT.gif) or an MP4 (OUT.mp4, through the "
+    "ffmpeg program); or writes one "
     "frame's deformed surface as a VTK unstructured grid (--vtk FRAME --out OUT.vtu). Frames are "
     "numbered from 0, the animation's first.";
 
@@ -90,7 +94,9 @@ ParsedOptions parseExportOptions(const std::vector<std::string>& words) {
   std::string size, view;
   int coef = 0, smooth = 0, frames = 0, vtkFrame = 0;
   CLI::App app{kDescription, kProgram};
-  app.add_option("FILE", options.resultPath, "the result file, as shakeplay reads it")->required();
+  app.add_option("FILE", options.resultPath,
+                 "the result file, or a CalculiX .frd file, as shakeplay reads it")
+      ->required();
   app.add_option("--component", options.component,
                  "0 X, 1 Y, 2 Z, 3 the magnitude of the displacement (default 3)")
       ->check(CLI::Range(0, 3));
@@ -112,6 +118,8 @@ ParsedOptions parseExportOptions(const std::vector<std::string>& words) {
   auto* vtkOption =
       app.add_option("--vtk", vtkFrame, "write frame FRAME as a VTK unstructured grid (OUT.vtu)")
           ->check(CLI::NonNegativeNumber);
+  // The motion made of a .frd file's modes.
+  const std::vector<CLI::Option*> frdOptions = host::results::addFrdAnimationOptions(app, options.frd);
   app.add_option("--out", options.outPath, "the file to write: OUT.png, OUT.gif, OUT.mp4 or OUT.vtu")
       ->required();
 
@@ -123,6 +131,9 @@ ParsedOptions parseExportOptions(const std::vector<std::string>& words) {
     return {std::nullopt, 0, app.help()};
   } catch (const CLI::ParseError& error) {
     return refuse(error.what());
+  }
+  for (const CLI::Option* given : frdOptions) {
+    if (given->count() > 0 && options.frdOption.empty()) options.frdOption = given->get_name();
   }
   if (coefOption->count() > 0) options.coefEntry = coef;
   if (smoothOption->count() > 0) options.smoothEntry = smooth;

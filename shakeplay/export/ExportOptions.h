@@ -1,10 +1,13 @@
-// What shakeplay-export is asked to do: the result file, the model view's settings as the
-// control panel and the mouse would set them, and the file(s) to write.
+// What shakeplay-export is asked to do: the result file (or a CalculiX .frd file and the motion
+// to make of its modes), the model view's settings as the control panel and the mouse would set
+// them, and the file(s) to write.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "results/frd/FrdResultModel.h"
 
 namespace shakeplay::exporting {
 
@@ -30,6 +33,10 @@ struct ExportOptions {
   std::optional<int> vtkFrame;
   std::string outPath;
   OutputKind kind = OutputKind::PngSeries;
+  // The motion made of a .frd file's modes, and one of its options given (e.g. "--mode"; empty:
+  // none), to name when the file is no .frd file.
+  host::results::FrdAnimation frd;
+  std::string frdOption;
 };
 
 // The options, or the text to print and the exit code (0 for --help, 1 for anything refused).

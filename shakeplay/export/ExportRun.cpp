@@ -6,7 +6,7 @@
 #include <memory>
 #include <new>
 
-#include "host/results/frd/FrdFile.h"
+#include "results/frd/FrdFile.h"
 #include "shakeplay/core/Services.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/export/ColourBarStrip.h"
@@ -97,6 +97,14 @@ int writeAnimation(CShakeplayDoc& doc, const ExportOptions& options, const std::
   return 0;
 }
 
+// .frd options given with a file that is there but no .frd file (a missing file is named as
+// such when it is read).
+bool frdOptionsMisplaced(const ExportOptions& options) {
+  std::error_code ignored;
+  return !options.frdOption.empty() && std::filesystem::exists(options.resultPath, ignored) &&
+         !host::results::isFrdFile(options.resultPath);
+}
+
 }  // namespace
 
 int runExport(const ExportOptions& options) {
@@ -110,11 +118,9 @@ int runExport(const ExportOptions& options) {
     }
     ffmpeg = *found;
   }
-  if (host::results::isFrdFile(options.resultPath)) {
-    return refuse(options.resultPath +
-                  " is a CalculiX .frd file, not a result file: convert it first with "
-                  "korvena-host make-result --from-frd " +
-                  options.resultPath + " --out RESULT.res");
+  if (frdOptionsMisplaced(options)) {
+    return refuse(options.frdOption + " applies to a CalculiX .frd file, which " + options.resultPath +
+                  " is not");
   }
   ConsoleServices services;
   CShakeplayDoc doc(services);

@@ -6,10 +6,12 @@
 #include <exception>
 #include <optional>
 
+#include "platform/ProgramInfo.h"
 #include "shakeplay/export/ExportOptions.h"
 #include "shakeplay/export/ExportRun.h"
 
 int main(int argc, char** argv) {
+  if (platform::answerInfoRequest(argc, argv, "shakeplay-export", "")) return 0;
   const std::vector<std::string> words(argv, argv + argc);
   const shakeplay::exporting::ParsedOptions parsed = shakeplay::exporting::parseExportOptions(words);
   if (!parsed.options) {

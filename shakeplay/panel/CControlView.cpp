@@ -47,6 +47,7 @@ void CControlView::EnableControls(std::initializer_list<int> ids, bool enable) {
 void CControlView::OnPlay() {
   if (running) return;
   running = true;
+  doc_.setPlaying(true);
   SetTimer(kAnimationTimer, timerPeriod);
   EnableControls({IDC_SPEED, IDC_COEF, IDC_SMOOTH, IDC_PLAY, IDC_DEFORMED}, false);
   EnableControls({IDC_RESET, IDC_STOP}, true);
@@ -56,6 +57,7 @@ void CControlView::OnStop() {
   if (!running) return;
   KillTimer(kAnimationTimer);
   running = false;
+  doc_.setPlaying(false);
   EnableControls({IDC_SPEED, IDC_COEF, IDC_SMOOTH, IDC_PLAY, IDC_RESET, IDC_DEFORMED}, true);
   EnableControls({IDC_STOP}, false);
 }

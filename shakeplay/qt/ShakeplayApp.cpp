@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "platform/CommandLine.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/qt/QtApplication.h"
 #include "platform/ui/qt/QtIcon.h"
@@ -14,13 +16,21 @@
 #include "shakeplay/app/AboutDialog.h"
 #include "shakeplay/app/DocServices.h"
 #include "shakeplay/app/Resources.h"
+#include "shakeplay/core/CommandLine.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/qt/MainFrame.h"
 #include "shakeplay/qt/OpenGLSupport.h"
 
 int CShakeplayApp::InitInstance(int argc, char** argv) {
-  QApplication application(argc, argv);
-  ui::qt::startPlatform();
+  // A .frd file's options go past Qt, and after the words it leaves.
+  const int shown = shakeplay::wordsForWindowSystem(argc, argv);
+  int qtArgc = shown;
+  QApplication application(qtArgc, argv);
+  std::vector<std::string> words = ui::qt::startPlatform();
+  if (shown < argc) {
+    words.insert(words.end(), argv + shown, argv + argc);
+    platform::setCommandLine(words);
+  }
   ui::setApplicationName("shakeplay");
   // Where no window can be seen, messages go to the standard error stream instead of boxes
   // nobody could answer.

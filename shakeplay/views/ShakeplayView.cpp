@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <array>
+#include <cmath>
 
 #include "shakeplay/core/ShakeplayDoc.h"
 
@@ -77,7 +78,7 @@ void CShakeplayView::RenderScene() {
   doc_.setRotation(navigation.rotationMatrix);
   glGetFloatv(GL_MODELVIEW_MATRIX, modelviewMatrix.data());
   applyProjection();
-  doc_.DrawModel(navigation.edgesOnly, sink_);
+  drawModel();
   glPopMatrix();
   glFlush();
   host_.swapBuffers();
@@ -94,6 +95,37 @@ void CShakeplayView::RenderScene() {
   if (renderCount == 1) host_.invalidate();
 }
 
+bool CShakeplayView::moving() const {
+  return doc_.playing() || navigation.zooming != 0 || navigation.panning != 0 || navigation.rotating != 0;
+}
+
+float CShakeplayView::pixelInModelUnits() const {
+  if (navigation.width <= 0) return 0.0f;
+  const OrthoBox box = navigation.projection();
+  // The model view's scale: the length of a model unit along x in eye space.
+  const float scale = std::hypot(modelviewMatrix[0], modelviewMatrix[1], modelviewMatrix[2]);
+  return static_cast<float>((box.right - box.left) / navigation.width) / scale;
+}
+
+void CShakeplayView::drawModel() {
+  drewReduced_ = false;
+  if (moving() && !navigation.edgesOnly) {
+    if (!reduced_) reduced_.emplace(doc_.result());
+    if (const ReducedMesh* mesh = reduced_->forPixel(pixelInModelUnits())) {
+      gatherPoints(doc_.animation().points(), mesh->points, reducedPoints_);
+      sink_.colouredTriangles(reducedPoints_.data(), mesh->triangles.data(), mesh->triangles.size());
+      doc_.DrawModel(true, sink_);  // the edges, as ever
+      drewReduced_ = true;
+      return;
+    }
+  }
+  doc_.DrawModel(navigation.edgesOnly, sink_);
+}
+
+void CShakeplayView::motionEnded() {
+  if (drewReduced_ && !moving()) host_.invalidate();
+}
+
 void CShakeplayView::Apply(unsigned effects) {
   if (effects & effect::kNotifyOrientation) {
     // The box shows the turn just made, not the one of the last render.
@@ -101,6 +133,7 @@ void CShakeplayView::Apply(unsigned effects) {
     NotifyOrientation();
   }
   if (effects & effect::kInvalidate) host_.invalidate();
+  motionEnded();  // a drag that has just ended leaves the still picture
 }
 
 }  // namespace shakeplay

@@ -5,9 +5,13 @@
 // returns.
 #pragma once
 
+#include <optional>
+#include <vector>
+
 #include "shakeplay/core/SceneRenderer.h"
 #include "shakeplay/navigation/Matrix4.h"
 #include "shakeplay/navigation/ViewNavigation.h"
+#include "shakeplay/reduction/ReducedLevels.h"
 #include "shakeplay/views/GlSurface.h"
 #include "shakeplay/views/VertexArraySink.h"
 
@@ -39,8 +43,15 @@ class CShakeplayView final : public SceneRenderer {
   bool hasContext() const { return hasContext_; }
   void OnSize(int w, int h);
   void RenderScene() override;
+  void motionEnded() override;
   // Carries out the effects of a navigation input that concern the view (repaint, orientation).
   void Apply(unsigned effects);
+  // While the animation plays or a drag is under way, the view draws a reduced mesh where that
+  // costs less; the still picture is always the full one.
+  bool moving() const;
+  bool drewReduced() const { return drewReduced_; }
+  // How many units of the model one pixel spans at the last render.
+  float pixelInModelUnits() const;
 
   void SetClearColour();
   void InitGLState();
@@ -53,11 +64,16 @@ class CShakeplayView final : public SceneRenderer {
 
  private:
   void applyProjection();
+  // The shown triangles: reduced while moving, when that is worth it.
+  void drawModel();
 
   CShakeplayDoc& doc_;
   ShakeplayViewHost& host_;
   VertexArraySink sink_;
   bool hasContext_ = false;
+  std::optional<ReducedLevels> reduced_;
+  std::vector<FramePoint> reducedPoints_;
+  bool drewReduced_ = false;
 };
 
 }  // namespace shakeplay

@@ -35,6 +35,15 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+bool onPath(const std::string& program) {
+  std::istringstream path(std::getenv("PATH") ? std::getenv("PATH") : "");
+  for (std::string folder; std::getline(path, folder, ':');) {
+    if (!folder.empty() && ::access((std::filesystem::path(folder) / program).c_str(), X_OK) == 0)
+      return true;
+  }
+  return false;
+}
+
 void writeFile(const std::filesystem::path& file, const std::string& text) { std::ofstream(file) << text; }
 
 std::string readFile(const std::filesystem::path& file) {

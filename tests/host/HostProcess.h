@@ -27,6 +27,9 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
+// Whether a program of that name is on the PATH (ccx for the CalculiX runs).
+bool onPath(const std::string& program);
+
 void writeFile(const std::filesystem::path& file, const std::string& text);
 std::string readFile(const std::filesystem::path& file);
 

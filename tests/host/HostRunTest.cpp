@@ -4,6 +4,9 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <functional>
 #include <regex>
 #include <thread>
 
@@ -208,6 +211,64 @@ TEST(HostRunTest, InterruptedHostStopsTheToolAndUnlinksItsMappings) {
   const Json report = Json::parse(readFile(folder.file("out.json")));
   EXPECT_EQ(report["interruptedBy"], "SIGTERM");
   EXPECT_EQ(report["signal"], "SIGTERM");  // passed on to the tool, which ended by it
+}
+
+// Waits up to 20 s for a condition, looking every 10 ms; whether it came.
+bool waitUntil(const std::function<bool()>& condition) {
+  for (int i = 0; i < 2000; ++i) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return condition();
+}
+
+// A process that has ended, whether or not its new parent has reaped it yet.
+bool hasEnded(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  if (!std::getline(stat, line)) return true;
+  const std::size_t state = line.rfind(')') + 2;
+  return state >= line.size() || line[state] == 'Z' || line[state] == 'X';
+}
+
+// A host killed outright cannot clean up: its tool is ended with it, and the names of the
+// blocks the tool had attached are gone already.
+TEST(HostRunTest, KilledHostTakesItsToolAlongAndLeavesNoMapping) {
+  TempFolder folder;
+  const Json input = {{"launch", "tag"},
+                      {"words", {"-attach"}},
+                      {"blocks", Json::array({rawBlock("INFO", 48), rawBlock("LINE", 56)})}};
+  writeFile(folder.file("in.json"), input.dump());
+  const pid_t host = startHost(
+      {"run", child(), "--in", folder.file("in.json").string(), "--out", folder.file("out.json").string()},
+      folder.file("host.out"), folder.file("host.err"));
+  pid_t tool = 0;
+  ASSERT_TRUE(waitUntil([&] {
+    return std::sscanf(readFile(folder.file("host.out")).c_str(), "attached %d", &tool) == 1;
+  })) << readFile(folder.file("host.err"));
+  EXPECT_TRUE(waitUntil([&] { return mappingsOf(host).empty(); })) << "names kept after the attach";
+  kill(host, SIGKILL);
+  EXPECT_EQ(waitForExit(host), 128 + SIGKILL);
+  EXPECT_TRUE(waitUntil([&] { return hasEnded(tool); })) << "the tool outlived its host";
+  if (!hasEnded(tool)) kill(tool, SIGKILL);
+}
+
+// A file that cannot be executed is found but does not start: the host says why, as for a
+// missing tool, and leaves nothing behind.
+TEST(HostRunTest, ToolThatCannotBeExecutedIsReportedWithoutLeavingMappings) {
+  TempFolder folder;
+  const std::filesystem::path notAProgram = folder.file("not-a-program");
+  writeFile(notAProgram,
+            "\x7f"
+            "ELF but not really\n");
+  std::filesystem::permissions(notAProgram, std::filesystem::perms::owner_all);
+  const Json input = {{"launch", "tag"}, {"blocks", Json::array({rawBlock("DATA", 48)})}};
+  const HostReport run = runWith(notAProgram.string(), input);
+  EXPECT_EQ(run.host.exitCode, 127);
+  EXPECT_NE(run.host.err.find("cannot start " + notAProgram.string() + ": Exec format error"),
+            std::string::npos)
+      << run.host.err;
+  EXPECT_TRUE(run.report.is_null());
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "platform/ui/qt/QtFonts.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QStandardPaths>
+#include <cstdio>
 
 namespace ui::qt {
 namespace {
@@ -12,6 +14,13 @@ const char* const kMono = "DejaVu Sans Mono";
 const char* const kArialLike = "Liberation Sans";
 const char* const kCourierNewLike = "Liberation Mono";
 const char* const kSystem = "System";  // the device context's default font, bold, 16-pixel cells
+
+// Says once on standard error that a font package is missing and what the tool does instead:
+// the dialogs still work, but do not look as they should.
+void noteMissingFonts(const char* package, const char* instead) {
+  std::fprintf(stderr, "%s: note: the fonts of Debian's %s are not installed: %s\n",
+               qPrintable(QCoreApplication::applicationName()), package, instead);
+}
 
 // The platform's fonts' files under the system's share folders; each one found is loaded once.
 bool loadTemplateFonts() {
@@ -22,6 +31,7 @@ bool loadTemplateFonts() {
         QStandardPaths::locate(QStandardPaths::GenericDataLocation, QString::fromLatin1(file));
     all = !path.isEmpty() && QFontDatabase::addApplicationFont(path) >= 0 && all;
   }
+  if (!all) noteMissingFonts("fonts-wine", "the dialogs are drawn in DejaVu Sans, about a sixth wider");
   return all;
 }
 
@@ -35,6 +45,9 @@ QString familyName(const std::string& face, bool fixedPitch) {
   if (face == "Ariel") {
     const QString like = fixedPitch ? kCourierNewLike : kArialLike;
     if (QFontDatabase::hasFamily(like)) return like;
+    static const bool noted =
+        (noteMissingFonts("fonts-liberation2", "labels are drawn in DejaVu instead of Liberation"), true);
+    (void)noted;
   }
   return fixedPitch ? kMono : kSans;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/results/frd/FrdFile.h"
+#include "results/frd/FrdFile.h"
 
 namespace host::results::test {
 

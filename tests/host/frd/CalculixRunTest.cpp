@@ -1,15 +1,13 @@
 // Real CalculiX results: decks written here, solved by ccx, converted by korvena-host and read
 // back by shakeplay's own reader. Skipped where ccx is not installed.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
-#include <sstream>
 
-#include "host/results/frd/FrdFile.h"
+#include "results/frd/FrdFile.h"
 #include "shakeplay/core/Services.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 #include "tests/host/HostProcess.h"
@@ -21,18 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool ccxInstalled() {
-  std::istringstream path(std::getenv("PATH") ? std::getenv("PATH") : "");
-  for (std::string folder; std::getline(path, folder, ':');) {
-    if (!folder.empty() && ::access((fs::path(folder) / "ccx").c_str(), X_OK) == 0) return true;
-  }
-  return false;
-}
-
 class CalculixRun : public testing::Test {
  protected:
   void SetUp() override {
-    if (!ccxInstalled())
+    if (!host::test::onPath("ccx"))
       GTEST_SKIP() << "ccx is not installed (Debian package calculix-ccx): CalculiX runs are skipped";
   }
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <sstream>
 
-#include "host/results/frd/FrdError.h"
-#include "host/results/frd/FrdResultModel.h"
+#include "results/frd/FrdError.h"
+#include "results/frd/FrdResultModel.h"
 #include "tests/host/frd/BrickFrd.h"
 
 namespace host::results::test {

@@ -8,8 +8,8 @@
 #include <functional>
 #include <sstream>
 
-#include "host/results/frd/FrdError.h"
-#include "host/results/frd/FrdFile.h"
+#include "results/frd/FrdError.h"
+#include "results/frd/FrdFile.h"
 #include "tests/host/frd/BrickFrd.h"
 
 namespace host::results::test {

@@ -1,7 +1,7 @@
 // Modal coordinates over time: one mode's sine, and the ring-down after an impulse.
 #include <gtest/gtest.h>
 
-#include "host/results/frd/ModalMotion.h"
+#include "results/frd/ModalMotion.h"
 
 namespace host::results {
 namespace {

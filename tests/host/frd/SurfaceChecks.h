@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/results/frd/SurfaceMesh.h"
+#include "results/frd/SurfaceMesh.h"
 
 namespace host::results::test {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <set>
 
-#include "host/results/frd/FeatureEdges.h"
-#include "host/results/frd/SurfaceMesh.h"
+#include "results/frd/FeatureEdges.h"
+#include "results/frd/SurfaceMesh.h"
 #include "tests/host/frd/BoxMesh.h"
 #include "tests/host/frd/SurfaceChecks.h"
 

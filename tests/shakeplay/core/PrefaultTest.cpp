@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "host/results/SampleModels.h"
+#include "results/SampleModels.h"
 #include "shakeplay/core/ByteSource.h"
 #include "shakeplay/core/Prefaulter.h"
 #include "tests/shakeplay/support/TestModel.h"

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <filesystem>
 
-#include "host/results/MakeResultCommand.h"
-#include "host/results/SampleModels.h"
+#include "results/MakeResultCommand.h"
+#include "results/SampleModels.h"
 #include "tests/shakeplay/support/TestModel.h"
 
 namespace shakeplay {

@@ -13,12 +13,18 @@ ParsedOptions parse(std::vector<std::string> words) {
 }
 
 TEST(ExportOptions, EverySettingIsTaken) {
-  const ParsedOptions parsed = parse({"beam.res", "--component", "1", "--deformed", "--coef", "7", "--smooth",
-                                      "3", "--size", "801x599", "--view", "x30,Y-12.5,z+90", "--frames", "48",
-                                      "--fps", "12", "--colour-bar", "--out", "clips/beam.GIF"});
+  const ParsedOptions parsed =
+      parse({"beam.frd",  "--component", "1",       "--deformed", "--coef",       "7",
+             "--smooth",  "3",           "--size",  "801x599",    "--view",       "x30,Y-12.5,z+90",
+             "--frames",  "48",          "--fps",   "12",         "--colour-bar", "--impulse",
+             "--damping", "0.03",        "--title", "Beam, rung", "--out",        "clips/beam.GIF"});
   ASSERT_TRUE(parsed.options) << parsed.message;
   const ExportOptions& o = *parsed.options;
-  EXPECT_EQ(o.resultPath, "beam.res");
+  EXPECT_EQ(o.resultPath, "beam.frd");
+  EXPECT_TRUE(o.frd.impulse);
+  EXPECT_EQ(o.frd.damping, 0.03);
+  EXPECT_EQ(o.frd.title, "Beam, rung");
+  EXPECT_EQ(o.frdOption, "--impulse");
   EXPECT_EQ(o.component, 1);
   EXPECT_TRUE(o.deformed);
   EXPECT_EQ(o.coefEntry, 7);
@@ -54,6 +60,7 @@ TEST(ExportOptions, LeftOutSettingsStayAsTheWindowStarts) {
   EXPECT_EQ(o.framesPerSecond, 25);
   EXPECT_FALSE(o.colourBar);
   EXPECT_EQ(o.kind, OutputKind::PngSeries);
+  EXPECT_EQ(o.frdOption, "");
 }
 
 TEST(ExportOptions, OneFrameGoesToAVtuFile) {
@@ -102,6 +109,7 @@ TEST(ExportOptions, BadOptionsAreRefusedWithExitCodeOne) {
       {{"p.res", "--vtk", "-3", "--out", "a.vtu"}, "--vtk"},
       {{"p.res", "--out", "a.vtu"}, "give --vtk FRAME"},
       {{"p.res", "--speed", "3", "--out", "a.gif"}, "--speed"},
+      {{"b.frd", "--damping", "0.1", "--out", "a.gif"}, "--damping requires --impulse"},
   };
   for (const Refusal& refusal : refusals) {
     const ParsedOptions parsed = parse(refusal.words);

@@ -1,8 +1,9 @@
 // shakeplay-export as a user runs it: the plate sample out as a PNG series with the colour bar,
-// as a GIF read back with giflib, through a stand-in ffmpeg, one frame as .vtu; and every kind
-// of bad input refused with a message and exit code 1.
+// as a GIF read back with giflib, through a stand-in ffmpeg, one frame as .vtu; a .frd file in
+// one step; and every kind of bad input refused with a message and exit code 1.
 #include <gif_lib.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 
 #include <QImage>
@@ -10,9 +11,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "host/results/ResultData.h"
-#include "host/results/ResultModel.h"
-#include "host/results/SampleModels.h"
+#include "results/ResultData.h"
+#include "results/ResultModel.h"
+#include "results/SampleModels.h"
 #include "shakeplay/export/GifFile.h"
 #include "shakeplay/views/ColourBarView.h"
 #include "tests/host/HostProcess.h"
@@ -172,6 +173,49 @@ TEST_F(ExportProgram, OneFrameAsVtuNamesItsCounts) {
             0u);
 }
 
+// The README's own results in one step: docs/beam.inp solved by ccx, and its .frd exported
+// with the README's settings gives the GIF of the result make-result writes of it, byte for byte.
+TEST_F(ExportProgram, AFrdFileInOneStepGivesTheGifOfItsResultFile) {
+  if (!host::test::onPath("ccx")) GTEST_SKIP() << "ccx is not installed (Debian package calculix-ccx)";
+  fs::copy_file(fs::path(std::getenv("KORVENA_SOURCE_DIR")) / "docs" / "beam.inp", file("beam.inp"));
+  const std::string solve =
+      "cd '" + folder.path().string() + "' && OMP_NUM_THREADS=1 ccx -i beam > ccx.log 2>&1";
+  ASSERT_EQ(std::system(solve.c_str()), 0) << host::test::readFile(file("ccx.log"));
+  const HostRun made = host::test::runHost(
+      {"make-result", "--from-frd", file("beam.frd"), "--mode", "2", "--out", file("beam.res")}, folder);
+  ASSERT_EQ(made.exitCode, 0) << made.err;
+
+  const std::vector<std::string> settings{"--deformed", "--coef", "3",       "--view",
+                                          "x-60,z-30",  "--size", "640x360", "--colour-bar"};
+  auto exported = [&](std::vector<std::string> words, const std::string& gif) {
+    words.insert(words.end(), settings.begin(), settings.end());
+    words.insert(words.end(), {"--out", file(gif)});
+    return run(words);
+  };
+  const HostRun twoSteps = exported({file("beam.res")}, "two.gif");
+  ASSERT_EQ(twoSteps.exitCode, 0) << twoSteps.err;
+  const HostRun oneStep = exported({file("beam.frd"), "--mode", "2"}, "one.gif");
+  ASSERT_EQ(oneStep.exitCode, 0) << oneStep.err;
+  EXPECT_EQ(oneStep.out, file("one.gif") + ": 32 frames of 640 x 397\n");
+  const std::string one = host::test::readFile(file("one.gif")), two = host::test::readFile(file("two.gif"));
+  EXPECT_GT(two.size(), 10000u);
+  EXPECT_TRUE(one == two) << one.size() << " bytes in one step, " << two.size() << " in two";
+}
+
+// Through a pipe (a named one, fed by cat) the result is read whole: nothing takes its first
+// bytes before the reader.
+TEST_F(ExportProgram, AResultThroughAPipeIsReadWhole) {
+  const std::string pipe = file("plate-pipe.res");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const pid_t feeder = host::test::startProgram("/bin/sh", {"-c", "cat \"$0\" > \"$1\"", plate, pipe},
+                                                file("feeder.out"), file("feeder.err"));
+  const HostRun result = run({pipe, "--size", "64x48", "--frames", "2", "--out", file("p.gif")});
+  ::kill(feeder, SIGKILL);  // still waiting for a reader when the pipe was never opened
+  host::test::waitForExit(feeder);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out, file("p.gif") + ": 2 frames of 64 x 48\n");
+}
+
 // A stand-in for ffmpeg in a folder of its own: it keeps its words and what it was fed.
 std::string fakeFfmpeg(const host::test::TempFolder& folder, const std::string& body) {
   const fs::path bin = folder.file("bin");
@@ -251,9 +295,9 @@ TEST_F(ExportProgram, BadInputIsRefusedWithAMessageAndExitCodeOne) {
        "Input File / " + file("nowhere.res") + " /was NOT FOUND !"},
       {{file("broken.res"), "--out", file("x.gif")}, "Cannot"},
       {{file("beam.res"), "--out", file("x.gif")},
-       "shakeplay-export: " + file("beam.res") +
-           " is a CalculiX .frd file, not a result file: convert it first with "
-           "korvena-host make-result --from-frd"},
+       file("beam.res") + ": the file ends without its end record (9999): it may be cut short"},
+      {{small, "--mode", "2", "--out", file("x.gif")},
+       "shakeplay-export: --mode applies to a CalculiX .frd file, which " + small + " is not"},
       {{small, "--out", file("no-folder/x.gif")},
        "shakeplay-export: cannot write " + file("no-folder/x.gif")},
       {{small, "--out", file("no-folder/x.png")},

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <thread>
 
-#include "host/results/ResultData.h"
-#include "host/results/ResultModel.h"
-#include "host/results/SampleModels.h"
+#include "results/ResultData.h"
+#include "results/ResultModel.h"
+#include "results/SampleModels.h"
 #include "shakeplay/app/WindowLayout.h"
 #include "tests/host/HostProcess.h"
 #include "tests/shakeplay/qt/ShakeplayRun.h"

@@ -1,7 +1,7 @@
 // shakeplay as the host starts it, under the test's X server: the demo's window found by its
 // caption, the model turned with the mouse, the orientation box closed with Escape, the
-// animation played, stopped and rewound from the panel, the window closed; and the ways
-// start-up ends early, each with its message box and exit code.
+// animation played, stopped and rewound from the panel, the window closed; a .frd file opened
+// in one step; and the ways start-up ends early, each with its message box and exit code.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -11,6 +11,8 @@
 #include "platform/ui/DialogUnits.h"
 #include "shakeplay/app/WindowLayout.h"
 #include "shakeplay/panel/ControlResources.h"
+#include "tests/host/HostProcess.h"
+#include "tests/host/frd/BrickFrd.h"
 #include "tests/shakeplay/qt/ShakeplayRun.h"
 #include "tests/support/HostedTool.h"
 
@@ -226,6 +228,21 @@ TEST(ShakeplayEndToEnd, AtSpeedFiveTheLargestModelStillAnswersDragsEscapeAndStop
   EXPECT_EQ(differingPixels(stoppedTime, run.grab(timeArea)), 0);
   EXPECT_EQ(differingPixels(stoppedModel, run.grab(kModelArea)), 0);
 
+  run.closeWindow();
+  EXPECT_EQ(run.finish(), 0);
+}
+
+// A CalculiX .frd file opens in one step: its modes converted in memory into the motion the
+// words after the component ask for, under the title given (one word with blanks).
+TEST(ShakeplayEndToEnd, AFrdFileOpensOnTheMotionItsOptionsAskFor) {
+  const host::test::TempFolder folder;
+  const std::string frd = folder.file("bracket.frd").string();
+  host::test::writeFile(frd, host::results::test::kBrickFrd);
+  ShakeplayRun run({"shakeplay", frd, "3", "--mode", "2", "--title", "Bracket, mode two"},
+                   "KORVENA 3.52 : MAGNITUDE - Bracket, mode two", kNoLeakCheckAfterGlx);
+  ASSERT_TRUE(run.started()) << "no window for the .frd file appeared";
+  ASSERT_TRUE(waitForDrawing(run, kModelArea));
+  run.savePicture("shakeplay-e2e-frd.png");
   run.closeWindow();
   EXPECT_EQ(run.finish(), 0);
 }

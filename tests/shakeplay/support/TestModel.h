@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "host/results/ResultData.h"
+#include "results/ResultData.h"
 #include "shakeplay/core/SceneRenderer.h"
 #include "shakeplay/core/Services.h"
 #include "shakeplay/core/ShakeplayDoc.h"

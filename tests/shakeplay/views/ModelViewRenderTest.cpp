@@ -3,8 +3,8 @@
 // triangles left out.
 #include <gtest/gtest.h>
 
-#include "host/results/ResultModel.h"
-#include "host/results/SampleModels.h"
+#include "results/ResultModel.h"
+#include "results/SampleModels.h"
 #include "shakeplay/core/ShakeplayDoc.h"
 #include "shakeplay/views/ShakeplayView.h"
 #include "tests/shakeplay/support/TestModel.h"
@@ -147,6 +147,74 @@ TEST_F(ModelView, TrianglesNotShownAreLeftOutOfTheirRun) {
   const test::Picture picture(*pbuffer);
   EXPECT_EQ(picture.count(150, 363, 540, 365, isModel), 0);
   EXPECT_EQ(picture.count(150, 340, 540, 359, [](std::uint32_t p) { return p == kPlateBack; }), 0);
+}
+
+// A synthetic plate of 200,000 points has more than one to a pixel here: while it plays or a
+// drag is under way it is drawn reduced, close to the full picture; when it stops, or the drag
+// ends, the view asks for a paint and draws the full picture again, the very one it drew before.
+TEST_F(ModelView, DenseModelIsDrawnReducedOnlyWhileMoving) {
+  ASSERT_EQ(
+      test::load(doc, host::results::encodeResultModel(host::results::makeSyntheticModel(200000, 2, 9))), 0);
+  doc.setRenderer(&view);
+  view.CreateContext(true);
+  view.OnSize(685, 550);
+  startUp();
+  doc.applyChoice({.deformed = true});
+  ASSERT_FALSE(view.drewReduced());
+  const test::Picture still(*pbuffer);
+
+  doc.setPlaying(true);
+  view.RenderScene();
+  EXPECT_TRUE(view.drewReduced());
+  const test::Picture playing(*pbuffer);
+  playing.save("shakeplay-model-view-playing.png");
+  int model = 0, differing = 0;
+  for (int y = 0; y < 550; ++y) {
+    for (int x = 0; x < 685; ++x) {
+      if (still.at(x, y) == kPlateBack && playing.at(x, y) == kPlateBack) continue;
+      ++model;
+      differing += test::near(still.at(x, y), playing.at(x, y), 8) ? 0 : 1;
+    }
+  }
+  EXPECT_GT(model, 50000);
+  EXPECT_LT(differing, model / 100) << "of " << model << " pixels of the model";
+
+  const int invalidates = window.invalidates;
+  doc.setPlaying(false);
+  EXPECT_EQ(window.invalidates, invalidates + 1) << "the full picture is asked for";
+  view.RenderScene();
+  EXPECT_FALSE(view.drewReduced());
+  const test::Picture stopped(*pbuffer);
+  for (int y = 0; y < 550; ++y)
+    for (int x = 0; x < 685; ++x) ASSERT_EQ(stopped.at(x, y), still.at(x, y)) << x << ", " << y;
+
+  // A turn with the middle button: reduced while it lasts, the full picture once it ends.
+  view.Apply(view.navigation.buttonDown(MouseButton::Middle, 300, 200));
+  view.Apply(view.navigation.mouseMove(310, 204));
+  view.RenderScene();
+  EXPECT_TRUE(view.drewReduced());
+  view.navigation.controlKey(true);  // edges only: nothing to reduce
+  view.RenderScene();
+  EXPECT_FALSE(view.drewReduced());
+  view.navigation.controlKey(false);
+  view.RenderScene();
+  const int beforeRelease = window.invalidates;
+  view.Apply(view.navigation.buttonUp(MouseButton::Middle));
+  EXPECT_EQ(window.invalidates, beforeRelease + 1);
+  view.RenderScene();
+  EXPECT_FALSE(view.drewReduced());
+}
+
+// The plate sample has fewer points than pixels: drawing it reduced would gain nothing.
+TEST_F(ModelView, SparseModelIsDrawnInFullWhilePlaying) {
+  load(identityMatrix<double>());
+  startUp();
+  doc.setPlaying(true);
+  view.RenderScene();
+  EXPECT_FALSE(view.drewReduced());
+  const int invalidates = window.invalidates;
+  doc.setPlaying(false);
+  EXPECT_EQ(window.invalidates, invalidates) << "nothing to draw again";
 }
 
 }  // namespace

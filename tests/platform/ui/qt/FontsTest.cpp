@@ -5,6 +5,9 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "platform/ui/qt/QtFonts.h"
 
@@ -39,6 +42,22 @@ TEST(TemplateFonts, EachFaceHasThePlatformsFamilyAndMetrics) {
       EXPECT_GT(QFontMetrics(larger).height(), c.cell) << c.family << " one pixel larger no longer fits";
     }
   }
+}
+
+// Without fonts-wine the tools still draw, in DejaVu, and say once why their dialogs look wider.
+TEST(TemplateFonts, MissingFontPackageIsNotedOnceOnStandardError) {
+  const std::filesystem::path nowhere = std::filesystem::temp_directory_path() / "korvena-no-fonts";
+  std::filesystem::create_directories(nowhere);
+  ::setenv("XDG_DATA_DIRS", nowhere.c_str(), 1);
+  ::setenv("XDG_DATA_HOME", nowhere.c_str(), 1);
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(templateFontsLoaded());
+  EXPECT_FALSE(templateFontsLoaded());
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  const std::string note = "note: the fonts of Debian's fonts-wine are not installed";
+  ASSERT_NE(said.find(note), std::string::npos) << said;
+  EXPECT_EQ(said.find(note, said.find(note) + 1), std::string::npos) << "noted twice: " << said;
+  EXPECT_EQ(QFontInfo(dialogFont("MS Sans Serif", 8)).family(), "DejaVu Sans");
 }
 
 }  // namespace
