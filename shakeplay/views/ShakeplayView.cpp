@@ -108,14 +108,14 @@ float CShakeplayView::pixelInModelUnits() const {
 }
 
 void CShakeplayView::drawModel() {
-  drewReduced_ = false;
+  reducedTriangles_ = 0;
   if (moving() && !navigation.edgesOnly) {
     if (!reduced_) reduced_.emplace(doc_.result());
     if (const ReducedMesh* mesh = reduced_->forPixel(pixelInModelUnits())) {
       gatherPoints(doc_.animation().points(), mesh->points, reducedPoints_);
       sink_.colouredTriangles(reducedPoints_.data(), mesh->triangles.data(), mesh->triangles.size());
       doc_.DrawModel(true, sink_);  // the edges, as ever
-      drewReduced_ = true;
+      reducedTriangles_ = mesh->triangles.size() / 3;
       return;
     }
   }
@@ -123,7 +123,7 @@ void CShakeplayView::drawModel() {
 }
 
 void CShakeplayView::motionEnded() {
-  if (drewReduced_ && !moving()) host_.invalidate();
+  if (drewReduced() && !moving()) host_.invalidate();
 }
 
 void CShakeplayView::Apply(unsigned effects) {

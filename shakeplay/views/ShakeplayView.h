@@ -49,7 +49,9 @@ class CShakeplayView final : public SceneRenderer {
   // While the animation plays or a drag is under way, the view draws a reduced mesh where that
   // costs less; the still picture is always the full one.
   bool moving() const;
-  bool drewReduced() const { return drewReduced_; }
+  bool drewReduced() const { return reducedTriangles_ > 0; }
+  // The triangles of the reduced mesh drawn last; 0 when the last render drew the full mesh.
+  std::size_t reducedTriangles() const { return reducedTriangles_; }
   // How many units of the model one pixel spans at the last render.
   float pixelInModelUnits() const;
 
@@ -73,7 +75,7 @@ class CShakeplayView final : public SceneRenderer {
   bool hasContext_ = false;
   std::optional<ReducedLevels> reduced_;
   std::vector<FramePoint> reducedPoints_;
-  bool drewReduced_ = false;
+  std::size_t reducedTriangles_ = 0;
 };
 
 }  // namespace shakeplay

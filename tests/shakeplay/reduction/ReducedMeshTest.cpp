@@ -128,8 +128,11 @@ LoadedResult resultOf(const Grid& grid, const std::vector<RestPoint>& extra = {}
   return result;
 }
 
-// Each pixel size asks for the cube side below twice its size, in steps of √2; a mesh that
-// keeps too much, or a pixel of no usable size, gives none.
+// Each pixel size asks for the cube side below kCubePixels times its size, in steps of √2; a
+// mesh that keeps too much, or a pixel of no usable size, gives none. The pixels below ask for
+// the sides named.
+constexpr float pixelFor(float side) { return side / ReducedLevels::kCubePixels; }
+
 TEST(ReducedLevels, PixelSizeChoosesTheStepAndReusesItsMesh) {
   const Grid grid(40, 30);
   const LoadedResult result = resultOf(grid);
@@ -139,13 +142,13 @@ TEST(ReducedLevels, PixelSizeChoosesTheStepAndReusesItsMesh) {
        {0.0f, -1.0f, std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
     EXPECT_EQ(levels.forPixel(unusable), nullptr) << unusable;
   }
-  EXPECT_EQ(levels.forPixel(0.3f), nullptr) << "cubes of 0.5 keep every triangle";
-  // 1.5 and 1.9 pixels ask for sides 3.0 and 3.8: both the step of 2√2 = 2.83.
-  const ReducedMesh* coarse = levels.forPixel(1.5f);
+  EXPECT_EQ(levels.forPixel(pixelFor(0.6f)), nullptr) << "cubes of 0.5 keep every triangle";
+  // Sides 3.0 and 3.8: both the step of 2√2 = 2.83.
+  const ReducedMesh* coarse = levels.forPixel(pixelFor(3.0f));
   ASSERT_NE(coarse, nullptr);
-  EXPECT_EQ(levels.forPixel(1.9f), coarse);
+  EXPECT_EQ(levels.forPixel(pixelFor(3.8f)), coarse);
   EXPECT_EQ(coarse->triangles, grid.reduce(2.0f * std::sqrt(2.0f)).triangles);
-  const ReducedMesh* coarser = levels.forPixel(2.2f);  // side 4.4: the step of 4
+  const ReducedMesh* coarser = levels.forPixel(pixelFor(4.4f));  // the step of 4
   ASSERT_NE(coarser, nullptr);
   EXPECT_EQ(coarser->triangles, grid.reduce(4.0f).triangles);
   EXPECT_LT(coarser->triangles.size(), coarse->triangles.size());
@@ -157,11 +160,11 @@ TEST(ReducedLevels, ModelSpanningMoreCubesThanAKeyNumbersIsNotReduced) {
   const Grid grid(40, 30);
   const LoadedResult far = resultOf(grid, {{-1482912.0f, 0.25f, 0.0f}});
   ReducedLevels farLevels(far);
-  EXPECT_EQ(farLevels.forPixel(1.5f), nullptr);
+  EXPECT_EQ(farLevels.forPixel(pixelFor(3.0f)), nullptr);
   const LoadedResult nearer = resultOf(grid, {{-1482908.0f, 0.25f, 0.0f}});
   ReducedLevels nearerLevels(nearer);
-  ASSERT_NE(nearerLevels.forPixel(1.5f), nullptr);
-  EXPECT_EQ(nearerLevels.forPixel(1.5f)->triangles, grid.reduce(2.0f * std::sqrt(2.0f)).triangles);
+  ASSERT_NE(nearerLevels.forPixel(pixelFor(3.0f)), nullptr);
+  EXPECT_EQ(nearerLevels.forPixel(pixelFor(3.0f))->triangles, grid.reduce(2.0f * std::sqrt(2.0f)).triangles);
 }
 
 }  // namespace
