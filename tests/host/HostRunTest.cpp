@@ -101,12 +101,26 @@ TEST(HostRunTest, DemoPrintsOnlyTheReportOnStandardOutput) {
   EXPECT_TRUE(mappingsOf(run.pid).empty());
 }
 
-TEST(HostRunTest, MissingToolIsReportedWithoutLeavingMappings) {
+// A tool that is not there, or a file that is there but cannot be executed: the host says why
+// and leaves nothing behind.
+TEST(HostRunTest, ToolThatCannotStartIsReportedWithoutLeavingMappings) {
+  TempFolder folder;
+  const std::string notAProgram = folder.file("not-a-program").string();
+  writeFile(notAProgram,
+            "\x7f"
+            "ELF but not really\n");
+  std::filesystem::permissions(notAProgram, std::filesystem::perms::owner_all);
+  const struct {
+    std::string tool, message;
+  } cases[] = {{"no-such-tool", "tool \"no-such-tool\" not found"},
+               {notAProgram, "cannot start " + notAProgram + ": Exec format error"}};
   const Json input = {{"launch", "tag"}, {"blocks", Json::array({rawBlock("DATA", 48)})}};
-  const HostReport run = runWith("no-such-tool", input);
-  EXPECT_EQ(run.host.exitCode, 127);
-  EXPECT_NE(run.host.err.find("tool \"no-such-tool\" not found"), std::string::npos) << run.host.err;
-  EXPECT_TRUE(run.report.is_null());
+  for (const auto& c : cases) {
+    const HostReport run = runWith(c.tool, input);
+    EXPECT_EQ(run.host.exitCode, 127) << c.tool;
+    EXPECT_NE(run.host.err.find(c.message), std::string::npos) << run.host.err;
+    EXPECT_TRUE(run.report.is_null()) << c.tool;
+  }
 }
 
 TEST(HostRunTest, BadDescriptionIsRefusedBeforeAnythingRuns) {
@@ -251,24 +265,6 @@ TEST(HostRunTest, KilledHostTakesItsToolAlongAndLeavesNoMapping) {
   EXPECT_EQ(waitForExit(host), 128 + SIGKILL);
   EXPECT_TRUE(waitUntil([&] { return hasEnded(tool); })) << "the tool outlived its host";
   if (!hasEnded(tool)) kill(tool, SIGKILL);
-}
-
-// A file that cannot be executed is found but does not start: the host says why, as for a
-// missing tool, and leaves nothing behind.
-TEST(HostRunTest, ToolThatCannotBeExecutedIsReportedWithoutLeavingMappings) {
-  TempFolder folder;
-  const std::filesystem::path notAProgram = folder.file("not-a-program");
-  writeFile(notAProgram,
-            "\x7f"
-            "ELF but not really\n");
-  std::filesystem::permissions(notAProgram, std::filesystem::perms::owner_all);
-  const Json input = {{"launch", "tag"}, {"blocks", Json::array({rawBlock("DATA", 48)})}};
-  const HostReport run = runWith(notAProgram.string(), input);
-  EXPECT_EQ(run.host.exitCode, 127);
-  EXPECT_NE(run.host.err.find("cannot start " + notAProgram.string() + ": Exec format error"),
-            std::string::npos)
-      << run.host.err;
-  EXPECT_TRUE(run.report.is_null());
 }
 
 }  // namespace
